@@ -1,0 +1,339 @@
+#include "Game.h"
+
+#include "ComputerPlayer.h"
+#include "Rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvekin {
+namespace {
+
+constexpr int ColorOfButton[3] = {1, 2, 4};
+
+// Board halves round to the even neighbour: 9 / 2 gives 4, 5 / 2 gives 2.
+int HalfRoundedEven(int n) { return static_cast<int>(std::nearbyint(n / 2.0)); }
+
+} // namespace
+
+void Game::AllocateBoard() {
+    State.ComputerSide = 2;
+    State.Allocate(Options.BoardWidth, Options.BoardHeight);
+    BuildCellWeights(Options.BoardWidth, Options.BoardHeight, State.CellWeight);
+}
+
+void Game::NewGame() {
+    ++serial_;
+    View->SetTimer(GameTimer::Auto, false);
+    View->SetTimer(GameTimer::Replay, false);
+
+    GameState& g = State;
+    int sx = Options.MidX;
+    int sy = Options.MidY;
+    if (!g.ReplayMode) {
+        g.StartX = sx;
+        g.StartY = sy;
+    } else if (g.StartX != 0) {
+        sx = g.StartX;
+        sy = g.StartY;
+    } else {
+        sx = HalfRoundedEven(g.BoardWidth);
+        sy = HalfRoundedEven(g.BoardHeight);
+    }
+    g.ClearBoard();
+    g.ClearChanged();
+    g.SetCell(sx, sy, 1, 0);
+    g.SetCell(sx + 1, sy + 1, 1, 0);
+    g.SetCell(sx + 1, sy, 2, 0);
+    g.SetCell(sx, sy + 1, 2, 0);
+    for (auto [x, y] : {std::pair{sx, sy}, {sx + 1, sy + 1}, {sx + 1, sy}, {sx, sy + 1}}) {
+        g.SetChanged(x, y, true);
+    }
+    g.NextColor = 0;
+    // A recorded game never carries moves of an earlier, longer one.
+    std::fill(g.MoveRecord.begin(), g.MoveRecord.end(), std::array<int16_t, 5>{});
+
+    if (Options.GameMode >= 1 && Options.GameMode <= 3) {
+        g.PassMode = Options.GameMode == 3 ? 2 : 0;
+    }
+    View->ChangeMode();
+    View->ChangeLevel();
+    View->EnableRestartButton(false);
+    g.MoveCount = 0;
+    g.CandCount = 0;
+    if (Options.GameMode == 1 || Options.GameMode == 2) {
+        CollectCandidates(g, 1);
+        View->SetCursor();
+    }
+}
+
+void Game::RestartGame() {
+    View->ClearCellPictures();
+    NewGame();
+    View->RedrawBoard();
+    UpdateCount();
+    State.SideToMove = static_cast<int16_t>(TurnSwitch(2));
+    View->FocusEndButton();
+}
+
+void Game::ColorButtonClick(int button) {
+    State.NextColor = ColorOfButton[std::clamp(button, 0, 2)];
+    View->ShowNextPiece(State.SideToMove, State.NextColor);
+}
+
+void Game::PlaceAndRecord(int x, int y) {
+    GameState& g = State;
+    const int side = g.SideToMove;
+    g.SetCell(x, y, side, g.NextColor);
+    ++g.MoveCount;
+    g.MoveRecord[g.MoveCount] = {0, static_cast<int16_t>(side), static_cast<int16_t>(g.NextColor),
+                                 static_cast<int16_t>(x), static_cast<int16_t>(y)};
+    TurnOver(g, x, y);
+    View->RedrawBoard();
+    UpdateCount();
+}
+
+bool Game::ComputerMove() {
+    int r = static_cast<int>(Random.Next() * 3);
+    ColorButtonClick(r >= 3 ? 2 : r);
+    const auto [x, y] = ChooseMove(State, Options.GameLevel, Random);
+    if (Options.FlashMove) {
+        const uint64_t serial = serial_;
+        moving_ = true;
+        View->FlashNextMachine(x, y);
+        moving_ = false;
+        if (serial != serial_) {
+            return false; // the board was cleared while the piece blinked
+        }
+    }
+    CanPlace(State, State.SideToMove, x, y);
+    PlaceAndRecord(x, y);
+    return true;
+}
+
+void Game::UpdateCount() {
+    for (int s = 1; s <= 2; ++s) {
+        int pieces = 0;
+        int colours = 0;
+        for (int c = 0; c <= 7; ++c) {
+            const int n = State.PiecesOf(s, c);
+            pieces += n;
+            if (c >= 1 && c <= 6 && n > 0) {
+                ++colours;
+            }
+        }
+        int black = State.PiecesOf(s, 7);
+        int score = colours * (pieces - black);
+        if (Options.MonoPieces) {
+            score = pieces;
+            black = 0;
+            colours = 1;
+        }
+        State.Tally[s] = {score, pieces, black, colours};
+    }
+    View->ShowCount();
+}
+
+int Game::TurnSwitch(int side) {
+    View->ShowTurn(side, 3 - side);
+    return 3 - side;
+}
+
+std::string Game::DisplayName(const std::string& set, int side) const {
+    std::string name;
+    if (set == "SUN") {
+        name = Options.CharName[1];
+    } else if (set == "FISH") {
+        name = Options.CharName[2];
+    } else if (set == "BEAR") {
+        name = Options.CharName[3];
+    }
+    if (Options.CharSet[1] == Options.CharSet[2] && Options.MonoPieces) {
+        name = (side == 1 ? "黒" : "白") + name;
+    }
+    return name;
+}
+
+std::string PassText(const std::string& name) {
+    return name + "は次に置くところがないので\n順番をかえます";
+}
+
+void Game::NextKoma() {
+    GameState& g = State;
+    const uint64_t serial = serial_;
+    for (;;) {
+        g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
+        if (!CollectCandidates(g, g.SideToMove)) {
+            if (!CollectCandidates(g, 3 - g.SideToMove)) {
+                View->MessageForm(BothBlockedText);
+                GameOver();
+                return;
+            }
+            const int s = g.SideToMove;
+            View->MessageForm(PassText(DisplayName(Options.CharSet[s], s)));
+            g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
+        }
+        if (Options.GameMode != 1) {
+            if (Options.GameMode == 2) {
+                View->SetCursor();
+            }
+            return;
+        }
+        if (g.SideToMove != g.ComputerSide) {
+            View->SetCursor();
+            return;
+        }
+        // A move dropped by clearing, or a board cleared meanwhile, ends the sequence.
+        if (!ComputerMove() || serial != serial_) {
+            return;
+        }
+    }
+}
+
+void Game::GameOver() {
+    const int s1 = State.Tally[1][0];
+    const int s2 = State.Tally[2][0];
+    const int winner = s1 == s2 ? 0 : (s1 > s2 ? 1 : 2);
+    resultText_ = winner == 0 ? std::string("引き分けです。")
+                              : DisplayName(Options.CharSet[winner], winner) + "の勝ち。";
+    View->ShowGameOver(winner, resultText_);
+    if (winner == 1 && Options.GameMode == 1 && !State.ReplayMode) {
+        View->RecordScore();
+    }
+    if (Options.GameMode == 2 && !State.ReplayMode) {
+        if (View->QuestionForm(RecordQuestionText)) {
+            View->RecordTwoPlayerGame();
+        }
+    }
+    if (Options.GameMode == 3) {
+        View->WriteAutoResult();
+    }
+    View->EnablePassButton(false);
+    View->EnableControls(false);
+    View->EnableRestartButton(true);
+}
+
+void Game::CellClick(int index) {
+    if (Options.GameMode == 3 || moving_) {
+        return;
+    }
+    GameState& g = State;
+    if (g.MoveCount == 0) {
+        g.PassMode = 1;
+        View->EnterHintMode();
+    }
+    const int x = index % g.BoardWidth + 1;
+    const int y = index / g.BoardWidth + 1;
+    if (CanPlace(g, g.SideToMove, x, y)) {
+        PlaceAndRecord(x, y);
+        NextKoma();
+    } else {
+        View->MessageForm(CannotPlaceText);
+    }
+}
+
+void Game::PassClick() {
+    if (moving_) {
+        return;
+    }
+    if (State.PassMode == 0) {
+        NextKoma();
+        State.PassMode = 1;
+        View->EnterHintMode();
+    } else if (State.PassMode == 2) {
+        StartAutoPlay();
+    }
+}
+
+void Game::StartAutoPlay() {
+    View->EnableControls(false);
+    SavedLevel = Options.GameLevel;
+    View->EnableRestartButton(true);
+    View->SetTimerInterval(GameTimer::Auto, 500);
+    View->SetTimer(GameTimer::Auto, true);
+}
+
+void Game::RestartClick() {
+    constexpr GameTimer timers[] = {GameTimer::Auto, GameTimer::Replay, GameTimer::AutoRestart,
+                                    GameTimer::Flash};
+    bool was[4];
+    for (int i = 0; i < 4; ++i) {
+        was[i] = View->TimerEnabled(timers[i]);
+        View->SetTimer(timers[i], false);
+    }
+    if (View->QuestionForm(ClearQuestionText)) {
+        if (was[0] || was[2]) {
+            Options.GameLevel = SavedLevel;
+        }
+        State.ReplayMode = false;
+        RestartGame();
+        View->EnableControls(true);
+    } else {
+        for (int i = 0; i < 4; ++i) {
+            View->SetTimer(timers[i], was[i]);
+        }
+    }
+}
+
+void Game::AutoMoveTick() {
+    if (moving_) {
+        return; // the previous move still blinks
+    }
+    GameState& g = State;
+    if (g.MoveCount != 0) {
+        g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
+    } else {
+        View->SetTimerInterval(GameTimer::Auto, 1000);
+    }
+    if (!CollectCandidates(g, g.SideToMove)) {
+        if (CollectCandidates(g, 3 - g.SideToMove)) {
+            g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove)); // silent pass
+        } else {
+            View->SetTimer(GameTimer::Auto, false);
+            GameOver();
+            View->SetTimer(GameTimer::AutoRestart, true);
+            return;
+        }
+    }
+    // Strength alternates with the number of placements made so far.
+    const int c = g.MoveCount % (g.SideToMove == 1 ? 3 : 4);
+    Options.GameLevel = c == 1 ? 2 : 1;
+    ComputerMove();
+}
+
+void Game::AutoRestartTick() {
+    View->SetTimer(GameTimer::AutoRestart, false);
+    // Keep the user's level across restarts, not the level of the last automatic move.
+    Options.GameLevel = SavedLevel;
+    RestartGame();
+    View->EnableControls(true);
+    PassClick();
+}
+
+CountCaptions MakeCountCaptions(const Game& game) {
+    CountCaptions c;
+    const auto& t = game.State.Tally;
+    for (int s = 1; s <= 2; ++s) {
+        const size_t i = static_cast<size_t>(s - 1);
+        c.Count[i] = std::to_string(t[s][1]) + "個";
+        c.CountBlack[i] = "- 黒" + std::to_string(t[s][2]) + "個";
+        c.CountColor[i] = "x " + std::to_string(t[s][3]) + "色";
+        c.Total[i] = std::to_string(t[s][0]) + (game.Options.MonoPieces ? "個" : "点");
+    }
+    if (t[1][0] == t[2][0]) {
+        c.Result = "現在同点です";
+    } else {
+        const int lead = t[1][0] > t[2][0] ? 1 : 2;
+        c.Result = game.DisplayName(game.Options.CharSet[lead], lead) + "が優勢です";
+    }
+    return c;
+}
+
+std::string AutoResultLine(const Game& game) {
+    const auto& t = game.State.Tally;
+    return "コマ数　たて" + std::to_string(game.State.BoardHeight) + "　よこ" +
+           std::to_string(game.State.BoardWidth) + "    先手　" + std::to_string(t[1][1]) +
+           "個、　後手　" + std::to_string(t[2][1]) + "個    " + game.ResultText();
+}
+
+} // namespace tolvekin

@@ -1,0 +1,90 @@
+#pragma once
+// The procedures of a game that involve the window: new games, the computer's move, counting,
+// turns and passes, the end of a game, clearing, and the computer-against-computer move step.
+// Every decision is made here; the window only carries out what GameView asks.
+
+#include "GameState.h"
+#include "GameView.h"
+#include "Random.h"
+#include "Settings.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tolvekin {
+
+class Game {
+public:
+    Game(Settings& settings, RandomSource& random, GameView& view)
+        : Options(settings), Random(random), View(&view) {}
+
+    GameState State;
+    Settings& Options;
+    RandomSource& Random;
+    GameView* View;
+    int32_t SavedLevel = 1; // the level in force when automatic play began
+
+    // Sizes the state for Options.BoardWidth x Options.BoardHeight and builds the cell weights.
+    void AllocateBoard();
+    // Initial block and per-game values; the callers then hand the turn to side 1.
+    void NewGame();
+    // Blank cells, new game, counts, side 1 to move.
+    void RestartGame();
+
+    // A colour button (0 blue, 1 yellow, 2 red) pressed by a player or by the computer.
+    void ColorButtonClick(int button);
+    // One move of the computer for SideToMove; false when the move was dropped because the game
+    // was cleared while the piece blinked.
+    bool ComputerMove();
+    // Writes the piece of SideToMove in NextColor on (x, y), records and turns over. CanPlace
+    // has just been run for the cell.
+    void PlaceAndRecord(int x, int y);
+
+    // Counts into Tally and shows the count labels.
+    void UpdateCount();
+    // Moves the turn display from side to the other side and returns that side.
+    int TurnSwitch(int side);
+    // The turn sequence after a player's placement or a first move given away.
+    void NextKoma();
+    // Result display and hand-off of the finished game.
+    void GameOver();
+
+    // Handlers of the main window.
+    void CellClick(int index);  // a cell picture clicked
+    void PassClick();           // the pass button in roles 0 and 2
+    void RestartClick();        // clearing, with its question
+    // Computer-against-computer play: one move per tick, and the restart after a game.
+    void AutoMoveTick();
+    void AutoRestartTick();
+
+    // Name under which a side is shown in messages.
+    std::string DisplayName(const std::string& set, int side) const;
+    // Result text of the last finished game ("... の勝ち。" or "引き分けです。").
+    const std::string& ResultText() const { return resultText_; }
+    // True while the computer's piece blinks: no other move may start then.
+    bool MoveInProgress() const { return moving_; }
+    // Counts up at every new game, so a move begun in an earlier game can tell it was cleared.
+    uint64_t GameSerial() const { return serial_; }
+
+private:
+    void StartAutoPlay();
+
+    std::string resultText_;
+    bool moving_ = false;
+    uint64_t serial_ = 0;
+};
+
+// Captions of the count labels and the lead text for the last count.
+CountCaptions MakeCountCaptions(const Game& game);
+
+// The line that logs a finished computer-against-computer game.
+std::string AutoResultLine(const Game& game);
+
+// Texts shown by the turn sequence.
+inline constexpr const char* CannotPlaceText = "そこには置けません";
+inline constexpr const char* BothBlockedText = "どちらも置くところがないので、これまで";
+inline constexpr const char* RecordQuestionText = "記録しますか？";
+inline constexpr const char* ClearQuestionText = "クリアしますか？";
+std::string PassText(const std::string& name); // "... は次に置くところがないので\n順番をかえます"
+
+} // namespace tolvekin

@@ -1,0 +1,92 @@
+#pragma once
+// The one record of a game: board, colours, redraw marks, the last legality scan, the candidate
+// list, the cell weights, the move record and the per-game values.
+//
+// Cells are kept column by column inside a frame one cell wide that holds the mark OffBoard,
+// so a scan stops at the board's edge without testing coordinates, and walking the cells in
+// storage order visits them column by column, top to bottom: the order of the candidate list.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace tolvekin {
+
+inline constexpr int16_t OffBoard = 3; // owner mark of the frame around the board
+inline constexpr int MinCandidateCapacity = 1000;
+
+struct GameState {
+    int32_t BoardWidth = 0;
+    int32_t BoardHeight = 0;
+
+    // Owner of a cell: 0 empty, 1 side 1, 2 side 2. Write cells through SetCell only.
+    int16_t Board(int x, int y) const { return owner_[Slot(x, y)]; }
+    // PieceColor of the piece on a cell; meaningful where Board is not 0.
+    int32_t CellColor(int x, int y) const { return color_[Slot(x, y)]; }
+    // Redraw marks: the cells changed by the last placement or new game.
+    bool Changed(int x, int y) const { return changed_[Slot(x, y)] != 0; }
+    void SetChanged(int x, int y, bool on) { changed_[Slot(x, y)] = on ? 1 : 0; }
+    void ClearChanged();
+
+    // Writes owner and colour of one cell and keeps the piece counts up to date.
+    void SetCell(int x, int y, int side, int32_t color);
+
+    // Per-direction end record of the last legality scan; slots 1..8.
+    std::array<int32_t, 9> DirEnd{};
+
+    // Candidate list, slots 1..CandCount.
+    std::vector<int32_t> CandX;
+    std::vector<int32_t> CandY;
+    int32_t CandCount = 0;
+
+    // Placement priority of each cell for the strong computer, by CellIndex; lower is better.
+    std::vector<int32_t> CellWeight;
+
+    // Row n (from 1) is the n-th placement: [1] side, [2] colour, [3] x, [4] y.
+    std::vector<std::array<int16_t, 5>> MoveRecord;
+    int16_t MoveCount = 0;
+
+    int16_t SideToMove = 1;
+    int16_t ComputerSide = 2;
+    int32_t NextColor = 0;
+    int32_t StartX = 0;
+    int32_t StartY = 0;
+
+    // Tally[side][0..3]: score, pieces, black pieces, number of colours, after the last count.
+    std::array<std::array<int32_t, 4>, 3> Tally{};
+
+    int32_t PassMode = 0; // 0 give the first move away, 1 show places, 2 start automatic play
+    bool ReplayMode = false;
+
+    int32_t CellIndex(int x, int y) const { return (y - 1) * BoardWidth + (x - 1); }
+    int CellCount() const { return BoardWidth * BoardHeight; }
+
+    // Pieces of a side by colour 0..7, kept by SetCell, so a count needs no board walk.
+    int32_t PiecesOf(int side, int color) const { return pieces_[side][color]; }
+
+    // Storage layout, for the scans of the rules.
+    int Stride() const { return BoardHeight + 2; }
+    int Slot(int x, int y) const { return x * (BoardHeight + 2) + y; }
+    const int16_t* Owners() const { return owner_.data(); }
+    const uint64_t* FrontierWords() const { return frontier_.data(); }
+    int FrontierWordCount() const { return static_cast<int>(frontier_.size()); }
+
+    // Sizes every array for a board of w x h and empties it.
+    void Allocate(int w, int h);
+    // Empties every cell (the frame stays) and the piece counts.
+    void ClearBoard();
+
+private:
+    void AddFrontier(int slot) { frontier_[slot >> 6] |= uint64_t{1} << (slot & 63); }
+    void DropFrontier(int slot) { frontier_[slot >> 6] &= ~(uint64_t{1} << (slot & 63)); }
+    void RebuildFrontier();
+
+    std::vector<int16_t> owner_;
+    std::vector<int32_t> color_;
+    std::vector<uint8_t> changed_;
+    // Empty cells next to at least one piece: the only cells where a placement can be legal.
+    std::vector<uint64_t> frontier_;
+    std::array<std::array<int32_t, 8>, 3> pieces_{};
+};
+
+} // namespace tolvekin
