@@ -7,28 +7,33 @@
 namespace tolvekin {
 
 bool CollectCandidates(GameState& g, int side) {
-    g.CandCount = 0;
     // Only empty cells next to a piece can enclose anything; the frontier set holds exactly
     // those, in storage order, which is the column-by-column order of the list.
     const uint64_t* words = g.FrontierWords();
     const int stride = g.Stride();
     const int wordCount = g.FrontierWordCount();
+    int32_t* candX = g.CandX.data();
+    int32_t* candY = g.CandY.data();
+    int32_t count = 0;
     for (int w = 0; w < wordCount; ++w) {
         uint64_t bits = words[w];
         while (bits != 0) {
             const int slot = w * 64 + std::countr_zero(bits);
             bits &= bits - 1;
-            const int x = slot / stride;
-            const int y = slot - x * stride;
-            if (IsPlaceable(g, side, x, y)) {
-                ++g.CandCount;
-                g.CandX[g.CandCount] = x;
-                g.CandY[g.CandCount] = y;
+            if (IsPlaceableAt(g, side, slot)) {
+                ++count;
+                candX[count] = slot / stride;
+                candY[count] = slot % stride;
             }
         }
     }
+    g.CandCount = count;
     // A scan of every cell ends with the last one; leave DirEnd as that scan does.
-    CanPlace(g, side, g.BoardWidth, g.BoardHeight);
+    if (g.Board(g.BoardWidth, g.BoardHeight) != 0) {
+        g.DirEnd.fill(0);
+    } else {
+        CanPlace(g, side, g.BoardWidth, g.BoardHeight);
+    }
     return g.CandCount > 0;
 }
 

@@ -8,7 +8,7 @@ void GameState::Allocate(int w, int h) {
     BoardWidth = w;
     BoardHeight = h;
     const size_t slots = static_cast<size_t>(w + 2) * static_cast<size_t>(h + 2);
-    owner_.assign(slots, OffBoard);
+    owner_.assign(slots, static_cast<int8_t>(OffBoard));
     color_.assign(slots, 0);
     changed_.assign(slots, 0);
     frontier_.assign((slots + 63) / 64, 0);
@@ -44,7 +44,7 @@ void GameState::SetCell(int x, int y, int side, int32_t color) {
     if (oldSide != 0) {
         --pieces_[oldSide][color_[slot] & 7];
     }
-    owner_[slot] = static_cast<int16_t>(side);
+    owner_[slot] = static_cast<int8_t>(side);
     color_[slot] = color;
     if (side != 0) {
         ++pieces_[side][color & 7];
@@ -72,7 +72,7 @@ void GameState::RebuildFrontier() {
                 continue;
             }
             for (int d : {-s - 1, -s, -s + 1, -1, 1, s - 1, s, s + 1}) {
-                const int16_t o = owner_[slot + d];
+                const int8_t o = owner_[slot + d];
                 if (o == 1 || o == 2) {
                     AddFrontier(slot);
                     break;

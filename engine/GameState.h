@@ -67,7 +67,7 @@ struct GameState {
     // Storage layout, for the scans of the rules.
     int Stride() const { return BoardHeight + 2; }
     int Slot(int x, int y) const { return x * (BoardHeight + 2) + y; }
-    const int16_t* Owners() const { return owner_.data(); }
+    const int8_t* Owners() const { return owner_.data(); }
     const uint64_t* FrontierWords() const { return frontier_.data(); }
     int FrontierWordCount() const { return static_cast<int>(frontier_.size()); }
 
@@ -81,7 +81,7 @@ private:
     void DropFrontier(int slot) { frontier_[slot >> 6] &= ~(uint64_t{1} << (slot & 63)); }
     void RebuildFrontier();
 
-    std::vector<int16_t> owner_;
+    std::vector<int8_t> owner_; // one byte a cell keeps the scans in few cache lines
     std::vector<int32_t> color_;
     std::vector<uint8_t> changed_;
     // Empty cells next to at least one piece: the only cells where a placement can be legal.

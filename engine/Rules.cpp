@@ -35,12 +35,12 @@ int MixColor(int a, int b) {
 
 bool CanPlace(GameState& g, int side, int x, int y) {
     g.DirEnd.fill(0);
-    const int16_t* owner = g.Owners();
+    const int8_t* owner = g.Owners();
     const int here = g.Slot(x, y);
     if (owner[here] != 0) {
         return false;
     }
-    const int16_t other = static_cast<int16_t>(3 - side);
+    const int8_t other = static_cast<int8_t>(3 - side);
     bool legal = false;
     // The frame around the board ends every walk that would leave it, which gives the same
     // answer as testing that the first two cells of a direction lie on the board.
@@ -65,26 +65,7 @@ bool CanPlace(GameState& g, int side, int x, int y) {
 }
 
 bool IsPlaceable(const GameState& g, int side, int x, int y) {
-    const int16_t* owner = g.Owners();
-    const int here = g.Slot(x, y);
-    if (owner[here] != 0) {
-        return false;
-    }
-    const int16_t other = static_cast<int16_t>(3 - side);
-    const int s = g.Stride();
-    for (int step : {s, -s, 1, -1, s + 1, s - 1, -s + 1, -s - 1}) {
-        int at = here + step;
-        if (owner[at] != other) {
-            continue;
-        }
-        do {
-            at += step;
-        } while (owner[at] == other);
-        if (owner[at] == side) {
-            return true;
-        }
-    }
-    return false;
+    return IsPlaceableAt(g, side, g.Slot(x, y));
 }
 
 void TurnOver(GameState& g, int x, int y) {
