@@ -1,0 +1,127 @@
+#include "TextFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tolvekin {
+namespace {
+
+constexpr char16_t Sub = 0x001A;         // what the converter yields for a bad byte
+constexpr char16_t Replacement = 0xFFFD; // what the game shows for it
+
+QByteArray JoinLines(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& line : lines) {
+        out += EncodeCp932(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace
+
+QString DecodeCp932(const QByteArray& bytes) {
+    QStringDecoder decoder("CP932");
+    // The converter keeps a lone lead byte at the very end back, waiting for its trail byte.
+    // A line feed after the data can never be a trail byte, so such a byte turns into a bad
+    // byte; the line feed itself is taken off again.
+    QString text = decoder.decode(bytes + '\n');
+    text.chop(1);
+    text.replace(QChar(Sub), QChar(Replacement));
+    return text;
+}
+
+QByteArray EncodeCp932(const QString& text) {
+    QStringEncoder encoder("CP932");
+    QByteArray whole = encoder.encode(text);
+    if (!encoder.hasError()) {
+        return whole;
+    }
+    // The converter writes an unmappable character as bytes that do not read back; go through
+    // the text one character at a time and put "?" in their place.
+    QByteArray out;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        // A fresh converter each time: resetState() does not clear a converter's error.
+        QStringEncoder single("CP932");
+        const QByteArray piece = single.encode(QStringView(text).mid(i, len));
+        out += single.hasError() ? QByteArray("?") : piece;
+        i += len;
+    }
+    return out;
+}
+
+bool FileExists(const QString& path) {
+    if (path.trimmed().isEmpty() || path.contains(u'*') || path.contains(u'?')) {
+        return false;
+    }
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+std::optional<QStringList> ReadTextLines(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
+    }
+    const QString text = DecodeCp932(bytes);
+    QStringList lines;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.mid(begin, i - begin));
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+                ++i;
+            }
+            begin = i + 1;
+        }
+    }
+    if (begin < text.size()) {
+        lines.append(text.mid(begin));
+    }
+    return lines;
+}
+
+bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        const QByteArray bytes = JoinLines(lines);
+        if (file.write(bytes) == bytes.size() && file.commit()) {
+            return true;
+        }
+    }
+    if (error != nullptr) {
+        *error = file.errorString();
+    }
+    file.cancelWriting();
+    return false;
+}
+
+bool AppendTextLine(const QString& path, const QString& line, QString* error) {
+    QFile file(path);
+    const QByteArray bytes = JoinLines(QStringList{line});
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size() &&
+        file.flush()) {
+        return true;
+    }
+    if (error != nullptr) {
+        *error = file.errorString();
+    }
+    return false;
+}
+
+} // namespace tolvekin

@@ -1,0 +1,33 @@
+#pragma once
+// Text files of the game: code page 932 (Shift-JIS as Windows writes it) with CR LF line ends.
+// Shared by the settings, title and name files and the score files. Bytes that do not decode
+// become U+FFFD; characters that code page 932 cannot hold are written as "?".
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tolvekin {
+
+QString DecodeCp932(const QByteArray& bytes);
+QByteArray EncodeCp932(const QString& text);
+
+// True only for a path that is not empty or blank, holds neither "*" nor "?", exists and is
+// not a folder.
+bool FileExists(const QString& path);
+
+// The lines of a text file without their ends. A line ends at CR LF, at a lone LF or at a lone
+// CR; a final line end does not start another line. std::nullopt when the file cannot be
+// opened or read; error then receives the platform's description when given.
+std::optional<QStringList> ReadTextLines(const QString& path, QString* error = nullptr);
+
+// Replaces the file with lines, each followed by CR LF. The old file stays as it was unless
+// the whole new text was written. False on failure, with the description in error when given.
+bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Adds one line and CR LF at the end of an existing file (the file is created when missing).
+bool AppendTextLine(const QString& path, const QString& line, QString* error = nullptr);
+
+} // namespace tolvekin
