@@ -11,7 +11,16 @@ void GameState::Allocate(int w, int h) {
     owner_.assign(slots, static_cast<int8_t>(OffBoard));
     color_.assign(slots, 0);
     changed_.assign(slots, 0);
-    frontier_.assign((slots + 63) / 64, 0);
+    const size_t words = std::max<size_t>(2, (slots + 63) / 64);
+    frontier_.assign(words, 0);
+    sideBits_[1].assign(words, 0);
+    sideBits_[2].assign(words, 0);
+    boardBits_.assign(words, 0);
+    for (int x = 1; x <= w; ++x) {
+        for (int y = 1; y <= h; ++y) {
+            SetBit(boardBits_, Slot(x, y));
+        }
+    }
     const size_t capacity = std::max<size_t>(MinCandidateCapacity, static_cast<size_t>(w * h));
     CandX.assign(capacity + 1, 0);
     CandY.assign(capacity + 1, 0);
@@ -31,6 +40,8 @@ void GameState::ClearBoard() {
         }
     }
     std::fill(frontier_.begin(), frontier_.end(), 0);
+    std::fill(sideBits_[1].begin(), sideBits_[1].end(), 0);
+    std::fill(sideBits_[2].begin(), sideBits_[2].end(), 0);
     for (auto& side : pieces_) {
         side.fill(0);
     }
@@ -43,11 +54,13 @@ void GameState::SetCell(int x, int y, int side, int32_t color) {
     const int oldSide = owner_[slot];
     if (oldSide != 0) {
         --pieces_[oldSide][color_[slot] & 7];
+        ClearBit(sideBits_[oldSide], slot);
     }
     owner_[slot] = static_cast<int8_t>(side);
     color_[slot] = color;
     if (side != 0) {
         ++pieces_[side][color & 7];
+        SetBit(sideBits_[side], slot);
     }
     if (oldSide == 0 && side != 0) {
         DropFrontier(slot);

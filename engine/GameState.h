@@ -69,6 +69,11 @@ struct GameState {
     int Slot(int x, int y) const { return x * (BoardHeight + 2) + y; }
     const int8_t* Owners() const { return owner_.data(); }
     const uint64_t* FrontierWords() const { return frontier_.data(); }
+    // One bit per storage slot: the pieces of a side, and the cells of the board.
+    const uint64_t* SideWords(int side) const { return sideBits_[side].data(); }
+    const uint64_t* BoardWords() const { return boardBits_.data(); }
+    // Boards whose storage fits in 128 bits are scanned a whole direction at a time.
+    bool FitsInWideWord() const { return (BoardWidth + 2) * (BoardHeight + 2) <= 128; }
     int FrontierWordCount() const { return static_cast<int>(frontier_.size()); }
 
     // Sizes every array for a board of w x h and empties it.
@@ -80,12 +85,20 @@ private:
     void AddFrontier(int slot) { frontier_[slot >> 6] |= uint64_t{1} << (slot & 63); }
     void DropFrontier(int slot) { frontier_[slot >> 6] &= ~(uint64_t{1} << (slot & 63)); }
     void RebuildFrontier();
+    static void SetBit(std::vector<uint64_t>& bits, int slot) {
+        bits[slot >> 6] |= uint64_t{1} << (slot & 63);
+    }
+    static void ClearBit(std::vector<uint64_t>& bits, int slot) {
+        bits[slot >> 6] &= ~(uint64_t{1} << (slot & 63));
+    }
 
     std::vector<int8_t> owner_; // one byte a cell keeps the scans in few cache lines
     std::vector<int32_t> color_;
     std::vector<uint8_t> changed_;
     // Empty cells next to at least one piece: the only cells where a placement can be legal.
     std::vector<uint64_t> frontier_;
+    std::array<std::vector<uint64_t>, 3> sideBits_;
+    std::vector<uint64_t> boardBits_;
     std::array<std::array<int32_t, 8>, 3> pieces_{};
 };
 

@@ -1,0 +1,81 @@
+// The program itself in batch mode: exit status, standard output and error, and the result log.
+
+#include "TextFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome RunProgram(const QStringList& args, const QString& dir) {
+    QProcess p;
+    p.setWorkingDirectory(dir);
+    p.start(TOLVEKIN_BINARY, args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(BatchProgram, BadArgumentsExitWithStatusTwoAndWriteNothing) {
+    QTemporaryDir dir;
+    QFile log(dir.filePath("AutoResult.txt"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.close();
+    for (const QStringList& args : {QStringList{"--batch"}, QStringList{"--batch", "x"},
+                                    QStringList{"--batch", "0"}, QStringList{"--batch", "3", "--go"},
+                                    QStringList{"--batch", "3", "--seed", "abc"}}) {
+        const Outcome o = RunProgram(args, dir.path());
+        EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(o.out.isEmpty());
+        EXPECT_EQ(o.err.count('\n'), 1) << o.err.toStdString();
+    }
+    EXPECT_TRUE(ReadAll(dir.filePath("AutoResult.txt")).isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"AutoResult.txt"});
+}
+
+TEST(BatchProgram, LogGetsShiftJisLinesWithCrLfAndSettingsAreRead) {
+    QTemporaryDir dir;
+    QFile log(dir.filePath("AutoResult.txt"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("earlier line\r\n");
+    log.close();
+    const Outcome o = RunProgram({"--batch", "3", "--seed", "11", "/MAXX6", "/MAXY6"}, dir.path());
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    const QStringList lines = QString::fromUtf8(o.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("コマ数　たて6　よこ6    先手　"));
+    EXPECT_TRUE(lines[3].startsWith("batch: 3 games, "));
+    QByteArray expected = "earlier line\r\n";
+    for (int i = 0; i < 3; ++i) {
+        expected += tolvekin::EncodeCp932(lines[i]) + "\r\n";
+    }
+    EXPECT_EQ(ReadAll(dir.filePath("AutoResult.txt")), expected);
+    // Shift-JIS, not UTF-8: コ is 0x83 0x52.
+    EXPECT_TRUE(ReadAll(dir.filePath("AutoResult.txt")).contains("\x83\x52"));
+    // Nothing else was created: no settings file, no score file.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"AutoResult.txt"});
+}
+
+TEST(BatchProgram, WithoutTheLogFileTheFolderStaysUnchanged) {
+    QTemporaryDir dir;
+    const Outcome o = RunProgram({"--batch", "2", "--moves"}, dir.path());
+    ASSERT_EQ(o.status, 0);
+    EXPECT_TRUE(o.out.startsWith("ini,0404,0,0,0,0,0\nrec,"));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
