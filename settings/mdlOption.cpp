@@ -40,13 +40,11 @@ Span OptionSpan(const QString& text, const QString& key) {
     }
     const qsizetype start = p + key.size();
     if (key == u"/PAR") {
-        // The path runs to the next switch; the character before that "/" is the separating
-        // blank. A trailing double quote closes a quoted switch and is not part of the path.
-        const qsizetype slash = text.indexOf(u'/', start);
-        qsizetype end = slash < 0 ? text.size() : slash - 1;
-        if (end < start) {
-            end = start; // "/PAR/...": no room for a path
-        }
+        // The path runs to the next switch, a blank followed by "/", so that it may itself hold
+        // slashes (every absolute path here starts with one). A trailing double quote closes a
+        // quoted switch and is not part of the path.
+        const qsizetype next = text.indexOf(QStringLiteral(" /"), start);
+        qsizetype end = next < 0 ? text.size() : next;
         if (end > start && text.at(end - 1) == u'"') {
             --end;
         }

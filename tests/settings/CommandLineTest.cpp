@@ -128,11 +128,15 @@ TEST_F(CommandLine, QuotedParPathMayHoldBlanks) {
     EXPECT_EQ(settings.GameMode, 2);
 }
 
-TEST_F(CommandLine, ParFollowedBySlashMeansNoSettingsFile) {
+TEST_F(CommandLine, ParTakesAnAbsolutePathWithItsSlashes) {
+    WriteBytes(dataDir + "Sub Set.txt", "/LEVEL2\r\n");
+    Start("\"/PAR" + dataDir + "Sub Set.txt\" /MODE3");
+    EXPECT_EQ(path(), dataDir + "Sub Set.txt");
+    EXPECT_EQ(settings.GameLevel, 2);
+}
+
+TEST_F(CommandLine, ParFollowedByTheNextSwitchMeansNoSettingsFile) {
     WriteBytes(dataDir + "TlvPar.txt", "/MODE2\r\n");
-    Start("/PAR/MODE3");
-    EXPECT_EQ(path(), dataDir + "TlvPar.txt");
-    EXPECT_EQ(settings.GameMode, 3);
     Start("/PAR /MODE3");
     EXPECT_EQ(path(), dataDir + "TlvPar.txt");
     EXPECT_EQ(settings.GameMode, 3);

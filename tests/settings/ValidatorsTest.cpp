@@ -20,8 +20,8 @@ TEST(SettingsGetOption, ParPathRunsToTheNextSwitch) {
     EXPECT_EQ(GetOption("/PARA.TXT", "/PAR"), "A.TXT");
     EXPECT_EQ(GetOption("\"/PARA B.TXT\" /MODE2", "/PAR"), "A B.TXT");
     EXPECT_EQ(GetOption("\"/PARA B.TXT\"", "/PAR"), "A B.TXT");
-    EXPECT_EQ(GetOption("/PARA.TXTX/MODE2", "/PAR"), "A.TXT"); // the character before "/" goes
-    EXPECT_EQ(GetOption("/PAR/MODE2", "/PAR"), "");
+    EXPECT_EQ(GetOption("/PAR/HOME/U/SET.TXT /MODE2", "/PAR"), "/HOME/U/SET.TXT");
+    EXPECT_EQ(GetOption("\"/PAR/HOME/MY SET.TXT\" /MODE2", "/PAR"), "/HOME/MY SET.TXT");
     EXPECT_EQ(GetOption("/PAR /MODE2", "/PAR"), "");
 }
 
