@@ -1,0 +1,276 @@
+// Drives the real message dialog through the dialog seam: a single-shot timer looks at the dialog
+// while it is up and then answers it as a user would.
+
+#include "DialogSeam.h"
+#include "MessageDialogs.h"
+#include "frmMessage.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tolvekin {
+namespace {
+
+// Runs action on the modal message dialog as soon as it is up. action must close the dialog.
+void WhenShown(std::function<void(frmMessage&)> action, int triesLeft = 400) {
+    QTimer::singleShot(5, [action, triesLeft] {
+        auto* dialog = qobject_cast<frmMessage*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->isVisible()) {
+            action(*dialog);
+        } else if (triesLeft > 0) {
+            WhenShown(action, triesLeft - 1);
+        }
+    });
+}
+
+void PressEscape(QWidget& target) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&target, &press);
+}
+
+// What the dialog looked like while it was up.
+struct Seen {
+    QString caption;
+    QRect frame; // outer position and size
+    QRect label;
+    QRect close;
+    QRect cancel;
+    bool closeVisible = false;
+    bool cancelVisible = false;
+    QString closeText;
+    bool closeHasFocus = false;
+    bool markEmpty = true;
+    QRect mark;
+};
+
+Seen Look(const frmMessage& d) {
+    Seen s;
+    s.caption = d.windowTitle();
+    s.frame = QRect(d.pos(), d.OuterSize());
+    s.label = d.txtMessage->geometry();
+    s.close = d.cmdClose->geometry();
+    s.cancel = d.cmdCancel->geometry();
+    s.closeVisible = d.cmdClose->isVisible();
+    s.cancelVisible = d.cmdCancel->isVisible();
+    s.closeText = d.cmdClose->text();
+    s.closeHasFocus = d.focusWidget() == d.cmdClose;
+    s.markEmpty = d.imgMark->pixmap().isNull();
+    s.mark = d.imgMark->geometry();
+    return s;
+}
+
+QRect Screen() {
+    return QGuiApplication::primaryScreen()->geometry();
+}
+
+constexpr int DesignOuterWidth = 220;
+constexpr int DesignClientHeight = 109;
+
+class MessageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        messages.SetContext({[] { return QString("ぽるぽら"); }, {}, {}});
+        previous = SetDialogHandler(&messages);
+    }
+    void TearDown() override {
+        UnloadMessageForm();
+        SetDialogHandler(previous);
+    }
+
+    // Shows a message, records how it looked and presses OK.
+    Seen ShowMessage(const QString& text) {
+        Seen seen;
+        WhenShown([&seen](frmMessage& d) {
+            seen = Look(d);
+            d.cmdClose->click();
+        });
+        MessageForm(text);
+        return seen;
+    }
+
+    GameMessages messages;
+    DialogHandler* previous = nullptr;
+};
+
+TEST_F(MessageTest, QuestionIsYesOnlyForTheYesButton) {
+    Seen seen;
+    WhenShown([&seen](frmMessage& d) {
+        seen = Look(d);
+        d.cmdClose->click();
+    });
+    EXPECT_TRUE(QuestionForm("記録しますか？"));
+    EXPECT_EQ(seen.closeText, "はい");
+    EXPECT_TRUE(seen.closeVisible);
+    EXPECT_TRUE(seen.cancelVisible);
+    EXPECT_TRUE(seen.closeHasFocus);
+
+    WhenShown([](frmMessage& d) { d.cmdCancel->click(); });
+    EXPECT_FALSE(QuestionForm("記録しますか？"));
+
+    // Closed with the close box or Escape, a question answers no.
+    WhenShown([](frmMessage& d) { d.close(); });
+    EXPECT_FALSE(QuestionForm("記録しますか？"));
+    WhenShown([](frmMessage& d) { PressEscape(*d.cmdClose); });
+    EXPECT_FALSE(QuestionForm("記録しますか？"));
+}
+
+TEST_F(MessageTest, MessageHasOnlyOkAndReturnsWhenPressed) {
+    const Seen seen = ShowMessage("置けません。");
+    EXPECT_EQ(seen.closeText, "OK");
+    EXPECT_TRUE(seen.closeVisible);
+    EXPECT_FALSE(seen.cancelVisible);
+    EXPECT_TRUE(seen.closeHasFocus);
+    EXPECT_EQ(seen.close, QRect(24, 72, 49, 25));
+    EXPECT_EQ(seen.caption, "ぽるぽら　メッセージ");
+}
+
+TEST_F(MessageTest, WidthFollowsTheTextButNeverShrinksBelowTheDesign) {
+    const Seen shortOne = ShowMessage("パス");
+    EXPECT_EQ(shortOne.frame.width(), DesignOuterWidth);
+    EXPECT_EQ(shortOne.frame.height(), DesignClientHeight + 28);
+    EXPECT_EQ(shortOne.label.left(), 80);
+    // Centred on the screen, outer size.
+    EXPECT_EQ(shortOne.frame.left(), (Screen().width() - DesignOuterWidth) / 2);
+    EXPECT_EQ(shortOne.frame.top(), (Screen().height() - shortOne.frame.height()) / 2);
+    // One line, centred in the client area.
+    EXPECT_EQ(shortOne.label.top(), (DesignClientHeight - shortOne.label.height()) / 2);
+
+    const QString longText = "スコアファイル入力エラーです。ファイルの中身が途中で切れています。";
+    const Seen longOne = ShowMessage(longText);
+    EXPECT_GT(longOne.label.width(), shortOne.label.width());
+    EXPECT_GT(longOne.frame.width(), DesignOuterWidth);
+    EXPECT_EQ(longOne.frame.width(), 80 + longOne.label.width() + 24);
+    EXPECT_EQ(longOne.frame.height(), DesignClientHeight + 28);
+    EXPECT_EQ(longOne.frame.left(), (Screen().width() - longOne.frame.width()) / 2);
+}
+
+TEST_F(MessageTest, LongTextMakesTheWindowTallerAndKeepsItClearOfTheButtons) {
+    const Seen one = ShowMessage("一行目");
+    const Seen two = ShowMessage("一行目\n二行目");
+    EXPECT_EQ(two.frame.height(), DesignClientHeight + 28);
+    EXPECT_GT(two.label.height(), one.label.height() * 3 / 2); // the line break is kept
+    EXPECT_EQ(two.label.top(), (DesignClientHeight - two.label.height()) / 2);
+    EXPECT_EQ(two.close.top(), 72);
+
+    Seen three;
+    WhenShown([&three](frmMessage& d) {
+        three = Look(d);
+        d.cmdCancel->click();
+    });
+    EXPECT_FALSE(QuestionForm("スコアファイル入力エラーです。\n二行目\n三行目"));
+    EXPECT_GT(three.label.height(), two.label.height());
+    EXPECT_GT(three.frame.height(), DesignClientHeight + 28);
+    EXPECT_GT(three.close.top(), three.label.bottom());
+    EXPECT_EQ(three.cancel.top(), three.close.top());
+    // The room under the buttons stays as designed.
+    EXPECT_EQ(three.frame.height() - 28 - (three.close.top() + 25), DesignClientHeight - 97);
+}
+
+TEST_F(MessageTest, StatusNoteReturnsAtOnceAndStaysUntilUnloaded) {
+    QElapsedTimer clock;
+    clock.start();
+    NowStatusForm("ただいま読み込み中です。");
+    EXPECT_LT(clock.elapsed(), 2000);
+    ASSERT_TRUE(MessageFormLoaded());
+
+    const frmMessage* note = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* d = qobject_cast<frmMessage*>(w); d != nullptr && d->isVisible()) {
+            note = d;
+        }
+    }
+    ASSERT_NE(note, nullptr);
+    EXPECT_FALSE(note->isModal());
+    EXPECT_FALSE(note->cmdClose->isVisible());
+    EXPECT_FALSE(note->cmdCancel->isVisible());
+    EXPECT_EQ(note->windowTitle(), "ぽるぽら　メッセージ");
+
+    UnloadMessageForm();
+    EXPECT_FALSE(MessageFormLoaded());
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        EXPECT_EQ(qobject_cast<frmMessage*>(w), nullptr);
+    }
+}
+
+TEST_F(MessageTest, MessageTakesThePlaceOfAStatusNote) {
+    NowStatusForm("お待ちください。");
+    ASSERT_TRUE(MessageFormLoaded());
+    bool noteWasUp = true;
+    int shown = 0;
+    WhenShown([&](frmMessage& d) {
+        noteWasUp = MessageFormLoaded();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            shown += qobject_cast<frmMessage*>(w) != nullptr && w->isVisible() ? 1 : 0;
+        }
+        d.cmdClose->click();
+    });
+    MessageForm("スコアファイル入力エラーです。");
+    EXPECT_FALSE(noteWasUp);
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(MessageFormLoaded());
+}
+
+TEST_F(MessageTest, MainWindowKeepsTheDialogInsideItsCornerAndGivesTheMark) {
+    QWidget main;
+    QPixmap cell(48, 48);
+    cell.fill(Qt::red);
+    QPixmap shown = cell;
+    messages.SetContext({[] { return QString("ぽるぽら"); }, [&main] { return &main; },
+                         [&shown] { return shown; }});
+
+    // Placed at the screen's top-left, the main window leaves the centred dialog where it is.
+    main.move(0, 0);
+    Seen seen = ShowMessage("パス");
+    EXPECT_EQ(seen.frame.topLeft(), QPoint((Screen().width() - DesignOuterWidth) / 2,
+                                           (Screen().height() - seen.frame.height()) / 2));
+    EXPECT_FALSE(seen.markEmpty);
+    EXPECT_EQ(seen.mark, QRect(24, 16, 48, 48));
+
+    // Placed low on the screen, it pulls the dialog's top down to its own top + 8.
+    const int lowTop = Screen().height() * 3 / 4;
+    main.move(10, lowTop);
+    seen = ShowMessage("パス");
+    EXPECT_EQ(seen.frame.top(), lowTop + 8);
+    EXPECT_EQ(seen.frame.left(), (Screen().width() - DesignOuterWidth) / 2);
+
+    // Placed far right, likewise the left edge.
+    const int rightLeft = Screen().width() * 3 / 4;
+    main.move(rightLeft, 0);
+    seen = ShowMessage("パス");
+    EXPECT_EQ(seen.frame.left(), rightLeft + 8);
+
+    // An empty cell gives an empty mark.
+    shown = QPixmap();
+    seen = ShowMessage("パス");
+    EXPECT_TRUE(seen.markEmpty);
+}
+
+TEST_F(MessageTest, WithoutMainWindowTheDialogIsCentredWithAnEmptyMark) {
+    QPixmap cell(48, 48);
+    cell.fill(Qt::red);
+    messages.SetContext(
+        {[] { return QString("ぽるぽら"); }, [] { return nullptr; }, [cell] { return cell; }});
+    const Seen seen = ShowMessage("盤の大きさを変えました。");
+    EXPECT_TRUE(seen.markEmpty);
+    EXPECT_EQ(seen.frame.topLeft(), QPoint((Screen().width() - seen.frame.width()) / 2,
+                                           (Screen().height() - seen.frame.height()) / 2));
+}
+
+} // namespace
+} // namespace tolvekin
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

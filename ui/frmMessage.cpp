@@ -1,0 +1,203 @@
+#include "frmMessage.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace tolvekin {
+namespace {
+
+constexpr int MarkLeft = 24;
+constexpr int MarkTop = 16;
+constexpr int MarkSize = 48;
+constexpr int TextLeft = 80;
+constexpr int ButtonTop = 72;
+constexpr int ButtonWidth = 49;
+constexpr int ButtonHeight = 25;
+constexpr int CloseLeft = 24;
+constexpr int CancelLeft = 80;
+// Free client area under the button row in the design.
+constexpr int BelowButtons = frmMessage::DesignClientHeight - ButtonTop - ButtonHeight;
+// Least room between a long text and the button row once the window has to grow.
+constexpr int TextButtonGap = 6;
+// How far the dialog is kept inside the main window's top-left corner (120 twips).
+constexpr int MainWindowInset = 8;
+// How long a wait note waits for the window system to put it on the screen.
+constexpr int ExposeWaitMs = 500;
+
+QFont Gothic() {
+    QFont f(QStringList{"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Sans Serif"});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(9.75);
+    return f;
+}
+
+} // namespace
+
+frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      look_(look) {
+    setObjectName("frmMessage");
+    setFont(Gothic());
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0, 255, 255));
+    setPalette(p);
+    setAutoFillBackground(true);
+    if (!look_.icon.isNull()) {
+        setWindowIcon(look_.icon);
+    }
+
+    // Created in tab order: cmdClose first, so it takes the focus.
+    cmdClose = new QPushButton("OK", this);
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->setGeometry(CloseLeft, ButtonTop, ButtonWidth, ButtonHeight);
+    cmdCancel = new QPushButton("いいえ", this);
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setGeometry(CancelLeft, ButtonTop, ButtonWidth, ButtonHeight);
+
+    imgMark = new QLabel(this);
+    imgMark->setObjectName("imgMark");
+    imgMark->setGeometry(MarkLeft, MarkTop, MarkSize, MarkSize);
+    imgMark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    txtMessage = new QLabel(this);
+    txtMessage->setObjectName("txtMessage");
+    txtMessage->setTextFormat(Qt::PlainText);
+    txtMessage->setWordWrap(false);
+    txtMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette tp = txtMessage->palette();
+    tp.setColor(QPalette::WindowText, Qt::black);
+    txtMessage->setPalette(tp);
+    txtMessage->move(TextLeft, 48);
+
+    connect(cmdClose, &QPushButton::clicked, this, &frmMessage::cmdClose_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmMessage::cmdCancel_Click);
+    setFixedSize(DesignClientWidth, DesignClientHeight);
+}
+
+void frmMessage::MessageForm(const QString& text) {
+    message_ = text;
+    kind_ = KindMessage;
+    Load();
+    exec();
+}
+
+bool frmMessage::QuestionForm(const QString& text) {
+    message_ = text;
+    kind_ = KindQuestion;
+    Load();
+    exec();
+    // Closed any other way than by its buttons (close box, Escape), kind is still 2: that is
+    // no, never yes.
+    return kind_ == AnswerYes;
+}
+
+void frmMessage::NowStatusForm(const QString& text) {
+    message_ = text;
+    kind_ = KindStatus;
+    Load();
+    show();
+    // The caller goes on working without returning to the event loop, so the note has to be
+    // on the screen and painted before this returns. The window system maps it on its own
+    // time; wait for that, taking no user input meanwhile.
+    QElapsedTimer waited;
+    waited.start();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() &&
+           waited.elapsed() < ExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+    repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmMessage::cmdClose_Click() {
+    kind_ = AnswerYes;
+    accept();
+}
+
+void frmMessage::cmdCancel_Click() {
+    kind_ = AnswerNo;
+    reject();
+}
+
+void frmMessage::Load() {
+    const int designOuterWidth = DesignClientWidth + FrameExtra.width();
+
+    QString text = message_;
+    text.replace("\r\n", "\n");
+    txtMessage->setText(text);
+    txtMessage->adjustSize();
+    const int labelWidth = txtMessage->width();
+    const int labelHeight = txtMessage->height();
+
+    // One or two lines keep the design height. A longer text, still centred, would reach into
+    // the button row: the window grows and the buttons move down until the text clears them.
+    int clientHeight = DesignClientHeight;
+    int buttonTop = ButtonTop;
+    if (text.count('\n') >= 2) {
+        clientHeight = std::max(DesignClientHeight,
+                                labelHeight + 2 * (TextButtonGap + ButtonHeight + BelowButtons));
+        buttonTop = clientHeight - BelowButtons - ButtonHeight;
+    }
+    txtMessage->move(TextLeft, (clientHeight - labelHeight) / 2);
+    cmdClose->move(CloseLeft, buttonTop);
+    cmdCancel->move(CancelLeft, buttonTop);
+
+    // The text never wraps: a long one widens the window, with the mark's margin on the right.
+    const int outerWidth = std::max(designOuterWidth, TextLeft + labelWidth + MarkLeft);
+    setFixedSize(outerWidth - FrameExtra.width(), clientHeight);
+
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : nullptr;
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const QSize outer = OuterSize();
+    QPoint topLeft(area.x() + (area.width() - outer.width()) / 2,
+                   area.y() + (area.height() - outer.height()) / 2);
+    if (look_.mainTopLeft) {
+        if (topLeft.y() < look_.mainTopLeft->y()) {
+            topLeft.setY(look_.mainTopLeft->y() + MainWindowInset);
+        }
+        if (topLeft.x() < look_.mainTopLeft->x()) {
+            topLeft.setX(look_.mainTopLeft->x() + MainWindowInset);
+        }
+    }
+    move(topLeft);
+
+    setWindowTitle(look_.caption);
+    imgMark->setScaledContents(look_.stretchMark);
+    if (look_.mark.isNull()) {
+        imgMark->clear();
+    } else {
+        imgMark->setPixmap(look_.mark);
+    }
+
+    switch (kind_) {
+    case KindMessage:
+        cmdClose->setText("OK");
+        cmdClose->show();
+        cmdCancel->hide();
+        break;
+    case KindQuestion:
+        cmdClose->setText("はい");
+        cmdClose->show();
+        cmdCancel->show();
+        break;
+    case KindStatus:
+        cmdClose->hide();
+        cmdCancel->hide();
+        break;
+    default:
+        break;
+    }
+    cmdClose->setFocus();
+}
+
+} // namespace tolvekin
