@@ -1,0 +1,247 @@
+// The built-in pictures: sizes, transparency, the body colour of every piece, the outlines, and
+// that no two pictures are the same.
+
+#include "Artwork.h"
+
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <tuple>
+
+namespace {
+
+using namespace tolvekin::artwork;
+
+constexpr std::array<CharacterSet, 3> AllSets{CharacterSet::Sun, CharacterSet::Fish,
+                                              CharacterSet::Bear};
+
+// Body colours of the pieces by colour value, as the bear shows them.
+constexpr std::array<std::array<int, 3>, 8> Table{{{255, 255, 255},
+                                                   {0, 0, 255},
+                                                   {255, 255, 0},
+                                                   {0, 255, 0},
+                                                   {255, 0, 0},
+                                                   {255, 0, 255},
+                                                   {255, 128, 0},
+                                                   {0, 0, 0}}};
+
+const char* Name(CharacterSet set) {
+    return set == CharacterSet::Sun ? "sun" : (set == CharacterSet::Fish ? "fish" : "bear");
+}
+
+bool Opaque(QRgb pixel) {
+    return qAlpha(pixel) == 255;
+}
+
+bool Dark(QRgb pixel) {
+    return Opaque(pixel) && qRed(pixel) < 16 && qGreen(pixel) < 16 && qBlue(pixel) < 16;
+}
+
+bool Light(QRgb pixel) {
+    return Opaque(pixel) && qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240;
+}
+
+int CountPixels(const QImage& image, bool (*test)(QRgb)) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += test(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// The most frequent colour among the fully opaque pixels.
+QRgb DominantColor(const QImage& image) {
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (Opaque(pixel)) {
+                ++counts[pixel & 0xffffff];
+            }
+        }
+    }
+    QRgb best = 0;
+    int bestCount = -1;
+    for (const auto& [colour, count] : counts) {
+        if (count > bestCount) {
+            best = colour;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
+// Every pixel of the outermost `margin` rings is fully transparent.
+bool ClearBorder(const QImage& image, int margin) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool border = x < margin || y < margin || x >= image.width() - margin ||
+                                y >= image.height() - margin;
+            if (border && qAlpha(image.pixel(x, y)) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST(PiecePictures, AreSquaresOfFortyEightWithATransparentMargin) {
+    for (CharacterSet set : AllSets) {
+        for (int i = 0; i <= 8; ++i) {
+            SCOPED_TRACE(std::string(Name(set)) + " " + std::to_string(i));
+            const QImage image = PiecePicture(set, i);
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.size(), QSize(48, 48));
+            EXPECT_TRUE(image.hasAlphaChannel());
+            EXPECT_TRUE(ClearBorder(image, 1));
+            EXPECT_GT(CountPixels(image, Opaque), 150) << "the character is drawn";
+        }
+    }
+}
+
+TEST(PiecePictures, BodyColourDominatesAndFollowsTheColourValue) {
+    for (CharacterSet set : AllSets) {
+        for (int i = 0; i <= 7; ++i) {
+            SCOPED_TRACE(std::string(Name(set)) + " " + std::to_string(i));
+            const QRgb dominant = DominantColor(PiecePicture(set, i));
+            const auto& want = Table[static_cast<size_t>(i)];
+            if (set == CharacterSet::Bear) {
+                EXPECT_EQ(dominant, qRgb(want[0], want[1], want[2]) & 0xffffff);
+            } else {
+                EXPECT_LE(std::abs(qRed(dominant) - want[0]), 8);
+                EXPECT_LE(std::abs(qGreen(dominant) - want[1]), 8);
+                EXPECT_LE(std::abs(qBlue(dominant) - want[2]), 8);
+            }
+            EXPECT_EQ(dominant, BodyColor(set, i).rgb() & 0xffffff);
+        }
+    }
+}
+
+TEST(PiecePictures, OutlinesAreBlackExceptOnTheBlackPiece) {
+    for (CharacterSet set : AllSets) {
+        SCOPED_TRACE(Name(set));
+        for (int i = 0; i <= 6; ++i) {
+            EXPECT_GT(CountPixels(PiecePicture(set, i), Dark), 60) << i;
+        }
+        // The black piece: a dark body with a light outline around it.
+        const QImage black = PiecePicture(set, 7);
+        EXPECT_GT(CountPixels(black, Light), 60);
+        EXPECT_GT(CountPixels(black, Dark), CountPixels(black, Light));
+    }
+}
+
+TEST(PiecePictures, TheOutlinePictureHasAnEmptyBody) {
+    for (CharacterSet set : AllSets) {
+        SCOPED_TRACE(Name(set));
+        const QImage outline = PiecePicture(set, 8);
+        const QImage blue = PiecePicture(set, 1);
+        const QRgb body = BodyColor(set, 1).rgb();
+        int bodyPixels = 0;
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 48; ++x) {
+                if (blue.pixel(x, y) == body) {
+                    ++bodyPixels;
+                    ASSERT_EQ(qAlpha(outline.pixel(x, y)), 0) << x << "," << y;
+                }
+            }
+        }
+        EXPECT_GT(bodyPixels, 300);
+        // What is drawn is the black outline and nothing in a body colour.
+        EXPECT_GT(CountPixels(outline, Dark), 60);
+        EXPECT_EQ(CountPixels(outline, Opaque), CountPixels(outline, Dark));
+    }
+}
+
+TEST(PiecePictures, AllTwentySevenDifferAndAreKept) {
+    std::set<QByteArray> seen;
+    for (CharacterSet set : AllSets) {
+        for (int i = 0; i <= 8; ++i) {
+            const QImage image = PiecePicture(set, i);
+            seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                   static_cast<qsizetype>(image.sizeInBytes())));
+            // Asked again, the same picture comes back without being drawn anew.
+            EXPECT_EQ(PiecePicture(set, i).cacheKey(), image.cacheKey());
+        }
+    }
+    EXPECT_EQ(seen.size(), 27u);
+}
+
+TEST(PiecePictures, ColourNumbersOutsideTheTableGiveNothing) {
+    for (CharacterSet set : AllSets) {
+        EXPECT_TRUE(PiecePicture(set, -1).isNull());
+        EXPECT_TRUE(PiecePicture(set, 9).isNull());
+        EXPECT_FALSE(BodyColor(set, 8).isValid());
+    }
+}
+
+TEST(OtherPictures, ModePicturesAreFourDifferentDrawings) {
+    std::set<QByteArray> seen;
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        const QImage image = ModePicture(i);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), QSize(48, 48));
+        EXPECT_GT(CountPixels(image, Opaque), 300);
+        seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                               static_cast<qsizetype>(image.sizeInBytes())));
+    }
+    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_TRUE(ModePicture(4).isNull());
+    EXPECT_TRUE(ModePicture(-1).isNull());
+}
+
+TEST(OtherPictures, CursorsAreTwoDifferentBearFaces) {
+    const QImage smiling = CursorPicture(0);
+    const QImage plain = CursorPicture(1);
+    for (const QImage& image : {smiling, plain}) {
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), QSize(32, 32));
+        EXPECT_TRUE(ClearBorder(image, 1));
+        EXPECT_GT(CountPixels(image, Opaque), 300);
+    }
+    EXPECT_NE(smiling, plain);
+    EXPECT_TRUE(CursorPicture(2).isNull());
+    const QPoint hot = CursorHotSpot();
+    EXPECT_TRUE(QRect(0, 0, 32, 32).contains(hot));
+    EXPECT_GT(qAlpha(smiling.pixel(hot)), 0) << "the hot spot lies on the face";
+}
+
+TEST(OtherPictures, ProgramIconComesInFourSizes) {
+    const QIcon icon = ProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QList<QSize> sizes = icon.availableSizes();
+    for (int size : {16, 32, 48, 64}) {
+        SCOPED_TRACE(size);
+        EXPECT_TRUE(sizes.contains(QSize(size, size)));
+        const QImage image = ProgramIconPicture(size);
+        ASSERT_EQ(image.size(), QSize(size, size));
+        EXPECT_GT(CountPixels(image, Opaque), size * size / 5);
+        EXPECT_EQ(qAlpha(image.pixel(0, size - 1)), 0);
+    }
+    EXPECT_TRUE(ProgramIconPicture(20).isNull());
+}
+
+TEST(OtherPictures, MakerMarkIsDrawn) {
+    const QImage mark = MakerMark();
+    ASSERT_EQ(mark.size(), QSize(48, 48));
+    EXPECT_GT(CountPixels(mark, Opaque), 600);
+    // Inked grid cells and the pencil's outline.
+    EXPECT_GT(CountPixels(mark, [](QRgb pixel) { return Opaque(pixel) && qGray(pixel) < 64; }),
+              200);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

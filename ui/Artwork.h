@@ -1,0 +1,50 @@
+#pragma once
+// The game's built-in pictures, drawn by code: the three character sets of the pieces, the mode
+// pictures, the two hint cursors, the program icon and the character maker's message mark.
+// Every picture is drawn once, on first request, and kept.
+
+#include <QIcon>
+#include <QImage>
+#include <QPoint>
+
+namespace tolvekin::artwork {
+
+enum class CharacterSet { Sun, Fish, Bear };
+
+// Side of a piece picture, of a mode picture and of the maker's mark.
+inline constexpr int PictureSize = 48;
+// Side of a cursor picture.
+inline constexpr int CursorSize = 32;
+
+// The character of `set` as a 48 x 48 picture on a transparent background. Index 0..7 is the
+// piece of that colour value (0 white, 1 blue, 2 yellow, 3 green, 4 red, 5 purple, 6 orange,
+// 7 black with a white outline); index 8 is the outline alone with a transparent body. Any other
+// index gives a null image.
+QImage PiecePicture(CharacterSet set, int index);
+
+// The body colour of piece `index` (0..7) of `set`: the bear uses pure colours, the sun and the
+// fish slightly softened ones. An invalid colour for any other index.
+QColor BodyColor(CharacterSet set, int index);
+
+// The mode pictures, 48 x 48 on a transparent background: 0 a bear with a small computer (weak
+// computer), 1 a bear with a big computer (strong computer), 2 two bears (two players), 3 a
+// computer alone (computer against computer). Null for any other index.
+QImage ModePicture(int index);
+
+// The hint cursors, 32 x 32 on a transparent background: 0 a smiling bear face (a legal place),
+// 1 a plain bear face (any other cell). Null for any other index.
+QImage CursorPicture(int index);
+
+// The point of a cursor picture that marks the mouse position.
+QPoint CursorHotSpot();
+
+// The program icon at 16, 32, 48 and 64 pixels.
+QIcon ProgramIcon();
+
+// The program icon's picture at one of its sizes (16, 32, 48, 64); null for other sizes.
+QImage ProgramIconPicture(int size);
+
+// The character maker's mark for its message dialog: a pencil over a small grid, 48 x 48.
+QImage MakerMark();
+
+} // namespace tolvekin::artwork
