@@ -200,8 +200,12 @@ void DrawBear(QPainter& p, const Style& s, Mood mood) {
 
     Shape(p, Ellipse(QPointF(24, 27), 19.0, 16.5), s);
 
-    // Eyes.
+    // Eyes; the smiling bear also blushes.
     if (mood == Mood::Smiling) {
+        if (s.filled) {
+            p.fillPath(Ellipse(QPointF(12.0, 30.0), 3.2, 2.2), QColor(240, 110, 120, 190));
+            p.fillPath(Ellipse(QPointF(36.0, 30.0), 3.2, 2.2), QColor(240, 110, 120, 190));
+        }
         QPainterPath eyes;
         eyes.moveTo(14.5, 25.0);
         eyes.quadTo(17.0, 21.0, 19.5, 25.0);
@@ -390,8 +394,8 @@ QImage DrawCursor(int index) {
     return image;
 }
 
-// The icon: the sun rising behind the bear's head, a small fish swimming in front. The smallest
-// size shows the sun alone, which stays readable at 16 pixels.
+// The icon: the sun rising behind the bear's head, a small fish swimming in front. The smaller
+// sizes leave out the fish, and the smallest shows the sun alone, readable at 16 pixels.
 QImage DrawIcon(int size) {
     QImage image = Blank(size);
     QPainter p(&image);
@@ -414,6 +418,9 @@ QImage DrawIcon(int size) {
     p.scale(0.76, 0.76);
     DrawBear(p, Style{true, BearBrown, DarkLine, line / 0.76}, Mood::Content);
     p.restore();
+    if (size < 48) {
+        return image; // the fish would only be a smudge
+    }
     p.save();
     p.translate(24, 30);
     p.scale(0.48, 0.48);
