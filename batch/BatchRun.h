@@ -17,14 +17,14 @@ struct BatchOptions {
     int Games = 0;
     bool HasSeed = false;
     uint64_t Seed = 0;
-    bool Moves = false;   // print each game's start and move records
-    QStringList Rest;     // what is left for the settings reader
+    bool Moves = false; // print each game's start and move records
+    QStringList Rest;   // what is left for the settings reader
 };
 
 struct BatchRequest {
     bool IsBatch = false; // --batch was given
     bool Ok = false;
-    QString Error;        // one line naming the problem when not Ok
+    QString Error; // one line naming the problem when not Ok
     BatchOptions Options;
 };
 

@@ -11,8 +11,12 @@ namespace {
 
 using WideWord = unsigned __int128;
 
-WideWord Load(const uint64_t* words) { return (WideWord{words[1]} << 64) | words[0]; }
-WideWord Shift(WideWord bits, int k) { return k >= 0 ? bits << k : bits >> -k; }
+WideWord Load(const uint64_t* words) {
+    return (WideWord{words[1]} << 64) | words[0];
+}
+WideWord Shift(WideWord bits, int k) {
+    return k >= 0 ? bits << k : bits >> -k;
+}
 
 // Every direction at once for the whole board, without a branch on the cells: start from the
 // opponent pieces next to an own piece, extend the runs away from it, and keep the empty cells
@@ -98,10 +102,10 @@ void BuildCellWeights(int w, int h, std::vector<int32_t>& table) {
     put(1, h, 1);
     put(w, h, 1);
 
-    put(1, 2, 8), put(2, 1, 8), put(2, 2, 9);                     // top-left
-    put(w - 1, 1, 8), put(w - 1, 2, 9), put(w, 2, 8);             // top-right
-    put(1, h - 1, 8), put(2, h - 1, 9), put(2, h, 8);             // bottom-left
-    put(w - 1, h - 1, 9), put(w - 1, h, 8), put(w, h - 1, 8);     // bottom-right
+    put(1, 2, 8), put(2, 1, 8), put(2, 2, 9);                 // top-left
+    put(w - 1, 1, 8), put(w - 1, 2, 9), put(w, 2, 8);         // top-right
+    put(1, h - 1, 8), put(2, h - 1, 9), put(2, h, 8);         // bottom-left
+    put(w - 1, h - 1, 9), put(w - 1, h, 8), put(w, h - 1, 8); // bottom-right
 
     if (w >= 5 && h >= 5) {
         // Two steps in from each corner: top-left, bottom-left, top-right, bottom-right.

@@ -12,7 +12,9 @@ namespace {
 constexpr int ColorOfButton[3] = {1, 2, 4};
 
 // Board halves round to the even neighbour: 9 / 2 gives 4, 5 / 2 gives 2.
-int HalfRoundedEven(int n) { return static_cast<int>(std::nearbyint(n / 2.0)); }
+int HalfRoundedEven(int n) {
+    return static_cast<int>(std::nearbyint(n / 2.0));
+}
 
 } // namespace
 

@@ -50,9 +50,9 @@ public:
     void GameOver();
 
     // Handlers of the main window.
-    void CellClick(int index);  // a cell picture clicked
-    void PassClick();           // the pass button in roles 0 and 2
-    void RestartClick();        // clearing, with its question
+    void CellClick(int index); // a cell picture clicked
+    void PassClick();          // the pass button in roles 0 and 2
+    void RestartClick();       // clearing, with its question
     // Computer-against-computer play: one move per tick, and the restart after a game.
     void AutoMoveTick();
     void AutoRestartTick();

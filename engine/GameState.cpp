@@ -47,7 +47,9 @@ void GameState::ClearBoard() {
     }
 }
 
-void GameState::ClearChanged() { std::fill(changed_.begin(), changed_.end(), 0); }
+void GameState::ClearChanged() {
+    std::fill(changed_.begin(), changed_.end(), 0);
+}
 
 void GameState::SetCell(int x, int y, int side, int32_t color) {
     const int slot = Slot(x, y);

@@ -11,11 +11,12 @@ struct Direction {
 
 // The order in which every scan and turn visits the directions.
 constexpr Direction ScanOrder[8] = {
-    {3, 1, 0},  {7, -1, 0},  {5, 0, 1},  {1, 0, -1},
-    {4, 1, 1},  {2, 1, -1},  {6, -1, 1}, {8, -1, -1},
+    {3, 1, 0}, {7, -1, 0}, {5, 0, 1}, {1, 0, -1}, {4, 1, 1}, {2, 1, -1}, {6, -1, 1}, {8, -1, -1},
 };
 
-int StepOf(const GameState& g, const Direction& d) { return d.dx * g.Stride() + d.dy; }
+int StepOf(const GameState& g, const Direction& d) {
+    return d.dx * g.Stride() + d.dy;
+}
 
 } // namespace
 

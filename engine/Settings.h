@@ -21,7 +21,7 @@ struct Settings {
     bool BackPicture = false;
     std::string GameTitle = "ぽるぽら";
     std::array<std::string, 4> CharName{"", "おひさま", "おさかな", "くまさん"}; // 1..3
-    std::array<std::string, 3> CharSet{"", "SUN", "FISH"};                      // 1..2
+    std::array<std::string, 3> CharSet{"", "SUN", "FISH"};                       // 1..2
     int32_t GameMode = 1;  // 1 one player, 2 two players, 3 computer against computer
     int32_t GameLevel = 1; // 1 weak, 2 strong
     bool MonoPieces = false;
@@ -39,7 +39,7 @@ struct Settings {
     int32_t NextMidY = 4;
     int32_t WindowTop = 0; // twips; 0 means not set
     int32_t WindowLeft = 0;
-    std::string SettingsPath; // UTF-8
+    std::string SettingsPath;  // UTF-8
     int32_t PanelWidth = 2655; // twips from the side panel's left edge to the window's right edge
 };
 

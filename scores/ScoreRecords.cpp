@@ -30,7 +30,8 @@ std::vector<std::string> MoveRecordLines(const std::vector<MoveRow>& rows, int m
             line = "rec,";
         }
         const MoveRow none{};
-        line += MoveToken(static_cast<size_t>(j) < rows.size() ? rows[static_cast<size_t>(j)] : none);
+        line +=
+            MoveToken(static_cast<size_t>(j) < rows.size() ? rows[static_cast<size_t>(j)] : none);
         if (j % 6 == 0) {
             lines.push_back(line);
         } else if (j == moveSlots) {

@@ -37,9 +37,9 @@ TEST(BatchProgram, BadArgumentsExitWithStatusTwoAndWriteNothing) {
     QFile log(dir.filePath("AutoResult.txt"));
     ASSERT_TRUE(log.open(QIODevice::WriteOnly));
     log.close();
-    for (const QStringList& args : {QStringList{"--batch"}, QStringList{"--batch", "x"},
-                                    QStringList{"--batch", "0"}, QStringList{"--batch", "3", "--go"},
-                                    QStringList{"--batch", "3", "--seed", "abc"}}) {
+    for (const QStringList& args :
+         {QStringList{"--batch"}, QStringList{"--batch", "x"}, QStringList{"--batch", "0"},
+          QStringList{"--batch", "3", "--go"}, QStringList{"--batch", "3", "--seed", "abc"}}) {
         const Outcome o = RunProgram(args, dir.path());
         EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(o.out.isEmpty());

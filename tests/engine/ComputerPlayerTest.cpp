@@ -78,8 +78,8 @@ TEST(CellWeights, SmallAndOddBoards) {
 
 TEST(CollectCandidates, ColumnByColumnOrderAndLastScan) {
     GameState g;
-    SetBoard(g, {"........", "........", "........", "...12...", "...21...", "........",
-                 "........", "........"});
+    SetBoard(g, {"........", "........", "........", "...12...", "...21...", "........", "........",
+                 "........"});
     ASSERT_TRUE(CollectCandidates(g, 1));
     EXPECT_EQ(Candidates(g), (std::vector<std::pair<int, int>>{{3, 5}, {4, 6}, {5, 3}, {6, 4}}));
     ASSERT_TRUE(CollectCandidates(g, 2));

@@ -15,7 +15,8 @@ namespace tolvekin::testing {
 
 class ScriptedRandom : public RandomSource {
 public:
-    explicit ScriptedRandom(std::vector<double> values = {}) : values_(values.begin(), values.end()) {}
+    explicit ScriptedRandom(std::vector<double> values = {})
+        : values_(values.begin(), values.end()) {}
     void Push(double v) { values_.push_back(v); }
     double Next() override {
         ++draws;

@@ -71,8 +71,8 @@ TEST_F(GameFixture, NewGamePlacesTheInitialBlock) {
 }
 
 TEST_F(GameFixture, ReplayWithoutStartColumnUsesTheCentre) {
-    for (auto [w, h, x, y] : {std::array{7, 9, 4, 4}, std::array{9, 9, 4, 4},
-                              std::array{10, 6, 5, 3}}) {
+    for (auto [w, h, x, y] :
+         {std::array{7, 9, 4, 4}, std::array{9, 9, 4, 4}, std::array{10, 6, 5, 3}}) {
         Start(w, h);
         game.State.ReplayMode = true;
         game.State.StartX = 0;

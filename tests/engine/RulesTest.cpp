@@ -1,5 +1,5 @@
-#include "Fixtures.h"
 #include "Rules.h"
+#include "Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,8 @@ TEST(MixColor, FullTable) {
 
 TEST(CanPlace, OccupiedCellClearsEveryEnd) {
     GameState g;
-    SetBoard(g, {"12......", "........", "........", "........", "........", "........",
-                 "........", "........"});
+    SetBoard(g, {"12......", "........", "........", "........", "........", "........", "........",
+                 "........"});
     g.DirEnd.fill(5);
     EXPECT_FALSE(CanPlace(g, 2, 1, 1));
     EXPECT_EQ(Ends(g), (std::array<int32_t, 8>{}));
@@ -39,8 +39,8 @@ TEST(CanPlace, OccupiedCellClearsEveryEnd) {
 
 TEST(CanPlace, ShortestEnclosureAndEdges) {
     GameState g;
-    SetBoard(g, {".21.....", "........", "........", "........", "........", "........",
-                 "........", "........"});
+    SetBoard(g, {".21.....", "........", "........", "........", "........", "........", "........",
+                 "........"});
     EXPECT_TRUE(CanPlace(g, 1, 1, 1));
     EXPECT_EQ(Ends(g), (std::array<int32_t, 8>{0, 0, 2, 0, 0, 0, 0, 0}));
 
@@ -85,14 +85,14 @@ TEST(TurnOver, TurnsEveryDirectionAndMixesColours) {
     ASSERT_TRUE(CanPlace(g, 1, 4, 4));
     g.SetCell(4, 4, 1, 4);
     TurnOver(g, 4, 4);
-    const int m_right = MixColor(4, 0);  // enclosing (7, 4): a = side 1 colour 0
-    const int m_left = MixColor(4, 7);   // enclosing (1, 4): h = colour 7
-    const int m_down = MixColor(4, 1);   // enclosing (4, 7): b
-    const int m_up = MixColor(4, 2);     // enclosing (4, 1): c
-    const int m_dr = MixColor(4, 2);     // (7, 7): c
-    const int m_ur = MixColor(4, 4);     // (7, 1): e
-    const int m_dl = MixColor(4, 3);     // (1, 7): d
-    const int m_ul = MixColor(4, 1);     // (1, 1): b
+    const int m_right = MixColor(4, 0); // enclosing (7, 4): a = side 1 colour 0
+    const int m_left = MixColor(4, 7);  // enclosing (1, 4): h = colour 7
+    const int m_down = MixColor(4, 1);  // enclosing (4, 7): b
+    const int m_up = MixColor(4, 2);    // enclosing (4, 1): c
+    const int m_dr = MixColor(4, 2);    // (7, 7): c
+    const int m_ur = MixColor(4, 4);    // (7, 1): e
+    const int m_dl = MixColor(4, 3);    // (1, 7): d
+    const int m_ul = MixColor(4, 1);    // (1, 1): b
     struct Expect {
         int x, y, color;
     } cells[] = {
@@ -164,8 +164,8 @@ TEST(TurnOver, AfterAFailedScanOnlyMarksThePlacedCell) {
 
 TEST(IsPlaceable, AgreesWithCanPlaceOnEveryCell) {
     GameState g;
-    SetBoard(g, {"..2.1...", ".2122...", "1121....", ".2.22..1", "..121.2.", "...2....",
-                 ".1..2...", "........"});
+    SetBoard(g, {"..2.1...", ".2122...", "1121....", ".2.22..1", "..121.2.", "...2....", ".1..2...",
+                 "........"});
     for (int side = 1; side <= 2; ++side) {
         for (int x = 1; x <= 8; ++x) {
             for (int y = 1; y <= 8; ++y) {

@@ -18,7 +18,8 @@ namespace {
 struct PlainBoard {
     int w, h;
     std::vector<std::vector<int>> owner, color;
-    PlainBoard(int w_, int h_) : w(w_), h(h_), owner(w_ + 1, std::vector<int>(h_ + 1)), color(owner) {}
+    PlainBoard(int w_, int h_)
+        : w(w_), h(h_), owner(w_ + 1, std::vector<int>(h_ + 1)), color(owner) {}
 
     bool On(int x, int y) const { return x >= 1 && x <= w && y >= 1 && y <= h; }
 

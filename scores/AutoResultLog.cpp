@@ -1,0 +1,15 @@
+#include "AutoResultLog.h"
+
+#include "TextFiles.h"
+
+namespace tolvekin {
+
+void AppendAutoResult(const QString& dataDir, const std::string& line) {
+    const QString path = dataDir + "AutoResult.txt";
+    if (!FileExists(path)) {
+        return; // the log is switched on by the file's presence only
+    }
+    AppendTextLine(path, QString::fromStdString(line));
+}
+
+} // namespace tolvekin

@@ -1,0 +1,37 @@
+#pragma once
+// The three picture sets of the pieces and the rule that picks a picture for a side and a
+// colour value.
+
+#include <QColor>
+#include <QPalette>
+#include <QPixmap>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tolvekin {
+
+using PictureSet = std::array<QPixmap, 9>; // 0..7 a piece of that colour value, 8 the outline
+
+struct PictureSets {
+    PictureSet imgSun;  // "SUN"
+    PictureSet imgFish; // "FISH"
+    PictureSet imgKomu; // "BEAR"
+
+    // The set for a character set name, or nullptr for a name outside the three.
+    const PictureSet* ForName(const std::string& name) const;
+};
+
+// Picture index for a piece of `value` (8: the outline) of `side`: black-and-white pieces show
+// 7 for side 1 and 0 for side 2, the outline stays the outline.
+int PictureIndex(bool mono, int side, int value);
+
+// A settings colour (&H00BBGGRR, or &H800000nn for a system colour) as drawn.
+QColor ColorFromSetting(int32_t value, const QPalette& palette);
+
+// Each set's name in the file names of the character maker.
+inline constexpr const char* SetNames[3] = {"SUN", "FISH", "BEAR"};
+inline constexpr const char* SetStems[3] = {"TLVSUN", "TLVFISH", "TLVBEAR"};
+
+} // namespace tolvekin

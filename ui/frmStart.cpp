@@ -1,0 +1,127 @@
+#include "frmStart.h"
+
+#include "Artwork.h"
+#include "PictureBox.h"
+#include "PiecePictures.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tolvekin {
+namespace {
+
+constexpr int BarDesignWidth = 213;
+
+QFont Gothic(double points, bool bold = false) {
+    QFont f(QStringList{"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Sans Serif"});
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+bool IsFormLoaded(const QString& name) {
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+frmStart::frmStart(RandomSource& random, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      random_(random) {
+    setObjectName("frmStart");
+    setWindowIcon(artwork::ProgramIcon());
+    setFixedSize(370, 162);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(192, 255, 255));
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    auto label = [this](const QString& text, const QRect& r, const QFont& font, bool centred) {
+        auto* l = new QLabel(text, this);
+        l->setGeometry(r);
+        l->setFont(font);
+        l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        return l;
+    };
+    lblTitle = label("ぽるぽら", QRect(117, 8, 135, 21), Gothic(15.75, true), true);
+    lblType = label("", QRect(136, 32, 97, 13), Gothic(9.75), true);
+    lblVersion = label("", QRect(16, 56, 337, 17), Gothic(12, true), true);
+    lblGuide01 = label("太陽のぽるぽらと海のぽるぽらと山のぽるぽら", QRect(8, 88, 353, 13),
+                       Gothic(9.75), true);
+    lblGuide02 = label("ただいま準備ちゅう ....", QRect(12, 112, 121, 13), Gothic(9.75), false);
+    label("作画とプログラム: tolvekin の仲間たち", QRect(8, 136, 353, 13), Gothic(9.75), true);
+    label("Qt 6 で動く新しいぽるぽら", QRect(8, 148, 353, 13), Gothic(8), true);
+    for (int i = 0; i < 2; ++i) {
+        picChar[static_cast<size_t>(i)] = new PictureBox(this);
+        picChar[static_cast<size_t>(i)]->setGeometry(i == 0 ? 8 : 312, 44, 48, 48);
+        picChar[static_cast<size_t>(i)]->hide();
+    }
+    barJunbi = new QWidget(this);
+    QPalette bar = barJunbi->palette();
+    bar.setColor(QPalette::Window, QColor(0, 0, 255));
+    barJunbi->setPalette(bar);
+    barJunbi->setAutoFillBackground(true);
+    barJunbi->setGeometry(148, 112, 0, 17);
+    timDelay.setInterval(100);
+    timDelay.setSingleShot(true);
+
+    // The load handler: centred on the screen, first step of the bar.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect s = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+    move(s.x() + (s.width() - (width() + 8)) / 2, s.y() + (s.height() - (height() + 28)) / 2);
+    setWindowTitle(lblTitle->text() + "　開始");
+    lblType->setText("for Windows98");
+    lblVersion->setText(QString("Version ") + "1.3e+");
+    BarUnit = BarDesignWidth / 10.0;
+    AddJunbiBar(1);
+}
+
+void frmStart::ResetTitle(const QString& gameTitle) {
+    setWindowTitle(gameTitle + "　開始");
+    lblTitle->setText(gameTitle);
+    repaint();
+}
+
+void frmStart::AddJunbiBar(int step) {
+    const int n = step > 10 ? 10 : step;
+    barJunbi->resize(static_cast<int>(std::nearbyint(BarUnit * n)), barJunbi->height());
+    if (!IsFormLoaded("frmTolvek") || Sets == nullptr) {
+        for (PictureBox* p : picChar) {
+            p->hide();
+        }
+        repaint();
+        return;
+    }
+    const int k = 9;
+    for (PictureBox* box : picChar) {
+        box->show();
+        int t = static_cast<int>(random_.Next() * 3 * k);
+        if (t >= 3 * k) {
+            t = 3 * k - 1;
+        }
+        const auto pick = [&](const PictureSet& set, int i) { return set[static_cast<size_t>(i)]; };
+        if (t < k) {
+            box->SetPicture(pick(Sets->imgKomu, t));
+        } else if (t < 2 * k) {
+            box->SetPicture(pick(Sets->imgSun[0].isNull() ? Sets->imgKomu : Sets->imgSun, t - k));
+        } else {
+            box->SetPicture(
+                pick(Sets->imgFish[0].isNull() ? Sets->imgKomu : Sets->imgFish, t - 2 * k));
+        }
+    }
+    repaint();
+    // Pause one period of the timer while the windows repaint.
+    timDelay.start();
+    while (timDelay.isActive()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+} // namespace tolvekin

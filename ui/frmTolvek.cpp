@@ -1,0 +1,365 @@
+// The main window's construction: the panel, the board built for the running size, the board's
+// decorations and the arrangement of panel and window around the board.
+
+#include "frmTolvek.h"
+
+#include "Artwork.h"
+#include "TextFiles.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace tolvekin {
+namespace {
+
+frmTolvek* loaded = nullptr;
+
+constexpr int CellWidth = 48;
+constexpr int CellHeight = 48;
+constexpr int DesignPanelLeft = 408; // cmdScore's left in the design
+constexpr QSize DesignClient(577, 400);
+constexpr const char* VersionText = "1.3e+";
+constexpr const char* BuildNote = "Qt 6 版";
+
+QFont GothicFont(double points, bool bold = false) {
+    QFont f(QStringList{"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Sans Serif"});
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+double TwipsPerPixelX(const QWidget* w) {
+    return 1440.0 / w->logicalDpiX();
+}
+
+QRect ScreenRect() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s != nullptr ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+frmTolvek* MainWindow() {
+    return loaded;
+}
+
+frmTolvek::frmTolvek(Game& game, const QString& dataDir, std::function<void(int)> splashStep,
+                     QWidget* parent)
+    : QWidget(parent), game_(game), dataDir_(dataDir), splashStep_(std::move(splashStep)) {
+    setObjectName("frmTolvek");
+    timAuto.setInterval(1000);
+    timReplay.setInterval(1000);
+    timAutoRestart.setInterval(5000);
+    timFlash.setInterval(500);
+    connect(&timAuto, &QTimer::timeout, this, [this] { timAuto_Timer(); });
+    connect(&timAutoRestart, &QTimer::timeout, this, [this] { timAutoRestart_Timer(); });
+    connect(&timFlash, &QTimer::timeout, this, [this] { timFlash_Timer(); });
+}
+
+frmTolvek::~frmTolvek() {
+    if (loaded == this) {
+        loaded = nullptr;
+    }
+    qApp->removeEventFilter(this);
+}
+
+QLabel* frmTolvek::MakeLabel(const QString& text, Qt::Alignment align, int pointSize, bool bold) {
+    auto* label = new QLabel(text, this);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setFont(pointSize > 0 ? GothicFont(pointSize, bold) : GothicFont(9.75));
+    panel_.push_back(label);
+    return label;
+}
+
+void frmTolvek::Place(QWidget* control, int dx, int y, int w, int h) {
+    control->setGeometry(DesignPanelLeft + dx, y, w, h);
+}
+
+void frmTolvek::CreatePanel() {
+    auto button = [this](const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setFont(GothicFont(9.75));
+        b->setFocusPolicy(Qt::TabFocus);
+        panel_.push_back(b);
+        return b;
+    };
+    cmdScore = button("スコア");
+    Place(cmdScore, 0, 8, 49, 33);
+    cmdRestart = button("クリア");
+    Place(cmdRestart, 56, 8, 49, 33);
+    cmdEnd = button("閉じる");
+    Place(cmdEnd, 112, 8, 49, 33);
+    picMode = new PictureBox(this);
+    panel_.push_back(picMode);
+    Place(picMode, 56, 52, 50, 50);
+    lblModeGuide = MakeLabel("ひとり", Qt::AlignLeft);
+    Place(lblModeGuide, 108, 64, 39, 13);
+    lblLevelGuide = MakeLabel("弱い", Qt::AlignLeft);
+    Place(lblLevelGuide, 112, 84, 26, 13);
+    cmdPass = button("先手をかえる");
+    Place(cmdPass, 28, 108, 105, 25);
+    lblResult = MakeLabel("どちらの勝ち？", Qt::AlignHCenter);
+    Place(lblResult, 38, 160, 93, 13);
+    const int countX[2][4] = {{24, 20, 27, 22}, {115, 108, 115, 110}};
+    const int countW[2][4] = {{35, 41, 27, 37}, {27, 41, 27, 37}};
+    for (size_t i = 0; i < 2; ++i) {
+        lblCount[i] = MakeLabel("個数", Qt::AlignHCenter);
+        Place(lblCount[i], countX[i][0], 184, countW[i][0], 13);
+        lblCountBlack[i] = MakeLabel("黒個数", Qt::AlignHCenter);
+        Place(lblCountBlack[i], countX[i][1], 200, countW[i][1], 13);
+        lblCountColor[i] = MakeLabel("何色", Qt::AlignHCenter);
+        Place(lblCountColor[i], countX[i][2], 216, countW[i][2], 13);
+        lblTotal[i] = MakeLabel("点数", Qt::AlignHCenter, 12, true);
+        Place(lblTotal[i], countX[i][3], 232, countW[i][3], 16);
+    }
+    const int boxX[3] = {0, 16, 104};
+    const int nameX[3] = {0, 14, 102};
+    const char* names[3] = {"", "おひさま", "おさかな"};
+    const char* comments[3] = {"", "太陽のぽるぽら", "海のぽるぽら"};
+    for (int s = 1; s <= 2; ++s) {
+        imgChar[s] = new PictureBox(this);
+        panel_.push_back(imgChar[s]);
+        Place(imgChar[s], boxX[s], 256, 48, 48);
+        picChar[s] = new PictureBox(this);
+        panel_.push_back(picChar[s]);
+        Place(picChar[s], boxX[s], 256, 50, 50);
+        picCharImg[s] = new PictureBox(picChar[s]);
+        picCharImg[s]->setGeometry(1, 1, 48, 48);
+        picCharImg[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        lblName[s] = MakeLabel(names[s], Qt::AlignHCenter);
+        Place(lblName[s], nameX[s], 309, 53, 13);
+        lblComment[s] = MakeLabel(comments[s], Qt::AlignHCenter);
+        Place(lblComment[s], s == 1 ? 0 : 88, 360, 81, 13);
+        connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
+        connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
+    }
+    const char* colorCaptions[3] = {"青", "黄", "赤"};
+    const QColor faces[3] = {QColor(192, 255, 255), QColor(255, 255, 192), QColor(255, 192, 192)};
+    for (size_t e = 0; e < 3; ++e) {
+        cmdColor[e] = button(colorCaptions[e]);
+        Place(cmdColor[e], 16 + 48 * static_cast<int>(e), 328, 41, 25);
+        QPalette p = cmdColor[e]->palette();
+        p.setColor(QPalette::Button, faces[e]);
+        cmdColor[e]->setPalette(p);
+        connect(cmdColor[e], &QPushButton::clicked, this,
+                [this, e] { cmdColor_Click(static_cast<int>(e)); });
+    }
+    lblTitle = MakeLabel(QString::fromStdString(game_.Options.GameTitle), Qt::AlignHCenter);
+    lblTitle->setFrameShape(QFrame::Box);
+    lblTitle->setLineWidth(1);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    Place(lblTitle, 40, 380, 81, 15);
+
+    connect(cmdScore, &QPushButton::clicked, this, [this] { setFocus(); });
+    connect(cmdRestart, &QPushButton::clicked, this, [this] { cmdRestart_Click(); });
+    connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
+    connect(cmdPass, &QPushButton::clicked, this, [this] { cmdPass_Click(); });
+    connect(picMode, &PictureBox::clicked, this, [this] { picMode_Click(); });
+}
+
+void frmTolvek::Load() {
+    LoadBuiltinPictures();
+    setWindowIcon(artwork::ProgramIcon());
+    for (int i = 0; i < 4; ++i) {
+        imgMode[static_cast<size_t>(i)] = QPixmap::fromImage(artwork::ModePicture(i));
+    }
+    for (int i = 0; i < 2; ++i) {
+        imgCursor[static_cast<size_t>(i)] = QPixmap::fromImage(artwork::CursorPicture(i));
+    }
+    CreatePanel();
+
+    // Centre at the design size; the arrangement later changes the size, not the place.
+    resize(DesignClient);
+    const QRect screen = ScreenRect();
+    move(screen.x() + (screen.width() - OuterSize().width()) / 2,
+         screen.y() + (screen.height() - OuterSize().height()) / 2);
+    game_.Options.PanelWidth = static_cast<int32_t>(
+        std::nearbyint((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(this)));
+
+    const QString title = QString::fromStdString(game_.Options.GameTitle);
+    lblTitle->setText(title);
+    setWindowTitle(title);
+    lblTitle->setToolTip(QString("Version %1 / %2").arg(VersionText, BuildNote));
+    for (int s = 1; s <= 2; ++s) {
+        lblName[s]->setText(QString::fromStdString(game_.DisplayName(game_.Options.CharSet[s], s)));
+    }
+    cmdRestart->setEnabled(false);
+    for (int s = 1; s <= 2; ++s) {
+        imgChar[s]->move(picChar[s]->x(), imgChar[s]->y());
+    }
+    const double tpx = TwipsPerPixelX(this);
+    const double tpy = 1440.0 / logicalDpiY();
+    if (game_.Options.WindowTop != 0) {
+        move(x(), static_cast<int>(std::nearbyint(game_.Options.WindowTop / tpy)));
+    }
+    if (game_.Options.WindowLeft != 0) {
+        move(static_cast<int>(std::nearbyint(game_.Options.WindowLeft / tpx)), y());
+    }
+    background_ = ColorFromSetting(game_.Options.BackgroundColor, palette());
+    if (game_.Options.MonoPieces) {
+        ApplyMonoMode(true);
+    }
+    PlaceBoardLabel();
+    BuildCells();
+    BuildGridLines();
+    lblBoard->lower();
+    ApplyBoardLook();
+    // One filter sees every input event: it swallows clicks while a piece blinks, and notices
+    // the title label and the pass button being pressed.
+    qApp->installEventFilter(this);
+    loaded = this;
+}
+
+void frmTolvek::PlaceBoardLabel() {
+    lblBoard = new QLabel(this);
+    lblBoard->setAutoFillBackground(true);
+    lblBoard->setGeometry(8, 8, game_.State.BoardWidth * CellWidth,
+                          game_.State.BoardHeight * CellHeight);
+    SetBoardColor(game_.Options.BoardColor);
+}
+
+void frmTolvek::BuildCells() {
+    const GameState& g = game_.State;
+    picKoma.reserve(static_cast<size_t>(g.CellCount()));
+    int index = 0;
+    for (int row = 1; row <= g.BoardHeight; ++row) {
+        for (int column = 1; column <= g.BoardWidth; ++column, ++index) {
+            auto* cell = new PictureBox(this);
+            cell->setGeometry(8 + (column - 1) * CellWidth, 8 + (row - 1) * CellHeight, CellWidth,
+                              CellHeight);
+            connect(cell, &PictureBox::clicked, this, [this, index] { picKoma_Click(index); });
+            picKoma.push_back(cell);
+        }
+    }
+}
+
+void frmTolvek::BuildGridLines() {
+    const QRect board = lblBoard->geometry();
+    auto line = [this](const QRect& r) {
+        auto* l = new QWidget(this);
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        l->setPalette(p);
+        l->setGeometry(r);
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        l->raise();
+        return l;
+    };
+    for (int c = 0; c <= game_.State.BoardWidth; ++c) {
+        lineTate.push_back(line(QRect(board.x() + c * CellWidth, board.y(), 1, board.height())));
+    }
+    for (int r = 0; r <= game_.State.BoardHeight; ++r) {
+        lineYoko.push_back(line(QRect(board.x(), board.y() + r * CellHeight, board.width(), 1)));
+    }
+    // The last line reaches one pixel further, so the bottom-right corner is closed.
+    QWidget* last = lineYoko.back();
+    last->resize(last->width() + 1, 1);
+}
+
+void frmTolvek::ApplyBoardLook() {
+    lblBoard->setAutoFillBackground(!game_.Options.SeeThrough);
+    lblBoard->update();
+    ShowFrameLines(game_.Options.ShowBorder);
+    ShowInnerLines(game_.Options.ShowCross);
+    ArrangePanel();
+    ShowBackPicture(game_.Options.BackPicture);
+}
+
+void frmTolvek::ShowFrameLines(bool visible) {
+    lineTate.front()->setVisible(visible);
+    lineTate.back()->setVisible(visible);
+    lineYoko.front()->setVisible(visible);
+    lineYoko.back()->setVisible(visible);
+}
+
+void frmTolvek::ShowInnerLines(bool visible) {
+    for (size_t i = 1; i + 1 < lineTate.size(); ++i) {
+        lineTate[i]->setVisible(visible);
+    }
+    for (size_t i = 1; i + 1 < lineYoko.size(); ++i) {
+        lineYoko[i]->setVisible(visible);
+    }
+}
+
+QString frmTolvek::BackPicturePath() const {
+    return dataDir_ + "TLVFORM.BMP";
+}
+
+void frmTolvek::ArrangePanel() {
+    int newLeft = lineTate.back()->x() + 18;
+    const int currentLeft = cmdScore->x();
+    QSize picture;
+    if (game_.Options.BackPicture && FileExists(BackPicturePath())) {
+        picture = QImage(BackPicturePath()).size();
+        const int needed = picture.width() - (OuterSize().width() - 6 - currentLeft);
+        if (newLeft < needed) {
+            newLeft = needed;
+        }
+    }
+    const int shift = newLeft - currentLeft;
+    if (shift != 0) {
+        for (QWidget* w : panel_) {
+            w->move(w->x() + shift, w->y());
+        }
+        frames_.Shift(shift);
+    }
+    const QRect screen = ScreenRect();
+    resize(cmdEnd->width() + cmdEnd->x() + 14 - 8, height());
+    if (x() + OuterSize().width() > screen.right() + 1) {
+        move(screen.x(), y());
+    }
+    const int lowerEnd = lineTate[1]->geometry().bottom() + 1;
+    if (lblTitle->geometry().bottom() + 1 < lowerEnd + 35) {
+        int outerHeight = lowerEnd + 35;
+        if (picture.isValid() && outerHeight < picture.height()) {
+            outerHeight = picture.height();
+        }
+        resize(width(), outerHeight - 28);
+        if (y() + OuterSize().height() > screen.bottom() + 1) {
+            move(x(), screen.y());
+        }
+    }
+    update();
+}
+
+void frmTolvek::ShowBackPicture(bool show) {
+    if (show && FileExists(BackPicturePath())) {
+        imgBack = QPixmap(BackPicturePath());
+    } else {
+        imgBack = QPixmap();
+    }
+    update();
+}
+
+void frmTolvek::SetBoardColor(int32_t value) {
+    QPalette p = lblBoard->palette();
+    p.setColor(QPalette::Window, ColorFromSetting(value, palette()));
+    lblBoard->setPalette(p);
+}
+
+void frmTolvek::SetBackgroundColor(int32_t value) {
+    background_ = ColorFromSetting(value, palette());
+    update();
+}
+
+void frmTolvek::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), background_);
+    if (!imgBack.isNull()) {
+        p.drawPixmap(QRect(0, 0, width(), height()), imgBack);
+    }
+    frames_.Paint(p, palette().color(QPalette::Dark), palette().color(QPalette::Light));
+}
+
+void frmTolvek::mouseReleaseEvent(QMouseEvent* event) {
+    // A click on the window itself, not on one of its controls, opens the options.
+    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
+        Form_Click();
+    }
+}
+
+} // namespace tolvekin

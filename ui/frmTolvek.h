@@ -1,0 +1,174 @@
+#pragma once
+// The main window: the board on the left, the side panel on the right. It carries out what the
+// rules engine asks through GameView and passes every click on to the engine's handlers.
+
+#include "Game.h"
+#include "PictureBox.h"
+#include "PiecePictures.h"
+#include "mdlCheap3D.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace tolvekin {
+
+class frmTolvek : public QWidget, public GameView {
+    Q_OBJECT
+public:
+    // splashStep advances the start-up bar while the window loads (may be empty).
+    frmTolvek(Game& game, const QString& dataDir, std::function<void(int)> splashStep = {},
+              QWidget* parent = nullptr);
+    ~frmTolvek() override;
+
+    // Builds every control for the running board size: the load handler.
+    void Load();
+
+    // Public methods the rest of the program calls.
+    void NextKoma() { game_.NextKoma(); }
+    void ChangeChar(int side);
+    void ChangeMode() override;
+    void ChangeLevel() override;
+    void SetCursor() override;
+    void FlashNextMachine(int x, int y) override;
+    void ApplyBoardLook();
+    void ShowFrameLines(bool visible);
+    void ShowInnerLines(bool visible);
+    void ArrangePanel();
+    void ShowBackPicture(bool show);
+    void ApplyMonoMode(bool mono);
+
+    // Piece drawing.
+    void SetPiecePicture(PictureBox* target, int side, int value);
+    void DrawCell(int x, int y);
+    void RedrawBoard() override;
+    void RedrawOccupiedCells();
+    void DrawFrame3D(const QWidget* control);
+    void EraseFrame3D(const QWidget* control);
+    bool HasFrame3D(const QWidget* control) const { return frames_.Has(control); }
+
+    // Pictures: built-in copies, replaced one by one by the character maker's files.
+    PictureSets Pictures;
+    void LoadBuiltinPictures();
+    void LoadCharPictures();
+
+    // Colours of the board label and the window as settings values.
+    void SetBoardColor(int32_t value);
+    void SetBackgroundColor(int32_t value);
+
+    // Clicks, as the player makes them.
+    void picKoma_Click(int index) { game_.CellClick(index); }
+    void cmdColor_Click(int button) { game_.ColorButtonClick(button); }
+    void picChar_Click(int side);
+    void cmdPass_Click() { game_.PassClick(); }
+    void cmdPass_MouseDown();
+    void cmdPass_MouseUp();
+    void cmdRestart_Click() { game_.RestartClick(); }
+    void cmdEnd_Click();
+    void Form_Click();
+    void picMode_Click() { Form_Click(); }
+    void lblTitle_Click();
+    void timAuto_Timer() { game_.AutoMoveTick(); }
+    void timAutoRestart_Timer() { game_.AutoRestartTick(); }
+    void timFlash_Timer();
+
+    // Runs while the options dialog is open (until it exists: nothing).
+    std::function<void()> ShowOptionsDialog;
+
+    // Controls, named as in the window's design.
+    QLabel* lblBoard = nullptr;
+    std::vector<PictureBox*> picKoma;
+    std::vector<QWidget*> lineTate;
+    std::vector<QWidget*> lineYoko;
+    QPushButton* cmdScore = nullptr;
+    QPushButton* cmdRestart = nullptr;
+    QPushButton* cmdEnd = nullptr;
+    QPushButton* cmdPass = nullptr;
+    std::array<QPushButton*, 3> cmdColor{};
+    PictureBox* picMode = nullptr;
+    QLabel* lblModeGuide = nullptr;
+    QLabel* lblLevelGuide = nullptr;
+    QLabel* lblResult = nullptr;
+    std::array<QLabel*, 2> lblCount{};
+    std::array<QLabel*, 2> lblCountBlack{};
+    std::array<QLabel*, 2> lblCountColor{};
+    std::array<QLabel*, 2> lblTotal{};
+    std::array<PictureBox*, 3> picChar{};    // elements 1 and 2
+    std::array<PictureBox*, 3> picCharImg{}; // elements 1 and 2
+    std::array<PictureBox*, 3> imgChar{};    // elements 1 and 2
+    std::array<QLabel*, 3> lblName{};        // elements 1 and 2
+    std::array<QLabel*, 3> lblComment{};     // elements 1 and 2
+    QLabel* lblTitle = nullptr;
+    QTimer timAuto;
+    QTimer timReplay;
+    QTimer timAutoRestart;
+    QTimer timFlash;
+    std::array<QPixmap, 4> imgMode;
+    std::array<QPixmap, 2> imgCursor;
+    QPixmap imgBack;
+    int FlashCell = 0;
+    int FlashCount = 0;
+
+    // Design outer size of the window: the client area plus a 4-pixel border and a caption.
+    QSize OuterSize() const { return size() + QSize(8, 28); }
+    Game& GameRef() { return game_; }
+
+    // GameView.
+    void MessageForm(const std::string& text) override;
+    bool QuestionForm(const std::string& text) override;
+    void EnterHintMode() override;
+    void EnableControls(bool enabled) override;
+    void EnablePassButton(bool enabled) override;
+    void EnableRestartButton(bool enabled) override;
+    void FocusEndButton() override;
+    void ClearCellPictures() override;
+    void ShowNextPiece(int side, int color) override;
+    void ShowTurn(int from, int to) override;
+    void ShowCount() override;
+    void ShowGameOver(int winner, const std::string& resultText) override;
+    void RecordScore() override;
+    void RecordTwoPlayerGame() override;
+    void WriteAutoResult() override;
+    void SetTimer(GameTimer timer, bool enabled) override;
+    void SetTimerInterval(GameTimer timer, int milliseconds) override;
+    bool TimerEnabled(GameTimer timer) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreatePanel();
+    void PlaceBoardLabel();
+    void BuildCells();
+    void BuildGridLines();
+    void EnableBoard(bool enabled);
+    QTimer& TimerOf(GameTimer timer);
+    const QTimer& TimerOf(GameTimer timer) const;
+    QLabel* MakeLabel(const QString& text, Qt::Alignment align, int pointSize = 0,
+                      bool bold = false);
+    void Place(QWidget* control, int dx, int y, int w, int h);
+    QString BackPicturePath() const;
+
+    Game& game_;
+    QString dataDir_;
+    std::function<void(int)> splashStep_;
+    Cheap3DFrames frames_;
+    QColor background_;
+    std::vector<QWidget*> panel_; // every control that moves with the panel
+    bool blocking_ = false;       // input to the window is swallowed while a piece blinks
+    bool flashing_ = false;
+    bool closing_ = false;
+};
+
+// The main window, once loaded (for the message dialog and the splash).
+frmTolvek* MainWindow();
+
+} // namespace tolvekin

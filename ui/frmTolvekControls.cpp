@@ -1,0 +1,370 @@
+// The main window's panel: character sets, mode and strength, hint cursors, the black-and-white
+// switch, quitting, and what the rules engine asks of the window.
+
+#include "frmTolvek.h"
+
+#include "AutoResultLog.h"
+#include "DialogSeam.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMouseEvent>
+
+namespace tolvekin {
+namespace {
+
+struct SetRow {
+    const char* name;
+    const char* variant;
+    const char* next;
+};
+constexpr SetRow SetTable[3] = {
+    {"SUN", "太陽のぽるぽら", "BEAR"},
+    {"BEAR", "山のぽるぽら", "FISH"},
+    {"FISH", "海のぽるぽら", "SUN"},
+};
+
+const SetRow* RowOf(const std::string& name) {
+    for (const SetRow& row : SetTable) {
+        if (name == row.name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void frmTolvek::ChangeChar(int side) {
+    const size_t s = static_cast<size_t>(side);
+    int index = 8;
+    if (!picChar[s]->HasBorder()) {
+        picChar[s]->hide();
+    } else {
+        picChar[s]->show();
+        index = side == 1 && game_.Options.MonoPieces ? 7 : 0;
+    }
+    const std::string& set = game_.Options.CharSet[s];
+    if (const SetRow* row = RowOf(set)) {
+        const PictureSet& pictures = *Pictures.ForName(set);
+        picCharImg[s]->SetPicture(pictures[static_cast<size_t>(index)]);
+        imgChar[s]->SetPicture(pictures[8]);
+        lblComment[s]->setText(row->variant);
+    }
+    lblName[s]->setText(Q(game_.DisplayName(set, side)));
+    RedrawOccupiedCells();
+}
+
+void frmTolvek::picChar_Click(int side) {
+    std::string& set = game_.Options.CharSet[static_cast<size_t>(side)];
+    if (const SetRow* row = RowOf(set)) {
+        set = row->next;
+    }
+    ChangeChar(side);
+}
+
+void frmTolvek::ChangeMode() {
+    const int mode = game_.Options.GameMode;
+    if (mode < 1 || mode > 3) {
+        return;
+    }
+    const char* guides[3] = {"ひとり", "ふたり", "全自動"};
+    lblModeGuide->setText(guides[mode - 1]);
+    lblLevelGuide->setVisible(mode == 1);
+    cmdPass->setText(mode == 3 ? "はじめる" : "先手をかえる");
+    game_.State.PassMode = mode == 3 ? 2 : 0;
+}
+
+void frmTolvek::ChangeLevel() {
+    const int mode = game_.Options.GameMode;
+    const int level = game_.Options.GameLevel;
+    lblLevelGuide->setText(level == 1 ? "弱い" : "強い");
+    int picture = 0;
+    if (mode == 1) {
+        picture = level == 1 ? 0 : 1;
+        picMode->setToolTip(level == 1 ? "コンピュータは弱い" : "コンピュータは強い");
+    } else if (mode == 2) {
+        picture = 2;
+        picMode->setToolTip("ふたりで遊ぶ");
+    } else if (mode == 3) {
+        picture = 3;
+        picMode->setToolTip("自動的に実行するのを見る");
+    }
+    picMode->SetPicture(imgMode[static_cast<size_t>(picture)]);
+    DrawFrame3D(picMode);
+}
+
+void frmTolvek::SetCursor() {
+    if (game_.Options.HintCursor && game_.Options.GameMode != 3) {
+        const QCursor plain(imgCursor[1], imgCursor[1].width() / 2, imgCursor[1].height() / 2);
+        const QCursor smiling(imgCursor[0], imgCursor[0].width() / 2, imgCursor[0].height() / 2);
+        for (PictureBox* cell : picKoma) {
+            cell->setCursor(plain);
+        }
+        const GameState& g = game_.State;
+        for (int i = 1; i <= g.CandCount; ++i) {
+            picKoma[static_cast<size_t>(g.CellIndex(g.CandX[i], g.CandY[i]))]->setCursor(smiling);
+        }
+    } else {
+        for (PictureBox* cell : picKoma) {
+            cell->unsetCursor();
+        }
+    }
+}
+
+void frmTolvek::EnterHintMode() {
+    cmdRestart->setEnabled(true);
+    cmdPass->setText("置けるところ");
+    game_.State.PassMode = 1;
+    for (int s = 1; s <= 2; ++s) {
+        picChar[s]->setEnabled(false);
+        imgChar[s]->setEnabled(false);
+    }
+    lblTitle->setEnabled(false);
+}
+
+void frmTolvek::ApplyMonoMode(bool mono) {
+    for (size_t i = 0; i < 2; ++i) {
+        lblCount[i]->setVisible(!mono);
+        lblCountBlack[i]->setVisible(!mono);
+        lblCountColor[i]->setVisible(!mono);
+        lblTotal[i]->setText(mono ? "２個" : "０点");
+    }
+    for (QPushButton* b : cmdColor) {
+        b->setEnabled(!mono);
+    }
+    const std::string& set = game_.Options.CharSet[1];
+    const PictureSet& pictures =
+        set == "SUN" ? Pictures.imgSun : (set == "BEAR" ? Pictures.imgKomu : Pictures.imgFish);
+    picCharImg[1]->SetPicture(pictures[mono ? 7 : 0]);
+    for (int s = 1; s <= 2; ++s) {
+        lblName[s]->setText(Q(game_.DisplayName(game_.Options.CharSet[static_cast<size_t>(s)], s)));
+    }
+}
+
+void frmTolvek::lblTitle_Click() {
+    const bool before = game_.Options.MonoPieces;
+    if (before) {
+        game_.Options.MonoPieces = !tolvekin::QuestionForm("色つきのコマにしますか？");
+    } else {
+        game_.Options.MonoPieces = tolvekin::QuestionForm("黒と白のコマだけにしますか？");
+    }
+    if (game_.Options.MonoPieces != before) {
+        ApplyMonoMode(game_.Options.MonoPieces);
+        RedrawOccupiedCells();
+    }
+}
+
+void frmTolvek::cmdPass_MouseDown() {
+    const GameState& g = game_.State;
+    if (g.PassMode != 1) {
+        return;
+    }
+    for (int i = 1; i <= g.CandCount; ++i) {
+        SetPiecePicture(picKoma[static_cast<size_t>(g.CellIndex(g.CandX[i], g.CandY[i]))],
+                        g.SideToMove, 8);
+    }
+}
+
+void frmTolvek::cmdPass_MouseUp() {
+    const GameState& g = game_.State;
+    if (g.PassMode != 1) {
+        return;
+    }
+    for (int i = 1; i <= g.CandCount; ++i) {
+        PictureBox* cell = picKoma[static_cast<size_t>(g.CellIndex(g.CandX[i], g.CandY[i]))];
+        if (g.Board(g.CandX[i], g.CandY[i]) == 0) {
+            cell->ClearPicture();
+        }
+    }
+}
+
+void frmTolvek::cmdEnd_Click() {
+    const bool was[3] = {timAuto.isActive(), timReplay.isActive(), timAutoRestart.isActive()};
+    SetTimer(GameTimer::Auto, false);
+    SetTimer(GameTimer::Replay, false);
+    SetTimer(GameTimer::AutoRestart, false);
+    if (tolvekin::QuestionForm(Q(game_.Options.GameTitle) + "を終了しますか？")) {
+        closing_ = true;
+        QApplication::quit();
+        return;
+    }
+    SetTimer(GameTimer::Auto, was[0]);
+    SetTimer(GameTimer::Replay, was[1]);
+    SetTimer(GameTimer::AutoRestart, was[2]);
+}
+
+void frmTolvek::Form_Click() {
+    if (game_.State.ReplayMode) {
+        return;
+    }
+    const bool was[3] = {timAuto.isActive(), timReplay.isActive(), timAutoRestart.isActive()};
+    SetTimer(GameTimer::Auto, false);
+    SetTimer(GameTimer::Replay, false);
+    SetTimer(GameTimer::AutoRestart, false);
+    if (ShowOptionsDialog) {
+        ShowOptionsDialog();
+    }
+    SetTimer(GameTimer::Auto, was[0]);
+    SetTimer(GameTimer::Replay, was[1]);
+    SetTimer(GameTimer::AutoRestart, was[2]);
+}
+
+void frmTolvek::closeEvent(QCloseEvent* event) {
+    // The close box ends the program at once, without a question and without saving.
+    closing_ = true;
+    event->accept();
+    QApplication::quit();
+}
+
+bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+                       type == QEvent::MouseButtonDblClick;
+    if (blocking_ && (mouse || type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w != nullptr && w->window() == this) {
+            return true;
+        }
+    }
+    if (watched == lblTitle && type == QEvent::MouseButtonRelease && lblTitle->isEnabled()) {
+        lblTitle_Click();
+        return true;
+    }
+    if (watched == cmdPass && cmdPass->isEnabled()) {
+        if (type == QEvent::MouseButtonPress) {
+            cmdPass_MouseDown();
+        } else if (type == QEvent::MouseButtonRelease) {
+            cmdPass_MouseUp();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmTolvek::MessageForm(const std::string& text) {
+    tolvekin::MessageForm(Q(text));
+}
+
+bool frmTolvek::QuestionForm(const std::string& text) {
+    return tolvekin::QuestionForm(Q(text));
+}
+
+void frmTolvek::EnableBoard(bool enabled) {
+    for (PictureBox* cell : picKoma) {
+        cell->setEnabled(enabled);
+    }
+}
+
+void frmTolvek::EnableControls(bool enabled) {
+    EnableBoard(enabled);
+    cmdPass->setEnabled(enabled);
+    cmdScore->setEnabled(enabled);
+    for (int s = 1; s <= 2; ++s) {
+        picChar[s]->setEnabled(enabled);
+        imgChar[s]->setEnabled(enabled);
+    }
+    lblTitle->setEnabled(enabled);
+    // Black-and-white pieces have no colour to choose.
+    for (QPushButton* b : cmdColor) {
+        b->setEnabled(enabled && !game_.Options.MonoPieces);
+    }
+}
+
+void frmTolvek::EnablePassButton(bool enabled) {
+    cmdPass->setEnabled(enabled);
+}
+
+void frmTolvek::EnableRestartButton(bool enabled) {
+    cmdRestart->setEnabled(enabled);
+}
+
+void frmTolvek::FocusEndButton() {
+    cmdEnd->setFocus();
+}
+
+void frmTolvek::ClearCellPictures() {
+    for (PictureBox* cell : picKoma) {
+        cell->ClearPicture();
+        cell->setVisible(true);
+    }
+}
+
+void frmTolvek::ShowCount() {
+    const CountCaptions c = MakeCountCaptions(game_);
+    for (size_t i = 0; i < 2; ++i) {
+        lblCount[i]->setText(Q(c.Count[i]));
+        lblCountBlack[i]->setText(Q(c.CountBlack[i]));
+        lblCountColor[i]->setText(Q(c.CountColor[i]));
+        lblTotal[i]->setText(Q(c.Total[i]));
+    }
+    lblResult->setText(Q(c.Result));
+}
+
+void frmTolvek::ShowGameOver(int winner, const std::string& resultText) {
+    for (int s = 1; s <= 2; ++s) {
+        picChar[s]->SetBorder(true);
+        picChar[s]->show();
+    }
+    lblResult->setText(Q(resultText));
+    if (winner == 0) {
+        DrawFrame3D(picChar[1]);
+        DrawFrame3D(picChar[2]);
+    } else {
+        picChar[static_cast<size_t>(3 - winner)]->hide();
+        DrawFrame3D(picChar[static_cast<size_t>(winner)]);
+    }
+}
+
+void frmTolvek::RecordScore() {
+    // The high-score table takes the result once the score window exists.
+}
+
+void frmTolvek::RecordTwoPlayerGame() {
+    // The two-player record table comes with the score window.
+}
+
+void frmTolvek::WriteAutoResult() {
+    AppendAutoResult(dataDir_, AutoResultLine(game_));
+}
+
+QTimer& frmTolvek::TimerOf(GameTimer timer) {
+    switch (timer) {
+    case GameTimer::Auto:
+        return timAuto;
+    case GameTimer::AutoRestart:
+        return timAutoRestart;
+    case GameTimer::Replay:
+        return timReplay;
+    case GameTimer::Flash:
+        break;
+    }
+    return timFlash;
+}
+
+const QTimer& frmTolvek::TimerOf(GameTimer timer) const {
+    return const_cast<frmTolvek*>(this)->TimerOf(timer);
+}
+
+void frmTolvek::SetTimer(GameTimer timer, bool enabled) {
+    QTimer& t = TimerOf(timer);
+    if (enabled && !t.isActive()) {
+        t.start();
+    } else if (!enabled) {
+        t.stop();
+    }
+}
+
+void frmTolvek::SetTimerInterval(GameTimer timer, int milliseconds) {
+    TimerOf(timer).setInterval(milliseconds);
+}
+
+bool frmTolvek::TimerEnabled(GameTimer timer) const {
+    return TimerOf(timer).isActive();
+}
+
+} // namespace tolvekin

@@ -1,0 +1,148 @@
+// The main window's pictures: piece pictures from the three sets, the redraw of changed cells,
+// the turn boxes, the blinking of the computer's piece and the raised frames.
+
+#include "frmTolvek.h"
+
+#include "Artwork.h"
+
+#include <QCoreApplication>
+#include <QImage>
+
+namespace tolvekin {
+namespace {
+
+artwork::CharacterSet ArtworkSet(int set) {
+    return set == 0 ? artwork::CharacterSet::Sun
+                    : (set == 1 ? artwork::CharacterSet::Fish : artwork::CharacterSet::Bear);
+}
+
+PictureSet& SetAt(PictureSets& sets, int set) {
+    return set == 0 ? sets.imgSun : (set == 1 ? sets.imgFish : sets.imgKomu);
+}
+
+} // namespace
+
+void frmTolvek::LoadBuiltinPictures() {
+    // The bar advances before each set: the bear, the sun, the fish.
+    for (int set : {2, 0, 1}) {
+        if (splashStep_) {
+            splashStep_(set == 2 ? 3 : (set == 0 ? 4 : 5));
+        }
+        for (int i = 0; i <= 8; ++i) {
+            SetAt(Pictures, set)[static_cast<size_t>(i)] =
+                QPixmap::fromImage(artwork::PiecePicture(ArtworkSet(set), i));
+        }
+    }
+}
+
+void frmTolvek::LoadCharPictures() {
+    // A missing or unreadable file keeps the built-in picture.
+    auto load = [](QPixmap& target, const QString& path) {
+        QImage image;
+        if (image.load(path, "BMP") && !image.isNull()) {
+            target = QPixmap::fromImage(image);
+        }
+    };
+    for (int set = 0; set < 3; ++set) {
+        PictureSet& pictures = SetAt(Pictures, set);
+        const QString stem = dataDir_ + SetStems[set];
+        load(pictures[8], stem + ".BMP");
+        for (int i = 0; i <= 8; ++i) {
+            load(pictures[static_cast<size_t>(i)], stem + QString::number(i) + ".BMP");
+        }
+    }
+}
+
+void frmTolvek::SetPiecePicture(PictureBox* target, int side, int value) {
+    const PictureSet* set = Pictures.ForName(game_.Options.CharSet[static_cast<size_t>(side)]);
+    if (set == nullptr || value < 0 || value > 8) {
+        return;
+    }
+    target->SetPicture(
+        (*set)[static_cast<size_t>(PictureIndex(game_.Options.MonoPieces, side, value))]);
+}
+
+void frmTolvek::DrawCell(int x, int y) {
+    const GameState& g = game_.State;
+    SetPiecePicture(picKoma[static_cast<size_t>(g.CellIndex(x, y))], g.Board(x, y),
+                    g.CellColor(x, y));
+}
+
+void frmTolvek::RedrawBoard() {
+    const GameState& g = game_.State;
+    for (int x = 1; x <= g.BoardWidth; ++x) {
+        for (int y = 1; y <= g.BoardHeight; ++y) {
+            if (g.Changed(x, y)) {
+                DrawCell(x, y);
+            }
+        }
+    }
+}
+
+void frmTolvek::RedrawOccupiedCells() {
+    // A new character set or the switch to black-and-white pieces changes every piece.
+    const GameState& g = game_.State;
+    if (picKoma.empty()) {
+        return;
+    }
+    for (int x = 1; x <= g.BoardWidth; ++x) {
+        for (int y = 1; y <= g.BoardHeight; ++y) {
+            if (g.Board(x, y) != 0) {
+                DrawCell(x, y);
+            }
+        }
+    }
+}
+
+void frmTolvek::DrawFrame3D(const QWidget* control) {
+    frames_.Draw(control);
+    update(FrameRect(control->geometry()).adjusted(0, 0, 1, 1));
+}
+
+void frmTolvek::EraseFrame3D(const QWidget* control) {
+    frames_.Erase(control);
+    update(FrameRect(control->geometry()).adjusted(0, 0, 1, 1));
+}
+
+void frmTolvek::ShowNextPiece(int side, int color) {
+    SetPiecePicture(picCharImg[static_cast<size_t>(side)], side, color);
+}
+
+void frmTolvek::ShowTurn(int from, int to) {
+    EraseFrame3D(picChar[static_cast<size_t>(from)]);
+    picChar[static_cast<size_t>(from)]->SetBorder(false);
+    SetPiecePicture(picCharImg[static_cast<size_t>(from)], from, 8);
+    picChar[static_cast<size_t>(from)]->hide();
+    picChar[static_cast<size_t>(to)]->SetBorder(true);
+    DrawFrame3D(picChar[static_cast<size_t>(to)]);
+    SetPiecePicture(picCharImg[static_cast<size_t>(to)], to, game_.State.NextColor);
+    picChar[static_cast<size_t>(to)]->show();
+}
+
+void frmTolvek::FlashNextMachine(int x, int y) {
+    const GameState& g = game_.State;
+    FlashCell = g.CellIndex(x, y);
+    SetPiecePicture(picKoma[static_cast<size_t>(FlashCell)], g.SideToMove, g.NextColor);
+    FlashCount = 0;
+    SetTimer(GameTimer::Flash, true);
+    // Outside automatic play no click may reach the window while the piece blinks.
+    blocking_ = game_.Options.GameMode != 3;
+    flashing_ = true;
+    while (timFlash.isActive() && !closing_) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    flashing_ = false;
+    blocking_ = false;
+    picKoma[static_cast<size_t>(FlashCell)]->setVisible(true);
+}
+
+void frmTolvek::timFlash_Timer() {
+    ++FlashCount;
+    PictureBox* cell = picKoma[static_cast<size_t>(FlashCell)];
+    cell->setVisible(!cell->isVisible());
+    if (FlashCount > 3) {
+        SetTimer(GameTimer::Flash, false);
+    }
+}
+
+} // namespace tolvekin
