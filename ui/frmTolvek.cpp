@@ -66,7 +66,8 @@ frmTolvek::~frmTolvek() {
     qApp->removeEventFilter(this);
 }
 
-QLabel* frmTolvek::MakeLabel(const QString& text, Qt::Alignment align, int pointSize, bool bold) {
+QLabel* frmTolvek::MakeLabel(const QString& text, Qt::Alignment align, double pointSize,
+                             bool bold) {
     auto* label = new QLabel(text, this);
     label->setAlignment(align | Qt::AlignTop);
     label->setFont(pointSize > 0 ? GothicFont(pointSize, bold) : GothicFont(9.75));
@@ -103,6 +104,7 @@ void frmTolvek::CreatePanel() {
     Place(cmdPass, 28, 108, 105, 25);
     lblResult = MakeLabel("どちらの勝ち？", Qt::AlignHCenter);
     Place(lblResult, 38, 160, 93, 13);
+    lblResult->setGeometry(lblResult->geometry().adjusted(-30, 0, 30, 0)); // long names fit
     const int countX[2][4] = {{24, 20, 27, 22}, {115, 108, 115, 110}};
     const int countW[2][4] = {{35, 41, 27, 37}, {27, 41, 27, 37}};
     for (size_t i = 0; i < 2; ++i) {
@@ -114,6 +116,11 @@ void frmTolvek::CreatePanel() {
         Place(lblCountColor[i], countX[i][2], 216, countW[i][2], 13);
         lblTotal[i] = MakeLabel("点数", Qt::AlignHCenter, 12, true);
         Place(lblTotal[i], countX[i][3], 232, countW[i][3], 16);
+        // This font runs a little wider than the one the panel was drawn for: widen the count
+        // labels about their centres so "- 黒12個" is never clipped.
+        for (QLabel* l : {lblCount[i], lblCountBlack[i], lblCountColor[i], lblTotal[i]}) {
+            l->setGeometry(l->geometry().adjusted(-10, 0, 10, 0));
+        }
     }
     const int boxX[3] = {0, 16, 104};
     const int nameX[3] = {0, 14, 102};
@@ -131,7 +138,7 @@ void frmTolvek::CreatePanel() {
         picCharImg[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
         lblName[s] = MakeLabel(names[s], Qt::AlignHCenter);
         Place(lblName[s], nameX[s], 309, 53, 13);
-        lblComment[s] = MakeLabel(comments[s], Qt::AlignHCenter);
+        lblComment[s] = MakeLabel(comments[s], Qt::AlignHCenter, 8);
         Place(lblComment[s], s == 1 ? 0 : 88, 360, 81, 13);
         connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
         connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });

@@ -152,7 +152,7 @@ private:
     void EnableBoard(bool enabled);
     QTimer& TimerOf(GameTimer timer);
     const QTimer& TimerOf(GameTimer timer) const;
-    QLabel* MakeLabel(const QString& text, Qt::Alignment align, int pointSize = 0,
+    QLabel* MakeLabel(const QString& text, Qt::Alignment align, double pointSize = 0,
                       bool bold = false);
     void Place(QWidget* control, int dx, int y, int w, int h);
     QString BackPicturePath() const;
