@@ -9,7 +9,7 @@ shift || true
 game="$PWD/build/ui/tolvekin"
 [ -x "$game" ] || scripts/build.sh
 display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 data=$(mktemp -d)
 trap 'kill $game_pid $xvfb 2>/dev/null || true; rm -rf "$data"' EXIT
