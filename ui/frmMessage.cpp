@@ -1,5 +1,7 @@
 #include "frmMessage.h"
 
+#include "Fonts.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -29,12 +31,6 @@ constexpr int MainWindowInset = 8;
 // How long a wait note waits for the window system to put it on the screen.
 constexpr int ExposeWaitMs = 500;
 
-QFont Gothic() {
-    QFont f(QStringList{"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Sans Serif"});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(9.75);
-    return f;
-}
 
 } // namespace
 
@@ -43,7 +39,7 @@ frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       look_(look) {
     setObjectName("frmMessage");
-    setFont(Gothic());
+    setFont(GothicFont());
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(0, 255, 255));
     setPalette(p);

@@ -1,6 +1,7 @@
 #include "frmStart.h"
 
 #include "Artwork.h"
+#include "Fonts.h"
 #include "PictureBox.h"
 #include "PiecePictures.h"
 
@@ -12,13 +13,6 @@ namespace tolvekin {
 namespace {
 
 constexpr int BarDesignWidth = 213;
-
-QFont Gothic(double points, bool bold = false) {
-    QFont f(QStringList{"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Sans Serif"});
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 } // namespace
 
@@ -50,14 +44,14 @@ frmStart::frmStart(RandomSource& random, QWidget* parent)
         l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return l;
     };
-    lblTitle = label("ぽるぽら", QRect(117, 8, 135, 21), Gothic(15.75, true), true);
-    lblType = label("", QRect(136, 32, 97, 13), Gothic(9.75), true);
-    lblVersion = label("", QRect(16, 56, 337, 17), Gothic(12, true), true);
+    lblTitle = label("ぽるぽら", QRect(117, 8, 135, 21), GothicFont(15.75, true), true);
+    lblType = label("", QRect(136, 32, 97, 13), GothicFont(9.75), true);
+    lblVersion = label("", QRect(16, 56, 337, 17), GothicFont(12, true), true);
     lblGuide01 = label("太陽のぽるぽらと海のぽるぽらと山のぽるぽら", QRect(8, 88, 353, 13),
-                       Gothic(9.75), true);
-    lblGuide02 = label("ただいま準備ちゅう ....", QRect(12, 112, 121, 13), Gothic(9.75), false);
-    label("作画とプログラム: tolvekin の仲間たち", QRect(8, 136, 353, 13), Gothic(9.75), true);
-    label("Qt 6 で動く新しいぽるぽら", QRect(8, 148, 353, 13), Gothic(8), true);
+                       GothicFont(9.75), true);
+    lblGuide02 = label("ただいま準備ちゅう ....", QRect(12, 112, 121, 13), GothicFont(9.75), false);
+    label("作画とプログラム: tolvekin の仲間たち", QRect(8, 136, 353, 13), GothicFont(9.75), true);
+    label("Qt 6 で動く新しいぽるぽら", QRect(8, 148, 353, 13), GothicFont(8), true);
     for (int i = 0; i < 2; ++i) {
         picChar[static_cast<size_t>(i)] = new PictureBox(this);
         picChar[static_cast<size_t>(i)]->setGeometry(i == 0 ? 8 : 312, 44, 48, 48);

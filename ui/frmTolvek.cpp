@@ -4,6 +4,7 @@
 #include "frmTolvek.h"
 
 #include "Artwork.h"
+#include "Fonts.h"
 #include "TextFiles.h"
 
 #include <QApplication>
@@ -23,13 +24,6 @@ constexpr int DesignPanelLeft = 408; // cmdScore's left in the design
 constexpr QSize DesignClient(577, 400);
 constexpr const char* VersionText = "1.3e+";
 constexpr const char* BuildNote = "Qt 6 版";
-
-QFont GothicFont(double points, bool bold = false) {
-    QFont f(QStringList{"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Sans Serif"});
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 double TwipsPerPixelX(const QWidget* w) {
     return 1440.0 / w->logicalDpiX();

@@ -150,6 +150,9 @@ private:
     void BuildCells();
     void BuildGridLines();
     void EnableBoard(bool enabled);
+    // The three game timers switched off around a modal dialog, then given back their states.
+    std::array<bool, 3> PauseGameTimers();
+    void RestoreGameTimers(const std::array<bool, 3>& was);
     QTimer& TimerOf(GameTimer timer);
     const QTimer& TimerOf(GameTimer timer) const;
     QLabel* MakeLabel(const QString& text, Qt::Alignment align, double pointSize = 0,

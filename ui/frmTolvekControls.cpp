@@ -184,35 +184,40 @@ void frmTolvek::cmdPass_MouseUp() {
     }
 }
 
-void frmTolvek::cmdEnd_Click() {
-    const bool was[3] = {timAuto.isActive(), timReplay.isActive(), timAutoRestart.isActive()};
+std::array<bool, 3> frmTolvek::PauseGameTimers() {
+    const std::array<bool, 3> was{timAuto.isActive(), timReplay.isActive(),
+                                  timAutoRestart.isActive()};
     SetTimer(GameTimer::Auto, false);
     SetTimer(GameTimer::Replay, false);
     SetTimer(GameTimer::AutoRestart, false);
+    return was;
+}
+
+void frmTolvek::RestoreGameTimers(const std::array<bool, 3>& was) {
+    SetTimer(GameTimer::Auto, was[0]);
+    SetTimer(GameTimer::Replay, was[1]);
+    SetTimer(GameTimer::AutoRestart, was[2]);
+}
+
+void frmTolvek::cmdEnd_Click() {
+    const std::array<bool, 3> was = PauseGameTimers();
     if (tolvekin::QuestionForm(Q(game_.Options.GameTitle) + "を終了しますか？")) {
         closing_ = true;
         QApplication::quit();
         return;
     }
-    SetTimer(GameTimer::Auto, was[0]);
-    SetTimer(GameTimer::Replay, was[1]);
-    SetTimer(GameTimer::AutoRestart, was[2]);
+    RestoreGameTimers(was);
 }
 
 void frmTolvek::Form_Click() {
     if (game_.State.ReplayMode) {
         return;
     }
-    const bool was[3] = {timAuto.isActive(), timReplay.isActive(), timAutoRestart.isActive()};
-    SetTimer(GameTimer::Auto, false);
-    SetTimer(GameTimer::Replay, false);
-    SetTimer(GameTimer::AutoRestart, false);
+    const std::array<bool, 3> was = PauseGameTimers();
     if (ShowOptionsDialog) {
         ShowOptionsDialog();
     }
-    SetTimer(GameTimer::Auto, was[0]);
-    SetTimer(GameTimer::Replay, was[1]);
-    SetTimer(GameTimer::AutoRestart, was[2]);
+    RestoreGameTimers(was);
 }
 
 void frmTolvek::closeEvent(QCloseEvent* event) {
