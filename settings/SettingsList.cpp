@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <string>
+#include <type_traits>
 
 namespace tolvekin {
 namespace {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
