@@ -39,8 +39,7 @@ struct Settings {
     int32_t NextMidY = 4;
     int32_t WindowTop = 0; // twips; 0 means not set
     int32_t WindowLeft = 0;
-    std::string SettingsPath;  // UTF-8
-    int32_t PanelWidth = 2655; // twips from the side panel's left edge to the window's right edge
+    std::string SettingsPath; // UTF-8
 };
 
 } // namespace tolvekin

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -15,17 +16,10 @@ namespace tolvekin {
 namespace {
 
 const QString SettingsFileName = QStringLiteral("TlvPar.txt");
-const QString BuiltinTitle = QStringLiteral(u"ぽるぽら");
-const std::array<QString, 4> BuiltinCharName{QString(), QStringLiteral(u"おひさま"),
-                                             QStringLiteral(u"おさかな"),
-                                             QStringLiteral(u"くまさん")};
-const std::array<QString, 3> BuiltinCharSet{QString(), QStringLiteral("SUN"),
-                                            QStringLiteral("FISH")};
 const std::array<QString, 4> NameFileStem{QString(), QStringLiteral("TLVSUN"),
                                           QStringLiteral("TLVFISH"), QStringLiteral("TLVBEAR")};
 constexpr int32_t TitleFileChars = 6;
 constexpr int32_t NameFileChars = 5;
-constexpr int32_t SettingsTextChars = 6; // title and names given in a settings text
 
 // Where a key's value lies in a text.
 struct Span {
@@ -155,6 +149,93 @@ QString ToQ(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+QString KeyText(const SettingEntry& e) {
+    return QString::fromLatin1(e.Key.data(), static_cast<qsizetype>(e.Key.size()));
+}
+
+// The value a settings text gives for one entry sets its field.
+void ApplySetting(const SettingEntry& e, Settings& s, const QString& value, bool realText) {
+    switch (e.Rule) {
+    case SettingRule::Reset:
+        ResetSetting(e, s);
+        if (value.isEmpty()) {
+            break;
+        }
+        if (e.Kind == SettingKind::Flag) {
+            e.FlagOf(s) = ToBool(value).value_or(e.FlagOf(s));
+        } else {
+            e.NumberOf(s) = ToInt32(value).value_or(e.NumberOf(s));
+        }
+        break;
+    case SettingRule::KeepIfAbsent:
+        if (!value.isEmpty()) {
+            e.TextOf(s) = LeftChars(value, e.MaxChars).toStdString();
+        }
+        break;
+    case SettingRule::OneOf: {
+        const std::string text = value.toStdString();
+        int index = -1;
+        for (size_t i = 0; i < e.Choices.size(); ++i) {
+            if (e.Choices[i] == text) {
+                index = static_cast<int>(i);
+            }
+        }
+        ResetSetting(e, s);
+        SetChoice(e, s, index);
+        break;
+    }
+    case SettingRule::BoardSize:
+        if (realText) {
+            int32_t& live = e.Live(s);
+            ResetSetting(e, s);
+            live = e.NumberOf(s);
+            if (const int32_t r = CheckBoardSize(value, e.Across); r != 0) {
+                live = r;
+            }
+            e.NumberOf(s) = live;
+        }
+        break;
+    case SettingRule::InitialBlock:
+        if (realText) {
+            // The default block sits in the middle of the board just read.
+            const int32_t size = e.Across ? s.BoardWidth : s.BoardHeight;
+            int32_t& live = e.Live(s);
+            live = static_cast<int32_t>(std::nearbyint(size / 2.0));
+            if (const int32_t r = CheckInitialBlock(value, size); r != 0) {
+                live = r;
+            }
+            e.NumberOf(s) = live;
+        }
+        break;
+    case SettingRule::Position:
+        if (const std::optional<int32_t> v = ToInt32(value); v && *v != INT32_MIN) {
+            e.NumberOf(s) = *v < 0 ? -*v : *v;
+        }
+        break;
+    case SettingRule::None:
+        break;
+    }
+}
+
+// The text written right after the key in the settings file.
+QString ValueText(const SettingEntry& e, const Settings& s, double windowTop, double windowLeft) {
+    if (e.Rule == SettingRule::Position) {
+        return SingleText(e.Across ? windowLeft : windowTop);
+    }
+    switch (e.Kind) {
+    case SettingKind::Flag:
+        return BoolWord(e.FlagOf(s));
+    case SettingKind::Number:
+    case SettingKind::Colour:
+        return QString::number(e.NumberOf(s));
+    case SettingKind::Text:
+        return ToQ(e.TextOf(s));
+    case SettingKind::Section:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<double> ParseNumber(const QString& text) {
@@ -197,86 +278,9 @@ QString GetOption(const QString& text, const QString& key) {
 }
 
 void ParseSettings(Settings& s, const std::optional<QString>& text) {
-    const auto value = [&text](const QString& key) {
-        return text ? GetOption(*text, key) : QString();
-    };
-    const auto boolean = [&value](bool& field, bool builtin, const QString& key) {
-        field = builtin;
-        const QString v = value(key);
-        if (!v.isEmpty()) {
-            field = ToBool(v).value_or(field);
-        }
-    };
-    const auto integer = [&value](int32_t& field, int32_t builtin, const QString& key) {
-        field = builtin;
-        const QString v = value(key);
-        if (!v.isEmpty()) {
-            field = ToInt32(v).value_or(field);
-        }
-    };
-    const auto position = [&value](int32_t& field, const QString& key) {
-        if (const std::optional<int32_t> v = ToInt32(value(key)); v && *v != INT32_MIN) {
-            field = *v < 0 ? -*v : *v;
-        }
-    };
-
-    boolean(s.FlashMove, false, QStringLiteral("/FLASH"));
-    boolean(s.HintCursor, false, QStringLiteral("/CURSOR"));
-    boolean(s.ShowBorder, true, QStringLiteral("/BORDER"));
-    boolean(s.ShowCross, true, QStringLiteral("/CROSS"));
-    boolean(s.SeeThrough, false, QStringLiteral("/THRU"));
-    boolean(s.BackPicture, false, QStringLiteral("/BACK"));
-
-    if (const QString v = value(QStringLiteral("/TITLE")); !v.isEmpty()) {
-        s.GameTitle = LeftChars(v, SettingsTextChars).toStdString();
+    for (const SettingEntry& e : SettingsList()) {
+        ApplySetting(e, s, text ? GetOption(*text, KeyText(e)) : QString(), text.has_value());
     }
-    for (int i = 1; i <= 3; ++i) {
-        if (const QString v = value(QStringLiteral("/CHAR%1").arg(i)); !v.isEmpty()) {
-            s.CharName[i] = LeftChars(v, SettingsTextChars).toStdString();
-        }
-    }
-    for (int i = 1; i <= 2; ++i) {
-        const QString v = value(QStringLiteral("/KOMA%1").arg(i));
-        const bool known = v == u"SUN" || v == u"FISH" || v == u"BEAR";
-        s.CharSet[i] = (known ? v : BuiltinCharSet[i]).toStdString();
-    }
-
-    const QString mode = value(QStringLiteral("/MODE"));
-    s.GameMode = mode == u"1" || mode == u"2" || mode == u"3" ? mode.toInt() : 1;
-    const QString level = value(QStringLiteral("/LEVEL"));
-    s.GameLevel = level == u"1" || level == u"2" ? level.toInt() : 1;
-    boolean(s.MonoPieces, false, QStringLiteral("/MONO"));
-    integer(s.BackgroundColor, SystemButtonFace, QStringLiteral("/COLOR"));
-    integer(s.BoardColor, 0xFFFFFF, QStringLiteral("/CLRBRD"));
-
-    if (text) {
-        // The default initial block depends on the board just read.
-        s.BoardWidth = 8;
-        if (const int32_t r = CheckBoardSize(value(QStringLiteral("/MAXX")), true); r != 0) {
-            s.BoardWidth = r;
-        }
-        s.NextMaxBoardX = s.BoardWidth;
-        s.BoardHeight = 8;
-        if (const int32_t r = CheckBoardSize(value(QStringLiteral("/MAXY")), false); r != 0) {
-            s.BoardHeight = r;
-        }
-        s.NextMaxBoardY = s.BoardHeight;
-        s.MidX = static_cast<int32_t>(std::nearbyint(s.BoardWidth / 2.0));
-        if (const int32_t r = CheckInitialBlock(value(QStringLiteral("/MIDX")), s.BoardWidth);
-            r != 0) {
-            s.MidX = r;
-        }
-        s.NextMidX = s.MidX;
-        s.MidY = static_cast<int32_t>(std::nearbyint(s.BoardHeight / 2.0));
-        if (const int32_t r = CheckInitialBlock(value(QStringLiteral("/MIDY")), s.BoardHeight);
-            r != 0) {
-            s.MidY = r;
-        }
-        s.NextMidY = s.MidY;
-    }
-
-    position(s.WindowTop, QStringLiteral("/TOP"));
-    position(s.WindowLeft, QStringLiteral("/LEFT"));
     // "/HEIGHT" and "/WIDTH" may stand in a hand-written file; they change nothing.
 }
 
@@ -332,32 +336,10 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
 }
 
 bool WriteSettings(const Settings& s, double windowTop, double windowLeft) {
-    const QStringList lines{
-        QStringLiteral("/FLASH") + BoolWord(s.FlashMove),
-        QStringLiteral("/CURSOR") + BoolWord(s.HintCursor),
-        QStringLiteral("/BORDER") + BoolWord(s.ShowBorder),
-        QStringLiteral("/CROSS") + BoolWord(s.ShowCross),
-        QStringLiteral("/THRU") + BoolWord(s.SeeThrough),
-        QStringLiteral("/BACK") + BoolWord(s.BackPicture),
-        QStringLiteral("/TITLE") + ToQ(s.GameTitle),
-        QStringLiteral("/CHAR1") + ToQ(s.CharName[1]),
-        QStringLiteral("/CHAR2") + ToQ(s.CharName[2]),
-        QStringLiteral("/CHAR3") + ToQ(s.CharName[3]),
-        QStringLiteral("/KOMA1") + ToQ(s.CharSet[1]),
-        QStringLiteral("/KOMA2") + ToQ(s.CharSet[2]),
-        QStringLiteral("/MODE") + QString::number(s.GameMode),
-        QStringLiteral("/LEVEL") + QString::number(s.GameLevel),
-        QStringLiteral("/MONO") + BoolWord(s.MonoPieces),
-        QStringLiteral("/COLOR") + QString::number(s.BackgroundColor),
-        QStringLiteral("/CLRBRD") + QString::number(s.BoardColor),
-        QStringLiteral("/MAXX") + QString::number(s.NextMaxBoardX),
-        QStringLiteral("/MAXY") + QString::number(s.NextMaxBoardY),
-        QStringLiteral("/MIDX") + QString::number(s.NextMidX),
-        QStringLiteral("/MIDY") + QString::number(s.NextMidY),
-        QStringLiteral("[MoveSize]"),
-        QStringLiteral("/TOP") + SingleText(windowTop),
-        QStringLiteral("/LEFT") + SingleText(windowLeft),
-    };
+    QStringList lines;
+    for (const SettingEntry& e : SettingsList()) {
+        lines.append(KeyText(e) + ValueText(e, s, windowTop, windowLeft));
+    }
     QString error;
     if (!WriteTextLines(ToQ(s.SettingsPath), lines, &error)) {
         MessageForm(QStringLiteral(u"とりきめをファイルに保存できませんでした") + u'\n' + error);
@@ -386,9 +368,8 @@ QString ReadFirstLine(const QString& path, int32_t maxChars) {
 }
 
 void LoadNames(Settings& s, const QString& dataDir, bool builtinOnly) {
-    s.GameTitle = BuiltinTitle.toStdString();
-    for (int i = 1; i <= 3; ++i) {
-        s.CharName[i] = BuiltinCharName[i].toStdString();
+    for (const std::string_view key : {"/TITLE", "/CHAR1", "/CHAR2", "/CHAR3"}) {
+        ResetSetting(*FindSetting(key), s);
     }
     if (builtinOnly) {
         return;
@@ -407,25 +388,15 @@ void LoadNames(Settings& s, const QString& dataDir, bool builtinOnly) {
 }
 
 void SnapshotSettings(Settings& s, SettingsSnapshot& snap, bool save) {
-    const auto copy = [](auto& from, auto& to) {
-        to.FlashMove = from.FlashMove;
-        to.ShowBorder = from.ShowBorder;
-        to.ShowCross = from.ShowCross;
-        to.SeeThrough = from.SeeThrough;
-        to.BackPicture = from.BackPicture;
-        to.GameTitle = from.GameTitle;
-        to.CharName = from.CharName;
-        to.CharSet = from.CharSet;
-        to.GameMode = from.GameMode;
-        to.GameLevel = from.GameLevel;
-        to.MonoPieces = from.MonoPieces;
-        to.BackgroundColor = from.BackgroundColor;
-        to.BoardColor = from.BoardColor;
-    };
-    if (save) {
-        copy(s, snap);
-    } else {
-        copy(snap, s);
+    for (const SettingEntry& e : SettingsList()) {
+        if (!e.InSnapshot) {
+            continue;
+        }
+        if (save) {
+            CopySetting(e, s, snap.Values);
+        } else {
+            CopySetting(e, snap.Values, s);
+        }
     }
 }
 
@@ -452,11 +423,11 @@ int32_t CheckInitialBlock(const QString& text, int32_t size) {
     return r < 1 ? 0 : static_cast<int32_t>(r);
 }
 
-void GetMaxBoardSize(Settings& s, const ScreenMetrics& screen, int32_t& maxRows, int32_t& maxCols) {
-    if (s.PanelWidth == 0) {
-        s.PanelWidth = DefaultPanelWidth;
+void GetMaxBoardSize(ScreenMetrics& screen, int32_t& maxRows, int32_t& maxCols) {
+    if (screen.PanelWidth == 0) {
+        screen.PanelWidth = DefaultPanelWidth;
     }
-    const double w = std::nearbyint(screen.WidthTwips - s.PanelWidth - 240);
+    const double w = std::nearbyint(screen.WidthTwips - screen.PanelWidth - 240);
     const double h = std::nearbyint(screen.HeightTwips - 240);
     const double rows = std::nearbyint(h / screen.TwipsPerPixelY / (screen.CellHeight + 1)) - 1;
     const double cols = std::nearbyint(w / screen.TwipsPerPixelX / (screen.CellWidth + 1));

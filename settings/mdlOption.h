@@ -10,35 +10,29 @@
 // nearest integer, halves to the even neighbour.
 
 #include "Settings.h"
+#include "SettingsList.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace tolvekin {
 
-// A copy of the settings that the options dialog may change, so that cancelling restores them.
+// The settings the options dialog may change, kept so that cancelling restores them: the
+// entries of SettingsList marked InSnapshot, copied field by field.
 struct SettingsSnapshot {
-    bool FlashMove = false;
-    bool ShowBorder = true;
-    bool ShowCross = true;
-    bool SeeThrough = false;
-    bool BackPicture = false;
-    std::string GameTitle;
-    std::array<std::string, 4> CharName; // 1..3
-    std::array<std::string, 3> CharSet;  // 1..2
-    int32_t GameMode = 1;
-    int32_t GameLevel = 1;
-    bool MonoPieces = false;
-    int32_t BackgroundColor = SystemButtonFace;
-    int32_t BoardColor = 0xFFFFFF;
+    Settings Values;
 };
 
-// The screen as the screen fit needs it: its size in twips and twips per pixel on each axis.
+inline constexpr int32_t MaxBoardWidth = 38;
+inline constexpr int32_t MaxBoardHeight = 26;
+inline constexpr int32_t DefaultPanelWidth = 2655;
+
+// The screen and the main window as the screen fit needs them: the screen's size in twips,
+// twips per pixel on each axis, the cell size and the width the side panel takes.
 struct ScreenMetrics {
     double WidthTwips = 0;
     double HeightTwips = 0;
@@ -46,19 +40,18 @@ struct ScreenMetrics {
     double TwipsPerPixelY = 15;
     int32_t CellWidth = 48; // pixels of one board cell
     int32_t CellHeight = 48;
+    // Twips from the side panel's left edge to the main window's right edge, as the main
+    // window measures it when it loads; the default until then.
+    int32_t PanelWidth = DefaultPanelWidth;
 };
-
-inline constexpr int32_t MaxBoardWidth = 38;
-inline constexpr int32_t MaxBoardHeight = 26;
-inline constexpr int32_t DefaultPanelWidth = 2655;
 
 // Start-up: the title and names from their files, then the command line (arguments after the
 // program name, joined with blanks) and the settings file. dataDir ends with "/".
 void ReadSettings(Settings& settings, const QString& dataDir, const QStringList& arguments);
 
-// Applies a settings text in command-line form (the caller upper-cases it). std::nullopt resets
-// everything but the board size, the initial block, the title, the names and the window
-// position to the built-in values.
+// Applies a settings text in command-line form (the caller upper-cases it), entry by entry of
+// SettingsList. std::nullopt resets everything but the board size, the initial block, the
+// title, the names and the window position to the built-in values.
 void ParseSettings(Settings& settings, const std::optional<QString>& text);
 
 // The value that follows key in text, "" when key does not occur.
@@ -88,10 +81,9 @@ int32_t CheckBoardSize(const QString& text, bool isWidth, QString* rangeText = n
 // The initial-block coordinate given by text on a board of size cells, 0 when refused.
 int32_t CheckInitialBlock(const QString& text, int32_t size);
 
-// The largest board that fits on the screen beside the side panel (settings.PanelWidth; 0 is
-// taken as the default width and stored).
-void GetMaxBoardSize(Settings& settings, const ScreenMetrics& screen, int32_t& maxRows,
-                     int32_t& maxCols);
+// The largest board that fits on the screen beside the side panel (a PanelWidth of 0 is taken
+// as the default width and stored).
+void GetMaxBoardSize(ScreenMetrics& screen, int32_t& maxRows, int32_t& maxCols);
 
 // The number rules above; std::nullopt for text that is not a number.
 std::optional<double> ParseNumber(const QString& text);

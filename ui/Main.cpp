@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
     // The board shrinks to what fits on the screen, height before width.
     int32_t maxRows = 0;
     int32_t maxCols = 0;
-    GetMaxBoardSize(settings, MetricsOf(QGuiApplication::primaryScreen()), maxRows, maxCols);
+    ScreenMetrics screen = MetricsOf(QGuiApplication::primaryScreen());
+    GetMaxBoardSize(screen, maxRows, maxCols);
     for (const QString& message : FitBoardToScreen(settings, maxRows, maxCols)) {
         MessageForm(message);
     }

@@ -177,7 +177,7 @@ void frmTolvek::Load() {
     const QRect screen = ScreenRect();
     move(screen.x() + (screen.width() - OuterSize().width()) / 2,
          screen.y() + (screen.height() - OuterSize().height()) / 2);
-    game_.Options.PanelWidth = static_cast<int32_t>(
+    panelWidth_ = static_cast<int32_t>(
         std::nearbyint((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(this)));
 
     const QString title = QString::fromStdString(game_.Options.GameTitle);
@@ -199,7 +199,7 @@ void frmTolvek::Load() {
     if (game_.Options.WindowLeft != 0) {
         move(static_cast<int>(std::nearbyint(game_.Options.WindowLeft / tpx)), y());
     }
-    background_ = ColorFromSetting(game_.Options.BackgroundColor, palette());
+    backgroundColor_ = game_.Options.BackgroundColor;
     if (game_.Options.MonoPieces) {
         ApplyMonoMode(true);
     }
@@ -337,19 +337,20 @@ void frmTolvek::ShowBackPicture(bool show) {
 }
 
 void frmTolvek::SetBoardColor(int32_t value) {
+    boardColor_ = value;
     QPalette p = lblBoard->palette();
     p.setColor(QPalette::Window, ColorFromSetting(value, palette()));
     lblBoard->setPalette(p);
 }
 
 void frmTolvek::SetBackgroundColor(int32_t value) {
-    background_ = ColorFromSetting(value, palette());
+    backgroundColor_ = value;
     update();
 }
 
 void frmTolvek::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), background_);
+    p.fillRect(rect(), ColorFromSetting(backgroundColor_, palette()));
     if (!imgBack.isNull()) {
         p.drawPixmap(QRect(0, 0, width(), height()), imgBack);
     }

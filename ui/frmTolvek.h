@@ -6,6 +6,7 @@
 #include "PictureBox.h"
 #include "PiecePictures.h"
 #include "mdlCheap3D.h"
+#include "mdlOption.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -57,9 +58,13 @@ public:
     void LoadBuiltinPictures();
     void LoadCharPictures();
 
-    // Colours of the board label and the window as settings values.
+    // Colours of the board label and the window as settings values, system colours included.
     void SetBoardColor(int32_t value);
     void SetBackgroundColor(int32_t value);
+    int32_t BoardColor() const { return boardColor_; }
+    int32_t BackgroundColor() const { return backgroundColor_; }
+    // Twips from the side panel's left edge to the window's right edge, measured on loading.
+    int32_t PanelWidth() const { return panelWidth_; }
 
     // Clicks, as the player makes them.
     void picKoma_Click(int index) { game_.CellClick(index); }
@@ -164,7 +169,9 @@ private:
     QString dataDir_;
     std::function<void(int)> splashStep_;
     Cheap3DFrames frames_;
-    QColor background_;
+    int32_t boardColor_ = 0xFFFFFF;
+    int32_t backgroundColor_ = SystemButtonFace;
+    int32_t panelWidth_ = DefaultPanelWidth;
     std::vector<QWidget*> panel_; // every control that moves with the panel
     bool blocking_ = false;       // input to the window is swallowed while a piece blinks
     bool flashing_ = false;

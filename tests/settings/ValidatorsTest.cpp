@@ -77,14 +77,13 @@ TEST(SettingsInitialBlock, OnlyOneToSizeLessOneIsTaken) {
 class ScreenFit : public ::testing::Test {
 protected:
     void Fit(double widthPixels, double heightPixels, double twipsPerPixel = 15) {
-        ScreenMetrics screen;
         screen.WidthTwips = widthPixels * twipsPerPixel;
         screen.HeightTwips = heightPixels * twipsPerPixel;
         screen.TwipsPerPixelX = twipsPerPixel;
         screen.TwipsPerPixelY = twipsPerPixel;
-        GetMaxBoardSize(settings, screen, rows, cols);
+        GetMaxBoardSize(screen, rows, cols);
     }
-    Settings settings;
+    ScreenMetrics screen;
     int32_t rows = -1;
     int32_t cols = -1;
 };
@@ -110,11 +109,11 @@ TEST_F(ScreenFit, LargeScreensGiveTheLargestBoard) {
 }
 
 TEST_F(ScreenFit, WiderPanelLeavesFewerColumns) {
-    settings.PanelWidth = 0; // not set yet: the default width
+    screen.PanelWidth = 0; // not set yet: the default width
     Fit(1024, 768);
-    EXPECT_EQ(settings.PanelWidth, 2655);
+    EXPECT_EQ(screen.PanelWidth, 2655);
     EXPECT_EQ(cols, 17);
-    settings.PanelWidth = 2655 + 49 * 15 * 2;
+    screen.PanelWidth = 2655 + 49 * 15 * 2;
     Fit(1024, 768);
     EXPECT_EQ(cols, 15);
 }

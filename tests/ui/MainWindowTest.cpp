@@ -74,7 +74,7 @@ TEST(MainWindowLayout, EightByEight) {
     // The last horizontal line closes the bottom-right corner.
     EXPECT_EQ(f.lineYoko.back()->geometry(), QRect(8, 392, 385, 1));
     EXPECT_EQ(f.lineTate[3]->geometry(), QRect(8 + 3 * 48, 8, 1, 384));
-    EXPECT_EQ(w.settings.PanelWidth, 2655);
+    EXPECT_EQ(w.form->PanelWidth(), 2655);
 }
 
 TEST(MainWindowLayout, SmallAndTallBoards) {

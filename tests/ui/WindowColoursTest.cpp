@@ -1,0 +1,64 @@
+// The main window keeps its colours as settings values, so that a system colour read from the
+// settings file is written back unchanged after the window has shown it.
+
+#include "Random.h"
+#include "frmTolvek.h"
+#include "mdlOption.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tolvekin;
+
+namespace {
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(MainWindowColours, SystemColoursSurviveTheWindowAndTheSettingsFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString dataDir = dir.path() + "/";
+    {
+        QFile file(dataDir + "TlvPar.txt");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("/COLOR-2147483633\r\n/CLRBRD-2147483643\r\n");
+    }
+    Settings settings;
+    ReadSettings(settings, dataDir, {});
+    ASSERT_EQ(settings.BackgroundColor, static_cast<int32_t>(0x8000000F));
+
+    MtRandom random{3};
+    QuietView none;
+    Game game{settings, random, none};
+    game.AllocateBoard();
+    frmTolvek form(game, "/nonexistent/");
+    form.Load();
+    form.SetBoardColor(settings.BoardColor);
+    form.SetBackgroundColor(settings.BackgroundColor);
+
+    // Painted in the platform's colours: button face around the board, window colour on it.
+    const QImage shot = form.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(2, 2), form.palette().color(QPalette::Button));
+    EXPECT_EQ(form.lblBoard->palette().color(QPalette::Window),
+              form.palette().color(QPalette::Window));
+
+    // Confirming the options takes the colours back from the window and saves them.
+    settings.BoardColor = form.BoardColor();
+    settings.BackgroundColor = form.BackgroundColor();
+    ASSERT_TRUE(WriteSettings(settings, 0, 0));
+    const QByteArray bytes = FileBytes(dataDir + "TlvPar.txt");
+    EXPECT_TRUE(bytes.contains("\r\n/COLOR-2147483633\r\n/CLRBRD-2147483643\r\n")) << bytes.data();
+
+    // A plain colour is painted as its red, green and blue parts.
+    form.SetBackgroundColor(0x0000FF);
+    EXPECT_EQ(form.grab().toImage().pixelColor(2, 2), QColor(255, 0, 0));
+    EXPECT_EQ(form.BackgroundColor(), 0x0000FF);
+}
+
+} // namespace
