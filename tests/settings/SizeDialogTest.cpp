@@ -283,16 +283,5 @@ TEST_F(SizeDialog, ModalRunsHandBackPreviewOrOpeningValues) {
     EXPECT_EQ(again.RTN_MID_Y, 3);
 }
 
-TEST(SizeCheck, TypedNumbersPlaceTheBlockBeforeRounding) {
-    const SizeCheck check = CheckTypedSize(QStringLiteral("９"), QStringLiteral(" 9.4 "));
-    EXPECT_EQ(check.refused, SizeCheck::Field::None);
-    EXPECT_EQ(check.cols, 9);
-    EXPECT_EQ(check.rows, 9);
-    EXPECT_EQ(check.midX, 5); // 9.4 / 2 = 4.7
-    EXPECT_EQ(check.midY, 4); // 9 / 2 = 4.5
-    EXPECT_EQ(CheckTypedSize("1.4", "8").refused, SizeCheck::Field::Height);
-    EXPECT_EQ(CheckTypedSize("26", "38.4").refused, SizeCheck::Field::Width);
-}
-
 } // namespace
 } // namespace tolvekin
