@@ -12,13 +12,19 @@ namespace tolvekin::artwork {
 namespace {
 
 // How one character is painted: the body fill (none for the outline picture), the colour of the
-// outline and facial features, and the outline's width in the character's own 48-unit space.
+// outline and facial features, the outline's width in the character's own 48-unit space, and
+// whether the outline is dashed.
 struct Style {
     bool filled = true;
     QColor body;
     QColor line;
     double width = 2.0;
+    bool dashed = false;
 };
+
+// The outline picture marks where a piece may go. On a white board a black outline around an
+// empty body would look just like a white piece, so it is drawn dashed and in a light grey.
+const QColor HintGrey(150, 150, 150);
 
 // Pure colours of the bear; the sun and the fish keep every channel a little off the extremes.
 constexpr std::array<std::array<int, 3>, 8> PureColors{{{255, 255, 255},
@@ -67,7 +73,11 @@ void Shape(QPainter& p, const QPainterPath& path, const Style& s) {
         p.fillPath(path, Qt::black);
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    p.strokePath(path, LinePen(s.line, s.width));
+    QPen pen = LinePen(s.line, s.width);
+    if (s.dashed) {
+        pen.setDashPattern({1.2, 2.2});
+    }
+    p.strokePath(path, pen);
 }
 
 // A feature line (a mouth, a gill) in the outline colour.
@@ -251,7 +261,8 @@ QImage DrawPiece(CharacterSet set, int index) {
     Style s;
     if (index == 8) {
         s.filled = false;
-        s.line = Tone(set, 0, 0, 0);
+        s.dashed = true;
+        s.line = HintGrey;
     } else {
         s.body = BodyColor(set, index);
         s.line = index == 7 ? Tone(set, 255, 255, 255) : Tone(set, 0, 0, 0);

@@ -1,0 +1,56 @@
+#include "frmVersion.h"
+
+#include "DialogHelpers.h"
+#include "Fonts.h"
+
+namespace tolvekin {
+
+frmVersion::frmVersion(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("Version"));
+    setFont(GothicFont(9.75));
+    setFixedSize(DesignClientWidth, DesignClientHeight);
+
+    fraMaker = new QGroupBox(this);
+    fraMaker->setGeometry(8, 16, 297, 65);
+
+    // Always the built-in name, whatever title the player has given the game.
+    lblProgramVersion = new QLabel(QStringLiteral("ぽるぽら") + " (Version " +
+                                       QString::fromLatin1(ProgramVersion) + ")",
+                                   fraMaker);
+    lblProgramVersion->setGeometry(16, 13, 267, 17);
+    lblProgramVersion->setAlignment(Qt::AlignCenter);
+    lblProgramVersion->setFont(GothicFont(9, true));
+
+    lblCopy = new QLabel(QStringLiteral("作：tolvekin をつくる会"), fraMaker);
+    lblCopy->setGeometry(16, 29, 267, 17);
+    lblCopy->setAlignment(Qt::AlignCenter);
+
+    // Read-only and without a frame, so it reads like a line of the window, yet can be selected
+    // and copied.
+    txtHomePage = new QLineEdit(QStringLiteral("https://tolvekin.example.org/"), fraMaker);
+    txtHomePage->setGeometry(16, 45, 267, 18);
+    txtHomePage->setReadOnly(true);
+    txtHomePage->setFrame(false);
+    txtHomePage->setAlignment(Qt::AlignCenter);
+    SelectAllTextOnFocus(txtHomePage);
+
+    // The frame and the address box take the window's colour, so they blend in.
+    for (QWidget* w : {static_cast<QWidget*>(fraMaker), static_cast<QWidget*>(txtHomePage)}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base, palette().color(QPalette::Window));
+        p.setColor(QPalette::Button, palette().color(QPalette::Window));
+        w->setPalette(p);
+    }
+
+    cmdEnd = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdEnd->setGeometry(240, 88, 65, 25);
+    cmdEnd->setDefault(true);
+    connect(cmdEnd, &QPushButton::clicked, this, &frmVersion::cmdEnd_Click);
+    setTabOrder(txtHomePage, cmdEnd);
+
+    move(CentreOnOwner(owner, OuterSize(*this)));
+}
+
+} // namespace tolvekin

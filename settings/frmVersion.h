@@ -1,0 +1,37 @@
+#pragma once
+// The version window: the game's name and version, the maker's credit and a home-page address
+// the user can select and copy. The options dialog shows it modally:
+//
+//     frmVersion(optionsDialog).exec();
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tolvekin {
+
+// The version shown to the user.
+inline constexpr const char* ProgramVersion = "1.3e+";
+
+class frmVersion : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int DesignClientWidth = 314;
+    static constexpr int DesignClientHeight = 126;
+
+    // owner is the options dialog, on which the window centres.
+    explicit frmVersion(QWidget* owner = nullptr);
+
+    void cmdEnd_Click() { accept(); }
+
+    // Controls, named as in the window's design.
+    QGroupBox* fraMaker = nullptr;
+    QLabel* lblProgramVersion = nullptr;
+    QLabel* lblCopy = nullptr;
+    QLineEdit* txtHomePage = nullptr;
+    QPushButton* cmdEnd = nullptr;
+};
+
+} // namespace tolvekin
