@@ -57,7 +57,7 @@ frmSize::frmSize(Settings& settings, const ScreenMetrics& screen, const QColor& 
                  QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      settings_(settings), screen_(screen) {
+      screen_(screen) {
     setFont(GothicFont(9.75));
     setWindowTitle(QString::fromStdString(settings.GameTitle) + QStringLiteral("　サイズの変更"));
     QPalette p = palette();
@@ -211,7 +211,7 @@ void frmSize::cmdMax_Click(int index) {
     if (index == 0) {
         int32_t rows = 0;
         int32_t cols = 0;
-        GetMaxBoardSize(settings_, screen_, rows, cols);
+        GetMaxBoardSize(screen_, rows, cols);
         txtTate->setText(QString::number(rows));
         txtYoko->setText(QString::number(cols));
     } else {

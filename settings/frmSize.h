@@ -81,7 +81,6 @@ private:
     void ShowGuide(bool visible);
     void PaintCell(QLabel* cell, const QColor& back, const QColor& text);
 
-    Settings& settings_;
     ScreenMetrics screen_;
     std::vector<QString> tags_; // tag of lblKoma[i] at tags_[i]
     QStringList keptCaptions_;  // the cell numbers while the weights are shown

@@ -181,8 +181,8 @@ TEST_F(SizeDialog, TypingAgainSwitchesTheCellClicksOff) {
 TEST_F(SizeDialog, MaxAndEightByEightPreviewAtOnce) {
     int32_t rows = 0;
     int32_t cols = 0;
-    Settings copy = settings;
-    GetMaxBoardSize(copy, screen, rows, cols);
+    ScreenMetrics copy = screen;
+    GetMaxBoardSize(copy, rows, cols);
     dialog->SetForm(8, 8, 4, 4);
     dialog->show();
     QTest::mouseClick(dialog->cmdMax[0], Qt::LeftButton);
