@@ -89,8 +89,8 @@ int HandleStandardOptions(const ProgramDescription& program, QStringList& args, 
         Print(out, program.Name + ' ' + ProgramVersion() + '\n');
         return 0;
     case StandardAction::Refuse:
-        Print(err, program.Name + ": " + request.Error + "\nTry '" + program.Name +
-                       " --help' for more information.\n");
+        // One line, like every other refusal of the command line.
+        Print(err, program.Name + ": " + request.Error + " (see " + program.Name + " --help)\n");
         return 2;
     case StandardAction::Run:
         break;
