@@ -2,7 +2,8 @@
 # Installs what building, playing and testing need on Debian 12, when it is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
-          libgmock-dev libbenchmark-dev fonts-ipafont-gothic xvfb xauth imagemagick xdotool)
+          libgmock-dev libbenchmark-dev fonts-ipafont-gothic xvfb xauth imagemagick xdotool
+          desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

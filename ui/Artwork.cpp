@@ -565,6 +565,13 @@ QImage ProgramIconPicture(int size) {
     return QImage();
 }
 
+QImage DrawnProgramIcon(int size) {
+    if (size < 16 || size > 256) {
+        return QImage();
+    }
+    return DrawIcon(size);
+}
+
 QIcon ProgramIcon() {
     QIcon icon;
     for (int size : IconSizes) {

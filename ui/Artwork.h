@@ -44,6 +44,10 @@ QIcon ProgramIcon();
 // The program icon's picture at one of its sizes (16, 32, 48, 64); null for other sizes.
 QImage ProgramIconPicture(int size);
 
+// The program icon drawn afresh at size x size pixels, for any size from 16 to 256 (the icons
+// installed for the desktop); null for any other size.
+QImage DrawnProgramIcon(int size);
+
 // The character maker's mark for its message dialog: a pencil over a small grid, 48 x 48.
 QImage MakerMark();
 

@@ -8,6 +8,7 @@
 #include "DialogSeam.h"
 #include "Game.h"
 #include "MessageDialogs.h"
+#include "ProgramUsage.h"
 #include "StartupFit.h"
 #include "TextFiles.h"
 #include "frmStart.h"
@@ -70,7 +71,10 @@ ScreenMetrics MetricsOf(const QScreen* screen) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const QStringList args = ProgramArguments(argc, argv);
+    QStringList args = ProgramArguments(argc, argv);
+    if (const int status = HandleStandardOptions(GameCommandLine(), args); status != GoOn) {
+        return status;
+    }
     const BatchRequest batch = ParseBatchArguments(args);
     if (batch.IsBatch) {
         return RunBatchMode(batch);

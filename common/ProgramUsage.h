@@ -1,0 +1,11 @@
+#pragma once
+// What each program tells about its command line: its usage text and its own "--" options.
+
+#include "StandardOptions.h"
+
+namespace tolvekin {
+
+ProgramDescription GameCommandLine();
+ProgramDescription MakerCommandLine();
+
+} // namespace tolvekin

@@ -1,0 +1,88 @@
+// The game itself started from a terminal or a menu entry: the shared options need no display,
+// and --data-home makes the player's data folder the game's folder.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the game with no display at all: were a window opened, the program would abort.
+Outcome RunGame(const QStringList& args, const QString& dir, const QString& dataHome = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    if (!dataHome.isEmpty()) {
+        env.insert("XDG_DATA_HOME", dataHome);
+    }
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir);
+    p.start(TOLVEKIN_BINARY, args);
+    EXPECT_TRUE(p.waitForFinished(30000));
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+} // namespace
+
+TEST(GameCommandLine, HelpAndVersionNeedNoDisplay) {
+    QTemporaryDir dir;
+    const Outcome help = RunGame({"/MODE2", "--help"}, dir.path());
+    EXPECT_EQ(help.status, 0) << help.err.toStdString();
+    EXPECT_TRUE(help.out.startsWith("Usage: tolvekin")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("/CLRBRD"));
+    const Outcome version = RunGame({"--version"}, dir.path());
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QByteArray("tolvekin " PROJECT_VERSION "\n"));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST(GameCommandLine, UnknownOptionsAreRefusedWithStatusTwo) {
+    QTemporaryDir dir;
+    for (const QStringList& args : {QStringList{"--fullscreen"}, QStringList{"/MODE3", "--bogus"},
+                                    QStringList{"--data-home", "--x"}}) {
+        const Outcome o = RunGame(args, dir.path(), dir.filePath("share"));
+        EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(o.out.isEmpty());
+        EXPECT_TRUE(o.err.contains("unknown option: --")) << o.err.toStdString();
+    }
+    // A refused start creates no data folder.
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST(GameCommandLine, DataHomeIsCreatedAndHoldsTheGamesFiles) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("start");
+    const QString share = dir.filePath("share");
+    // First start: the folder is made, and the current folder stays as it was.
+    Outcome o =
+        RunGame({"--data-home", "--batch", "1", "--seed", "5"}, dir.filePath("start"), share);
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_TRUE(QFileInfo(share + "/tolvekin").isDir());
+    EXPECT_TRUE(QDir(dir.filePath("start")).isEmpty());
+    // The settings file and the result log are the data folder's, not the current folder's.
+    QFile settings(share + "/tolvekin/TlvPar.txt");
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("/MAXX6\r\n/MAXY6\r\n");
+    settings.close();
+    QFile log(share + "/tolvekin/AutoResult.txt");
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.close();
+    o = RunGame({"--batch", "1", "--data-home"}, dir.filePath("start"), share);
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_TRUE(o.out.startsWith(QString::fromUtf8("コマ数　たて6　よこ6").toUtf8()))
+        << o.out.toStdString();
+    EXPECT_GT(log.size(), 0);
+    EXPECT_TRUE(QDir(dir.filePath("start")).isEmpty());
+}

@@ -1,0 +1,9 @@
+// Writes the character maker's icon at the usual desktop sizes:
+//   render_maker_icons <icon theme folder>
+
+#include "IconTheme.h"
+#include "MakerArtwork.h"
+
+int main(int argc, char** argv) {
+    return IconThemeMain(argc, argv, "zenbro", zenbro::MakerIcon);
+}
