@@ -39,9 +39,9 @@ bool AllDigits(const QString& text) {
 }
 
 // Hands each finished game to the result log, as the window does in automatic play.
-class BatchView : public QuietView {
+class BatchRecorder : public NoRecorder {
 public:
-    explicit BatchView(const std::function<void()>& onResult) : onResult_(onResult) {}
+    explicit BatchRecorder(const std::function<void()>& onResult) : onResult_(onResult) {}
     void WriteAutoResult() override { onResult_(); }
 
 private:
@@ -117,21 +117,26 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
     settings.FlashMove = false;
     MtRandom random(options.HasSeed ? options.Seed : ClockSeed());
     Game* current = nullptr;
-    BatchView view([&] { appendLog(AutoResultLine(*current)); });
-    Game game(settings, random, view);
+    QuietView view;
+    ManualClock clock([&](GameTimer timer) { current->Tick(timer); });
+    BatchRecorder recorder([&] { appendLog(AutoResultLine(*current)); });
+    Game game(settings, random, view, clock, recorder);
     current = &game;
     game.AllocateBoard();
 
+    // The series runs as on the screen: "はじめる" once, then the clock's ticks play each game
+    // and start the next, only without waiting.
     BatchSummary summary;
     std::string text;
     const int moveSlots = game.State.CellCount() - 4;
+    game.RestartGame();
+    game.PassClick();
     for (int n = 0; n < options.Games; ++n) {
-        game.RestartGame();
-        game.PassClick();
-        while (view.TimerEnabled(GameTimer::Auto)) {
-            game.AutoMoveTick();
+        if (n > 0) {
+            clock.Step(); // the restart tick
         }
-        view.SetTimer(GameTimer::AutoRestart, false);
+        while (game.Phase() == GamePhase::AutoPlaying && clock.Step()) {
+        }
 
         text.clear();
         if (options.Moves) {

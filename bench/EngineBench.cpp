@@ -1,5 +1,5 @@
 // Speed of the rules engine: the candidate scan on a mid-game board, and whole
-// computer-against-computer games played with the timer's move step.
+// computer-against-computer games played tick by tick on a clock that never waits.
 
 #include "ComputerPlayer.h"
 #include "Game.h"
@@ -14,9 +14,12 @@ struct AutoGame {
     Settings settings;
     MtRandom random{1};
     QuietView view;
-    Game game{settings, random, view};
+    ManualClock clock;
+    NoRecorder recorder;
+    Game game{settings, random, view, clock, recorder};
 
     AutoGame(int w, int h) {
+        clock.SetHandler([this](GameTimer t) { game.Tick(t); });
         settings.GameMode = 3;
         settings.BoardWidth = w;
         settings.BoardHeight = h;
@@ -26,21 +29,18 @@ struct AutoGame {
     }
     // Plays one whole game; returns the number of placements.
     int Play() {
-        game.RestartGame();
+        game.ClearGame();
         game.PassClick();
-        while (view.TimerEnabled(GameTimer::Auto)) {
-            game.AutoMoveTick();
+        while (game.Phase() == GamePhase::AutoPlaying && clock.Step()) {
         }
-        view.SetTimer(GameTimer::AutoRestart, false);
         return game.State.MoveCount;
     }
     // A board about half full.
     void PlayToHalf() {
-        game.RestartGame();
+        game.ClearGame();
         game.PassClick();
-        while (view.TimerEnabled(GameTimer::Auto) &&
-               game.State.MoveCount < game.State.CellCount() / 2) {
-            game.AutoMoveTick();
+        while (game.Phase() == GamePhase::AutoPlaying &&
+               game.State.MoveCount < game.State.CellCount() / 2 && clock.Step()) {
         }
     }
 };

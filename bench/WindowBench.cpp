@@ -3,7 +3,7 @@
 
 #include "ComputerPlayer.h"
 #include "DialogSeam.h"
-#include "frmTolvek.h"
+#include "GameSession.h"
 
 #include <QApplication>
 
@@ -25,22 +25,20 @@ struct SilentDialogs : DialogHandler {
 };
 
 struct Table {
-    Settings settings;
-    MtRandom random{3};
-    QuietView none;
-    Game game{settings, random, none};
-    std::unique_ptr<frmTolvek> form;
+    GameSession session{"/nonexistent/", 3};
+    frmTolvek* form = nullptr;
 
     Table(int w, int h) {
+        Settings& settings = session.settings;
         settings.BoardWidth = w;
         settings.BoardHeight = h;
         settings.MidX = w / 2;
         settings.MidY = h / 2;
-        game.AllocateBoard();
-        form = std::make_unique<frmTolvek>(game, "/nonexistent/");
-        form->Load();
-        game.View = form.get();
-        game.RestartGame();
+        StartOptions start;
+        start.ReadSettings = false;
+        start.FitToScreen = false;
+        session.Start(start);
+        form = session.Window();
         form->show();
         QApplication::processEvents();
     }
@@ -49,7 +47,7 @@ struct Table {
 void BM_BuildMainWindow(benchmark::State& state) {
     for (auto _ : state) {
         Table t(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-        benchmark::DoNotOptimize(t.form.get());
+        benchmark::DoNotOptimize(t.form);
     }
 }
 BENCHMARK(BM_BuildMainWindow)->Args({8, 8})->Args({38, 26})->Unit(benchmark::kMillisecond);
@@ -60,11 +58,11 @@ void BM_PlacementAndComputerAnswer(benchmark::State& state) {
     Table t(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
         state.PauseTiming();
-        GameState copy = t.game.State;
-        if (!t.form->cmdPass->isEnabled() || !CollectCandidates(copy, 1)) {
-            t.game.RestartGame();
-            t.form->EnableControls(true);
-            copy = t.game.State;
+        Game& game = t.session.game;
+        GameState copy = game.State;
+        if (game.Phase() == GamePhase::Over || !CollectCandidates(copy, 1)) {
+            game.ClearGame();
+            copy = game.State;
             CollectCandidates(copy, 1);
         }
         const int index = copy.CellIndex(copy.CandX[1], copy.CandY[1]);

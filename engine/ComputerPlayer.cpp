@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 
 namespace tolvekin {
 
@@ -52,6 +53,7 @@ int32_t CollectAlongFrontier(GameState& g, int side) {
             const int slot = w * 64 + std::countr_zero(bits);
             if (IsPlaceableAt(g, side, slot)) {
                 ++count;
+                assert(static_cast<size_t>(count) < g.CandX.size());
                 candX[count] = slot / stride;
                 candY[count] = slot % stride;
             }
@@ -69,6 +71,7 @@ int32_t CollectFromWideWord(GameState& g, int side) {
         for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
             const int slot = w * 64 + std::countr_zero(bits);
             ++count;
+            assert(static_cast<size_t>(count) < g.CandX.size());
             g.CandX[count] = slot / stride;
             g.CandY[count] = slot % stride;
         }
@@ -79,6 +82,7 @@ int32_t CollectFromWideWord(GameState& g, int side) {
 } // namespace
 
 bool CollectCandidates(GameState& g, int side) {
+    assert(side == 1 || side == 2);
     // Storage order is column by column, top to bottom: the order of the list.
     g.CandCount = g.FitsInWideWord() ? CollectFromWideWord(g, side) : CollectAlongFrontier(g, side);
     // A scan of every cell ends with the last one; leave DirEnd as that scan does.

@@ -1,9 +1,11 @@
 #include "Game.h"
 
+#include "CharacterSets.h"
 #include "ComputerPlayer.h"
 #include "Rules.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace tolvekin {
@@ -16,7 +18,25 @@ int HalfRoundedEven(int n) {
     return static_cast<int>(std::nearbyint(n / 2.0));
 }
 
+constexpr GameTimer AllTimers[GameTimerCount] = {GameTimer::Auto, GameTimer::Replay,
+                                                 GameTimer::AutoRestart, GameTimer::Flash};
+
 } // namespace
+
+void Game::Connect(GameView& view, GameClock& clock, GameRecorder& recorder) {
+    view_ = &view;
+    clock_ = &clock;
+    recorder_ = &recorder;
+}
+
+void Game::Disconnect() {
+    Connect(quietView_, quietClock_, quietRecorder_);
+}
+
+void Game::EnterPhase(GamePhase phase) {
+    phase_ = phase;
+    view_->ApplyControls(Controls());
+}
 
 void Game::AllocateBoard() {
     State.ComputerSide = 2;
@@ -26,13 +46,14 @@ void Game::AllocateBoard() {
 
 void Game::NewGame() {
     ++serial_;
-    View->SetTimer(GameTimer::Auto, false);
-    View->SetTimer(GameTimer::Replay, false);
+    clock_->SetTimer(GameTimer::Auto, false);
+    clock_->SetTimer(GameTimer::Replay, false);
 
     GameState& g = State;
     int sx = Options.MidX;
     int sy = Options.MidY;
-    if (!g.ReplayMode) {
+    const bool replay = ReplayMode();
+    if (!replay) {
         g.StartX = sx;
         g.StartY = sy;
     } else if (g.StartX != 0) {
@@ -55,32 +76,65 @@ void Game::NewGame() {
     // A recorded game never carries moves of an earlier, longer one.
     std::fill(g.MoveRecord.begin(), g.MoveRecord.end(), std::array<int16_t, 5>{});
 
-    if (Options.GameMode >= 1 && Options.GameMode <= 3) {
-        g.PassMode = Options.GameMode == 3 ? 2 : 0;
-    }
-    View->ChangeMode();
-    View->ChangeLevel();
-    View->EnableRestartButton(false);
+    phase_ = replay ? GamePhase::Replay : GamePhase::Ready;
+    view_->ChangeMode();
+    view_->ChangeLevel();
+    view_->ApplyControls(Controls());
     g.MoveCount = 0;
     g.CandCount = 0;
     if (Options.GameMode == 1 || Options.GameMode == 2) {
         CollectCandidates(g, 1);
-        View->SetCursor();
+        view_->SetCursor();
     }
 }
 
 void Game::RestartGame() {
-    View->ClearCellPictures();
+    view_->ClearCellPictures();
     NewGame();
-    View->RedrawBoard();
+    view_->RedrawBoard();
     UpdateCount();
     State.SideToMove = static_cast<int16_t>(TurnSwitch(2));
-    View->FocusEndButton();
+    view_->FocusEndButton();
+}
+
+void Game::ClearGame() {
+    if (phase_ == GamePhase::AutoPlaying || phase_ == GamePhase::AutoWaitingRestart) {
+        Options.GameLevel = SavedLevel;
+    }
+    for (GameTimer t : AllTimers) {
+        clock_->SetTimer(t, false);
+    }
+    phase_ = GamePhase::Ready;
+    RestartGame();
+}
+
+void Game::BeginReplay(int startX, int startY) {
+    for (GameTimer t : AllTimers) {
+        clock_->SetTimer(t, false);
+    }
+    phase_ = GamePhase::Replay;
+    State.StartX = startX;
+    State.StartY = startY;
+    RestartGame();
+}
+
+const std::string& Game::CycleCharSet(int side) {
+    assert(side == 1 || side == 2);
+    std::string& set = Options.CharSet[static_cast<size_t>(side)];
+    if (const CharacterSetInfo* info = FindCharacterSet(set)) {
+        set = info->Next;
+    }
+    return set;
+}
+
+void Game::SetMonoPieces(bool mono) {
+    Options.MonoPieces = mono;
+    view_->ApplyControls(Controls());
 }
 
 void Game::ColorButtonClick(int button) {
     State.NextColor = ColorOfButton[std::clamp(button, 0, 2)];
-    View->ShowNextPiece(State.SideToMove, State.NextColor);
+    view_->ShowNextPiece(State.SideToMove, State.NextColor);
 }
 
 void Game::PlaceAndRecord(int x, int y) {
@@ -91,7 +145,7 @@ void Game::PlaceAndRecord(int x, int y) {
     g.MoveRecord[g.MoveCount] = {0, static_cast<int16_t>(side), static_cast<int16_t>(g.NextColor),
                                  static_cast<int16_t>(x), static_cast<int16_t>(y)};
     TurnOver(g, x, y);
-    View->RedrawBoard();
+    view_->RedrawBoard();
     UpdateCount();
 }
 
@@ -102,9 +156,9 @@ bool Game::ComputerMove() {
     if (Options.FlashMove) {
         const uint64_t serial = serial_;
         moving_ = true;
-        View->FlashNextMachine(x, y);
+        const FlashResult flash = view_->FlashNextMachine(x, y);
         moving_ = false;
-        if (serial != serial_) {
+        if (flash == FlashResult::Aborted || serial != serial_) {
             return false; // the board was cleared while the piece blinked
         }
     }
@@ -133,22 +187,19 @@ void Game::UpdateCount() {
         }
         State.Tally[s] = {score, pieces, black, colours};
     }
-    View->ShowCount();
+    view_->ShowCount();
 }
 
 int Game::TurnSwitch(int side) {
-    View->ShowTurn(side, 3 - side);
+    assert(side == 1 || side == 2);
+    view_->ShowTurn(side, 3 - side);
     return 3 - side;
 }
 
 std::string Game::DisplayName(const std::string& set, int side) const {
     std::string name;
-    if (set == "SUN") {
-        name = Options.CharName[1];
-    } else if (set == "FISH") {
-        name = Options.CharName[2];
-    } else if (set == "BEAR") {
-        name = Options.CharName[3];
+    if (const CharacterSetInfo* info = FindCharacterSet(set)) {
+        name = Options.CharName[static_cast<size_t>(info->Index + 1)];
     }
     if (Options.CharSet[1] == Options.CharSet[2] && Options.MonoPieces) {
         name = (side == 1 ? "黒" : "白") + name;
@@ -167,22 +218,22 @@ void Game::NextKoma() {
         g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
         if (!CollectCandidates(g, g.SideToMove)) {
             if (!CollectCandidates(g, 3 - g.SideToMove)) {
-                View->MessageForm(BothBlockedText);
+                view_->MessageForm(BothBlockedText);
                 GameOver();
                 return;
             }
             const int s = g.SideToMove;
-            View->MessageForm(PassText(DisplayName(Options.CharSet[s], s)));
+            view_->MessageForm(PassText(DisplayName(Options.CharSet[s], s)));
             g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
         }
         if (Options.GameMode != 1) {
             if (Options.GameMode == 2) {
-                View->SetCursor();
+                view_->SetCursor();
             }
             return;
         }
         if (g.SideToMove != g.ComputerSide) {
-            View->SetCursor();
+            view_->SetCursor();
             return;
         }
         // A move dropped by clearing, or a board cleared meanwhile, ends the sequence.
@@ -198,31 +249,38 @@ void Game::GameOver() {
     const int winner = s1 == s2 ? 0 : (s1 > s2 ? 1 : 2);
     resultText_ = winner == 0 ? std::string("引き分けです。")
                               : DisplayName(Options.CharSet[winner], winner) + "の勝ち。";
-    View->ShowGameOver(winner, resultText_);
-    if (winner == 1 && Options.GameMode == 1 && !State.ReplayMode) {
-        View->RecordScore();
+    view_->ShowGameOver(winner, resultText_);
+    const bool replay = ReplayMode();
+    if (winner == 1 && Options.GameMode == 1 && !replay) {
+        recorder_->RecordScore();
     }
-    if (Options.GameMode == 2 && !State.ReplayMode) {
-        if (View->QuestionForm(RecordQuestionText)) {
-            View->RecordTwoPlayerGame();
+    if (Options.GameMode == 2 && !replay) {
+        if (view_->QuestionForm(RecordQuestionText)) {
+            recorder_->RecordTwoPlayerGame();
         }
     }
     if (Options.GameMode == 3) {
-        View->WriteAutoResult();
+        recorder_->WriteAutoResult();
     }
-    View->EnablePassButton(false);
-    View->EnableControls(false);
-    View->EnableRestartButton(true);
+    if (replay) {
+        EnterPhase(GamePhase::ReplayOver);
+    } else if (phase_ == GamePhase::AutoPlaying) {
+        EnterPhase(GamePhase::AutoWaitingRestart);
+    } else {
+        EnterPhase(GamePhase::Over);
+    }
 }
 
 void Game::CellClick(int index) {
-    if (Options.GameMode == 3 || moving_) {
+    if (Options.GameMode == 3 || moving_ ||
+        (phase_ != GamePhase::Ready && phase_ != GamePhase::Playing)) {
         return;
     }
     GameState& g = State;
-    if (g.MoveCount == 0) {
-        g.PassMode = 1;
-        View->EnterHintMode();
+    if (phase_ == GamePhase::Ready) {
+        // The first click ends the chance to give the first move away or change characters.
+        EnterPhase(GamePhase::Playing);
+        view_->EnterHintMode();
     }
     const int x = index % g.BoardWidth + 1;
     const int y = index / g.BoardWidth + 1;
@@ -230,7 +288,7 @@ void Game::CellClick(int index) {
         PlaceAndRecord(x, y);
         NextKoma();
     } else {
-        View->MessageForm(CannotPlaceText);
+        view_->MessageForm(CannotPlaceText);
     }
 }
 
@@ -238,62 +296,60 @@ void Game::PassClick() {
     if (moving_) {
         return;
     }
-    if (State.PassMode == 0) {
+    if (phase_ != GamePhase::Ready) {
+        return; // in a game under way the button only shows places while it is held
+    }
+    if (PassMode() == 0) {
+        const uint64_t serial = serial_;
         NextKoma();
-        State.PassMode = 1;
-        View->EnterHintMode();
-    } else if (State.PassMode == 2) {
+        if (serial == serial_ && phase_ == GamePhase::Ready) {
+            EnterPhase(GamePhase::Playing);
+            view_->EnterHintMode();
+        }
+    } else if (PassMode() == 2) {
         StartAutoPlay();
     }
 }
 
 void Game::StartAutoPlay() {
-    View->EnableControls(false);
+    EnterPhase(GamePhase::AutoPlaying);
     SavedLevel = Options.GameLevel;
-    View->EnableRestartButton(true);
-    View->SetTimerInterval(GameTimer::Auto, 500);
-    View->SetTimer(GameTimer::Auto, true);
+    clock_->SetTimerInterval(GameTimer::Auto, 500);
+    clock_->SetTimer(GameTimer::Auto, true);
 }
 
 void Game::RestartClick() {
-    constexpr GameTimer timers[] = {GameTimer::Auto, GameTimer::Replay, GameTimer::AutoRestart,
-                                    GameTimer::Flash};
-    bool was[4];
-    for (int i = 0; i < 4; ++i) {
-        was[i] = View->TimerEnabled(timers[i]);
-        View->SetTimer(timers[i], false);
+    bool was[GameTimerCount];
+    for (int i = 0; i < GameTimerCount; ++i) {
+        was[i] = clock_->TimerEnabled(AllTimers[i]);
+        clock_->SetTimer(AllTimers[i], false);
     }
-    if (View->QuestionForm(ClearQuestionText)) {
-        if (was[0] || was[2]) {
-            Options.GameLevel = SavedLevel;
-        }
-        State.ReplayMode = false;
-        RestartGame();
-        View->EnableControls(true);
+    if (view_->QuestionForm(ClearQuestionText)) {
+        ClearGame();
     } else {
-        for (int i = 0; i < 4; ++i) {
-            View->SetTimer(timers[i], was[i]);
+        for (int i = 0; i < GameTimerCount; ++i) {
+            clock_->SetTimer(AllTimers[i], was[i]);
         }
     }
 }
 
 void Game::AutoMoveTick() {
-    if (moving_) {
+    if (moving_ || phase_ != GamePhase::AutoPlaying) {
         return; // the previous move still blinks
     }
     GameState& g = State;
     if (g.MoveCount != 0) {
         g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
     } else {
-        View->SetTimerInterval(GameTimer::Auto, 1000);
+        clock_->SetTimerInterval(GameTimer::Auto, 1000);
     }
     if (!CollectCandidates(g, g.SideToMove)) {
         if (CollectCandidates(g, 3 - g.SideToMove)) {
             g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove)); // silent pass
         } else {
-            View->SetTimer(GameTimer::Auto, false);
+            clock_->SetTimer(GameTimer::Auto, false);
             GameOver();
-            View->SetTimer(GameTimer::AutoRestart, true);
+            clock_->SetTimer(GameTimer::AutoRestart, true);
             return;
         }
     }
@@ -304,12 +360,28 @@ void Game::AutoMoveTick() {
 }
 
 void Game::AutoRestartTick() {
-    View->SetTimer(GameTimer::AutoRestart, false);
+    if (phase_ != GamePhase::AutoWaitingRestart) {
+        return;
+    }
+    clock_->SetTimer(GameTimer::AutoRestart, false);
     // Keep the user's level across restarts, not the level of the last automatic move.
     Options.GameLevel = SavedLevel;
     RestartGame();
-    View->EnableControls(true);
     PassClick();
+}
+
+void Game::Tick(GameTimer timer) {
+    switch (timer) {
+    case GameTimer::Auto:
+        AutoMoveTick();
+        break;
+    case GameTimer::AutoRestart:
+        AutoRestartTick();
+        break;
+    case GameTimer::Replay: // placements of a stored game come with the score table
+    case GameTimer::Flash:  // the window blinks the piece itself
+        break;
+    }
 }
 
 CountCaptions MakeCountCaptions(const Game& game) {

@@ -3,6 +3,9 @@
 // turns and passes, the end of a game, clearing, and the computer-against-computer move step.
 // Every decision is made here; the window only carries out what GameView asks.
 
+#include "GameClock.h"
+#include "GamePhase.h"
+#include "GameRecorder.h"
 #include "GameState.h"
 #include "GameView.h"
 #include "Random.h"
@@ -15,14 +18,33 @@ namespace tolvekin {
 
 class Game {
 public:
-    Game(Settings& settings, RandomSource& random, GameView& view)
-        : Options(settings), Random(random), View(&view) {}
+    // Shows nothing, keeps time on an inner clock nobody advances and records nothing until
+    // Connect.
+    Game(Settings& settings, RandomSource& random) : Options(settings), Random(random) {}
+    Game(Settings& settings, RandomSource& random, GameView& view, GameClock& clock,
+         GameRecorder& recorder)
+        : Options(settings), Random(random) {
+        Connect(view, clock, recorder);
+    }
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Where the game shows itself, keeps time and hands over finished games.
+    void Connect(GameView& view, GameClock& clock, GameRecorder& recorder);
+    // Back to the quiet ones, before the window goes away.
+    void Disconnect();
 
     GameState State;
     Settings& Options;
     RandomSource& Random;
-    GameView* View;
     int32_t SavedLevel = 1; // the level in force when automatic play began
+
+    GamePhase Phase() const { return phase_; }
+    // Role of the pass button: 0 give the first move away, 1 show places, 2 start automatic play.
+    int32_t PassMode() const { return PassModeOf(phase_, Options.GameMode); }
+    // True from the start of a replay until the board is cleared.
+    bool ReplayMode() const { return IsReplay(phase_); }
+    ControlStates Controls() const { return ControlsFor(phase_, Options.MonoPieces); }
 
     // Sizes the state for Options.BoardWidth x Options.BoardHeight and builds the cell weights.
     void AllocateBoard();
@@ -30,6 +52,9 @@ public:
     void NewGame();
     // Blank cells, new game, counts, side 1 to move.
     void RestartGame();
+    // Clearing once it is decided: the user's level back after automatic play, timers off, a
+    // fresh game in the Ready phase.
+    void ClearGame();
 
     // A colour button (0 blue, 1 yellow, 2 red) pressed by a player or by the computer.
     void ColorButtonClick(int button);
@@ -49,6 +74,11 @@ public:
     // Result display and hand-off of the finished game.
     void GameOver();
 
+    // Settings a player changes between games: the next character set of a side (the new
+    // set's name), and coloured or black-and-white pieces.
+    const std::string& CycleCharSet(int side);
+    void SetMonoPieces(bool mono);
+
     // Handlers of the main window.
     void CellClick(int index); // a cell picture clicked
     void PassClick();          // the pass button in roles 0 and 2
@@ -56,6 +86,12 @@ public:
     // Computer-against-computer play: one move per tick, and the restart after a game.
     void AutoMoveTick();
     void AutoRestartTick();
+    // A tick of one of the game's timers, passed on to its handler.
+    void Tick(GameTimer timer);
+
+    // A stored game starting from its initial block at (startX, startY) (column 0: the
+    // centre) is set up for replay. Its placements come with the score table.
+    void BeginReplay(int startX, int startY);
 
     // Name under which a side is shown in messages.
     std::string DisplayName(const std::string& set, int side) const;
@@ -67,8 +103,17 @@ public:
     uint64_t GameSerial() const { return serial_; }
 
 private:
+    void EnterPhase(GamePhase phase);
     void StartAutoPlay();
 
+    QuietView quietView_;
+    ManualClock quietClock_;
+    NoRecorder quietRecorder_;
+    GameView* view_ = &quietView_;
+    GameClock* clock_ = &quietClock_;
+    GameRecorder* recorder_ = &quietRecorder_;
+
+    GamePhase phase_ = GamePhase::Ready;
     std::string resultText_;
     bool moving_ = false;
     uint64_t serial_ = 0;

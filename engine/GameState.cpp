@@ -52,6 +52,8 @@ void GameState::ClearChanged() {
 }
 
 void GameState::SetCell(int x, int y, int side, int32_t color) {
+    assert(x >= 1 && x <= BoardWidth && y >= 1 && y <= BoardHeight);
+    assert(side >= 0 && side <= 2 && color >= 0 && color <= 7);
     const int slot = Slot(x, y);
     const int oldSide = owner_[slot];
     if (oldSide != 0) {

@@ -7,6 +7,7 @@
 // storage order visits them column by column, top to bottom: the order of the candidate list.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -25,7 +26,10 @@ struct GameState {
     int32_t CellColor(int x, int y) const { return color_[Slot(x, y)]; }
     // Redraw marks: the cells changed by the last placement or new game.
     bool Changed(int x, int y) const { return changed_[Slot(x, y)] != 0; }
-    void SetChanged(int x, int y, bool on) { changed_[Slot(x, y)] = on ? 1 : 0; }
+    void SetChanged(int x, int y, bool on) {
+        assert(x >= 1 && x <= BoardWidth && y >= 1 && y <= BoardHeight);
+        changed_[Slot(x, y)] = on ? 1 : 0;
+    }
     void ClearChanged();
 
     // Writes owner and colour of one cell and keeps the piece counts up to date.
@@ -55,18 +59,22 @@ struct GameState {
     // Tally[side][0..3]: score, pieces, black pieces, number of colours, after the last count.
     std::array<std::array<int32_t, 4>, 3> Tally{};
 
-    int32_t PassMode = 0; // 0 give the first move away, 1 show places, 2 start automatic play
-    bool ReplayMode = false;
-
     int32_t CellIndex(int x, int y) const { return (y - 1) * BoardWidth + (x - 1); }
     int CellCount() const { return BoardWidth * BoardHeight; }
 
     // Pieces of a side by colour 0..7, kept by SetCell, so a count needs no board walk.
-    int32_t PiecesOf(int side, int color) const { return pieces_[side][color]; }
+    int32_t PiecesOf(int side, int color) const {
+        assert((side == 1 || side == 2) && color >= 0 && color <= 7);
+        return pieces_[side][color];
+    }
 
     // Storage layout, for the scans of the rules.
     int Stride() const { return BoardHeight + 2; }
-    int Slot(int x, int y) const { return x * (BoardHeight + 2) + y; }
+    // The frame (row and column 0 and one past the last) may be read, never written.
+    int Slot(int x, int y) const {
+        assert(x >= 0 && x <= BoardWidth + 1 && y >= 0 && y <= BoardHeight + 1);
+        return x * (BoardHeight + 2) + y;
+    }
     const int8_t* Owners() const { return owner_.data(); }
     const uint64_t* FrontierWords() const { return frontier_.data(); }
     // One bit per storage slot: the pieces of a side, and the cells of the board.

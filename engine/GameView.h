@@ -1,13 +1,14 @@
 #pragma once
-// What the rules ask of the main window. The window implements it; tests use a recording fake,
-// and the batch run a quiet one. The engine never reaches a window any other way.
+// What the rules ask of the main window's display. The window implements it; tests use a
+// recording fake, and the batch run a quiet one. The engine never reaches a window any other
+// way: time comes through GameClock, finished games leave through GameRecorder.
+
+#include "GamePhase.h"
 
 #include <array>
 #include <string>
 
 namespace tolvekin {
-
-enum class GameTimer { Auto, AutoRestart, Replay, Flash };
 
 // Captions of the count labels; index 0 side 1, index 1 side 2.
 struct CountCaptions {
@@ -17,6 +18,10 @@ struct CountCaptions {
     std::array<std::string, 2> Total;      // "74点" or "40個"
     std::string Result;                    // lead text
 };
+
+// How the blinking of the computer's piece ended: blinked out, or cut short (the board was
+// cleared or the program is closing), in which case the move is dropped.
+enum class FlashResult { Done, Aborted };
 
 class GameView {
 public:
@@ -30,11 +35,10 @@ public:
     virtual void ChangeMode() = 0;
     virtual void ChangeLevel() = 0;
     virtual void SetCursor() = 0;
-    // The panel of a game in progress (clear on, hint role of the pass button, boxes off).
+    // The pass button shows its hint role once a game is under way.
     virtual void EnterHintMode() = 0;
-    virtual void EnableControls(bool enabled) = 0;
-    virtual void EnablePassButton(bool enabled) = 0;
-    virtual void EnableRestartButton(bool enabled) = 0;
+    // Which controls take clicks, for the phase the game has just entered.
+    virtual void ApplyControls(const ControlStates& controls) = 0;
     virtual void FocusEndButton() = 0;
 
     // Board: refresh the marked cells; empty every cell picture.
@@ -45,25 +49,15 @@ public:
     // The turn display moves from side `from` to side `to`.
     virtual void ShowTurn(int from, int to) = 0;
     // Show the computer's piece on (x, y) and blink it; returns when the blinking has ended.
-    virtual void FlashNextMachine(int x, int y) = 0;
+    virtual FlashResult FlashNextMachine(int x, int y) = 0;
 
     // Count labels and lead text from the last count (MakeCountCaptions gives their texts).
     virtual void ShowCount() = 0;
     // End of a game: winner 1 or 2, or 0 for a draw; text for the result label.
     virtual void ShowGameOver(int winner, const std::string& resultText) = 0;
-
-    // Hand-offs of a finished game to the score tables and the result log.
-    virtual void RecordScore() = 0;
-    virtual void RecordTwoPlayerGame() = 0;
-    virtual void WriteAutoResult() = 0;
-
-    // Game timers of the main window.
-    virtual void SetTimer(GameTimer timer, bool enabled) = 0;
-    virtual void SetTimerInterval(GameTimer timer, int milliseconds) = 0;
-    virtual bool TimerEnabled(GameTimer timer) const = 0;
 };
 
-// A view that shows nothing: questions answer no, timers only keep their state.
+// A view that shows nothing: questions answer no, blinking ends at once.
 class QuietView : public GameView {
 public:
     void MessageForm(const std::string&) override {}
@@ -72,27 +66,15 @@ public:
     void ChangeLevel() override {}
     void SetCursor() override {}
     void EnterHintMode() override {}
-    void EnableControls(bool) override {}
-    void EnablePassButton(bool) override {}
-    void EnableRestartButton(bool) override {}
+    void ApplyControls(const ControlStates&) override {}
     void FocusEndButton() override {}
     void RedrawBoard() override {}
     void ClearCellPictures() override {}
     void ShowNextPiece(int, int) override {}
     void ShowTurn(int, int) override {}
-    void FlashNextMachine(int, int) override {}
+    FlashResult FlashNextMachine(int, int) override { return FlashResult::Done; }
     void ShowCount() override {}
     void ShowGameOver(int, const std::string&) override {}
-    void RecordScore() override {}
-    void RecordTwoPlayerGame() override {}
-    void WriteAutoResult() override {}
-    void SetTimer(GameTimer timer, bool enabled) override { timers_[Index(timer)] = enabled; }
-    void SetTimerInterval(GameTimer, int) override {}
-    bool TimerEnabled(GameTimer timer) const override { return timers_[Index(timer)]; }
-
-private:
-    static size_t Index(GameTimer t) { return static_cast<size_t>(t); }
-    std::array<bool, 4> timers_{};
 };
 
 } // namespace tolvekin

@@ -16,7 +16,6 @@ public:
 class MtRandom final : public RandomSource {
 public:
     explicit MtRandom(uint64_t seed) : engine_(seed) {}
-    void Seed(uint64_t seed) { engine_.seed(seed); }
     // 53 random bits, so every value is exact and strictly below 1.
     double Next() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
 

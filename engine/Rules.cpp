@@ -1,5 +1,7 @@
 #include "Rules.h"
 
+#include <cassert>
+
 namespace tolvekin {
 namespace {
 
@@ -35,6 +37,7 @@ int MixColor(int a, int b) {
 }
 
 bool CanPlace(GameState& g, int side, int x, int y) {
+    assert(side == 1 || side == 2);
     g.DirEnd.fill(0);
     const int8_t* owner = g.Owners();
     const int here = g.Slot(x, y);

@@ -4,24 +4,17 @@
 #include "Artwork.h"
 #include "AutoResultLog.h"
 #include "BatchRun.h"
-#include "BusyCursor.h"
 #include "DialogSeam.h"
-#include "Game.h"
+#include "GameSession.h"
 #include "MessageDialogs.h"
 #include "ProgramUsage.h"
-#include "StartupFit.h"
-#include "TextFiles.h"
-#include "frmStart.h"
-#include "frmTolvek.h"
 #include "mdlOption.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QScreen>
 #include <QStyleFactory>
 
 #include <cstdio>
-#include <memory>
 
 using namespace tolvekin;
 
@@ -56,18 +49,6 @@ int RunBatchMode(const BatchRequest& request) {
     return 0;
 }
 
-ScreenMetrics MetricsOf(const QScreen* screen) {
-    ScreenMetrics m;
-    const QRect r = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const double dpiX = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
-    m.TwipsPerPixelX = 1440.0 / dpiX;
-    m.TwipsPerPixelY = 1440.0 / dpiY;
-    m.WidthTwips = r.width() * m.TwipsPerPixelX;
-    m.HeightTwips = r.height() * m.TwipsPerPixelY;
-    return m;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,65 +63,17 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    auto busy = std::make_unique<BusyCursor>();
-    const QString dataDir = CurrentDataDir();
-    MtRandom random(ClockSeed());
-    Settings settings;
-    QuietView noWindowYet;
-    Game game(settings, random, noWindowYet);
     QApplication::setWindowIcon(artwork::ProgramIcon());
-    const auto title = [&] { return QString::fromStdString(settings.GameTitle); };
-    GameMessages dialogs({title, {}, {}});
+    GameSession session(CurrentDataDir(), ClockSeed());
+    // Messages sit on the main window once it has loaded and show the piece at the initial
+    // block; before that they are centred on the screen.
+    GameMessages dialogs(session.DialogContext());
     SetDialogHandler(&dialogs);
-
-    auto splash = std::make_unique<frmStart>(random);
-    splash->show();
-    QCoreApplication::processEvents();
-    ReadSettings(settings, dataDir, args);
-    splash->ResetTitle(QString::fromStdString(settings.GameTitle));
-
-    // The board shrinks to what fits on the screen, height before width.
-    int32_t maxRows = 0;
-    int32_t maxCols = 0;
-    ScreenMetrics screen = MetricsOf(QGuiApplication::primaryScreen());
-    GetMaxBoardSize(screen, maxRows, maxCols);
-    for (const QString& message : FitBoardToScreen(settings, maxRows, maxCols)) {
-        MessageForm(message);
-    }
-    game.AllocateBoard();
-    splash->AddJunbiBar(2);
-
-    frmTolvek window(game, dataDir, [&](int step) { splash->AddJunbiBar(step); });
-    splash->Sets = &window.Pictures;
-    window.Load();
-    game.View = &window;
-    // Messages from now on sit on the main window and show the piece at the initial block.
-    dialogs.SetContext({title, [&]() -> QWidget* { return &window; },
-                        [&] {
-                            const int index = game.State.CellIndex(settings.MidX, settings.MidY);
-                            return window.picKoma[static_cast<size_t>(index)]->Picture();
-                        }});
-    splash->AddJunbiBar(6);
-    window.LoadCharPictures();
-    splash->AddJunbiBar(7);
-    game.NewGame();
-    window.RedrawBoard();
-    splash->AddJunbiBar(8);
-    game.UpdateCount();
-    splash->AddJunbiBar(9);
-    game.State.SideToMove = static_cast<int16_t>(game.TurnSwitch(2));
-    splash->AddJunbiBar(10);
-
-    busy.reset();
-    splash.reset();
-    window.show();
-    window.cmdEnd->setFocus();
-    window.ChangeChar(1);
-    window.ChangeChar(2);
-    window.SetBoardColor(settings.BoardColor);
-    window.SetBackgroundColor(settings.BackgroundColor);
-    window.DrawFrame3D(window.picChar[1]);
-    window.DrawFrame3D(window.picMode);
+    StartOptions start;
+    start.Arguments = args;
+    start.Splash = true;
+    start.ShowWindow = true;
+    session.Start(start);
     const int status = app.exec();
     SetDialogHandler(nullptr);
     return status;

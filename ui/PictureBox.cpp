@@ -36,11 +36,9 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     pressedInside_ = event->button() == Qt::LeftButton;
-    emit pressed(event->button());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    emit released(event->button());
     if (event->button() == Qt::LeftButton && pressedInside_ &&
         rect().contains(event->position().toPoint())) {
         pressedInside_ = false;

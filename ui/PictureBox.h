@@ -23,8 +23,6 @@ public:
 
 signals:
     void clicked();
-    void pressed(Qt::MouseButton button);
-    void released(Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

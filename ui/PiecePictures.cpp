@@ -1,18 +1,20 @@
 #include "PiecePictures.h"
 
+#include "CharacterSets.h"
+
 namespace tolvekin {
 
+PictureSet& PictureSets::At(int index) {
+    return index == 0 ? imgSun : (index == 1 ? imgFish : imgKomu);
+}
+
+const PictureSet& PictureSets::At(int index) const {
+    return const_cast<PictureSets*>(this)->At(index);
+}
+
 const PictureSet* PictureSets::ForName(const std::string& name) const {
-    if (name == "SUN") {
-        return &imgSun;
-    }
-    if (name == "BEAR") {
-        return &imgKomu;
-    }
-    if (name == "FISH") {
-        return &imgFish;
-    }
-    return nullptr;
+    const CharacterSetInfo* info = FindCharacterSet(name);
+    return info != nullptr ? &At(info->Index) : nullptr;
 }
 
 int PictureIndex(bool mono, int side, int value) {

@@ -19,6 +19,9 @@ struct PictureSets {
     PictureSet imgFish; // "FISH"
     PictureSet imgKomu; // "BEAR"
 
+    // The set of a character set's picture index (CharacterSetInfo::Index, 0..2).
+    PictureSet& At(int index);
+    const PictureSet& At(int index) const;
     // The set for a character set name, or nullptr for a name outside the three.
     const PictureSet* ForName(const std::string& name) const;
 };
@@ -29,9 +32,5 @@ int PictureIndex(bool mono, int side, int value);
 
 // A settings colour (&H00BBGGRR, or &H800000nn for a system colour) as drawn.
 QColor ColorFromSetting(int32_t value, const QPalette& palette);
-
-// Each set's name in the file names of the character maker.
-inline constexpr const char* SetNames[3] = {"SUN", "FISH", "BEAR"};
-inline constexpr const char* SetStems[3] = {"TLVSUN", "TLVFISH", "TLVBEAR"};
 
 } // namespace tolvekin

@@ -4,6 +4,7 @@
 #include "frmTolvek.h"
 
 #include "Artwork.h"
+#include "CharacterSets.h"
 #include "Fonts.h"
 #include "TextFiles.h"
 
@@ -15,8 +16,6 @@
 
 namespace tolvekin {
 namespace {
-
-frmTolvek* loaded = nullptr;
 
 constexpr int CellWidth = 48;
 constexpr int CellHeight = 48;
@@ -36,10 +35,6 @@ QRect ScreenRect() {
 
 } // namespace
 
-frmTolvek* MainWindow() {
-    return loaded;
-}
-
 frmTolvek::frmTolvek(Game& game, const QString& dataDir, std::function<void(int)> splashStep,
                      QWidget* parent)
     : QWidget(parent), game_(game), dataDir_(dataDir), splashStep_(std::move(splashStep)) {
@@ -50,14 +45,17 @@ frmTolvek::frmTolvek(Game& game, const QString& dataDir, std::function<void(int)
     timFlash.setInterval(500);
     connect(&timAuto, &QTimer::timeout, this, [this] { timAuto_Timer(); });
     connect(&timAutoRestart, &QTimer::timeout, this, [this] { timAutoRestart_Timer(); });
+    connect(&timReplay, &QTimer::timeout, this, [this] { timReplay_Timer(); });
     connect(&timFlash, &QTimer::timeout, this, [this] { timFlash_Timer(); });
 }
 
 frmTolvek::~frmTolvek() {
-    if (loaded == this) {
-        loaded = nullptr;
-    }
     qApp->removeEventFilter(this);
+}
+
+PictureBox* frmTolvek::Cell(int x, int y) const {
+    const size_t index = static_cast<size_t>(game_.State.CellIndex(x, y));
+    return index < picKoma.size() ? picKoma[index] : nullptr;
 }
 
 QLabel* frmTolvek::MakeLabel(const QString& text, Qt::Alignment align, double pointSize,
@@ -118,8 +116,6 @@ void frmTolvek::CreatePanel() {
     }
     const int boxX[3] = {0, 16, 104};
     const int nameX[3] = {0, 14, 102};
-    const char* names[3] = {"", "おひさま", "おさかな"};
-    const char* comments[3] = {"", "太陽のぽるぽら", "海のぽるぽら"};
     for (int s = 1; s <= 2; ++s) {
         imgChar[s] = new PictureBox(this);
         panel_.push_back(imgChar[s]);
@@ -130,9 +126,15 @@ void frmTolvek::CreatePanel() {
         picCharImg[s] = new PictureBox(picChar[s]);
         picCharImg[s]->setGeometry(1, 1, 48, 48);
         picCharImg[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        lblName[s] = MakeLabel(names[s], Qt::AlignHCenter);
+        // Name and variant of the side's set; the name is set again once the window loads.
+        const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s]);
+        lblName[s] = MakeLabel(
+            set != nullptr ? QString::fromStdString(game_.Options.CharName[set->Index + 1]) : "",
+            Qt::AlignHCenter);
         Place(lblName[s], nameX[s], 309, 53, 13);
-        lblComment[s] = MakeLabel(comments[s], Qt::AlignHCenter, 8);
+        lblComment[s] = MakeLabel(
+            set != nullptr ? QString::fromUtf8(set->Variant.data(), set->Variant.size()) : "",
+            Qt::AlignHCenter, 8);
         Place(lblComment[s], s == 1 ? 0 : 88, 360, 81, 13);
         connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
         connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
@@ -211,7 +213,6 @@ void frmTolvek::Load() {
     // One filter sees every input event: it swallows clicks while a piece blinks, and notices
     // the title label and the pass button being pressed.
     qApp->installEventFilter(this);
-    loaded = this;
 }
 
 void frmTolvek::PlaceBoardLabel() {

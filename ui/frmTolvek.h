@@ -3,23 +3,26 @@
 // rules engine asks through GameView and passes every click on to the engine's handlers.
 
 #include "Game.h"
+#include "MainWindowControls.h"
 #include "PictureBox.h"
 #include "PiecePictures.h"
 #include "mdlCheap3D.h"
 #include "mdlOption.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <functional>
-#include <vector>
 
 namespace tolvekin {
 
-class frmTolvek : public QWidget, public GameView {
+// The window is the game's display, its clock (four timers) and, once the score window exists,
+// where finished games go.
+class frmTolvek : public QWidget,
+                  public GameView,
+                  public GameClock,
+                  public GameRecorder,
+                  private MainWindowControls {
     Q_OBJECT
 public:
     // splashStep advances the start-up bar while the window loads (may be empty).
@@ -30,13 +33,19 @@ public:
     // Builds every control for the running board size: the load handler.
     void Load();
 
+    // The controls, for the tests and for the windows that arrange this one.
+    MainWindowControls& Controls() { return *this; }
+    const MainWindowControls& Controls() const { return *this; }
+    // The picture of the cell at (x, y), or nullptr before the board is built.
+    PictureBox* Cell(int x, int y) const;
+
     // Public methods the rest of the program calls.
     void NextKoma() { game_.NextKoma(); }
     void ChangeChar(int side);
     void ChangeMode() override;
     void ChangeLevel() override;
     void SetCursor() override;
-    void FlashNextMachine(int x, int y) override;
+    FlashResult FlashNextMachine(int x, int y) override;
     void ApplyBoardLook();
     void ShowFrameLines(bool visible);
     void ShowInnerLines(bool visible);
@@ -78,67 +87,33 @@ public:
     void Form_Click();
     void picMode_Click() { Form_Click(); }
     void lblTitle_Click();
-    void timAuto_Timer() { game_.AutoMoveTick(); }
-    void timAutoRestart_Timer() { game_.AutoRestartTick(); }
+    void timAuto_Timer() { game_.Tick(GameTimer::Auto); }
+    void timAutoRestart_Timer() { game_.Tick(GameTimer::AutoRestart); }
+    void timReplay_Timer() { game_.Tick(GameTimer::Replay); }
     void timFlash_Timer();
 
     // Runs while the options dialog is open (until it exists: nothing).
     std::function<void()> ShowOptionsDialog;
 
-    // Controls, named as in the window's design.
-    QLabel* lblBoard = nullptr;
-    std::vector<PictureBox*> picKoma;
-    std::vector<QWidget*> lineTate;
-    std::vector<QWidget*> lineYoko;
-    QPushButton* cmdScore = nullptr;
-    QPushButton* cmdRestart = nullptr;
-    QPushButton* cmdEnd = nullptr;
-    QPushButton* cmdPass = nullptr;
-    std::array<QPushButton*, 3> cmdColor{};
-    PictureBox* picMode = nullptr;
-    QLabel* lblModeGuide = nullptr;
-    QLabel* lblLevelGuide = nullptr;
-    QLabel* lblResult = nullptr;
-    std::array<QLabel*, 2> lblCount{};
-    std::array<QLabel*, 2> lblCountBlack{};
-    std::array<QLabel*, 2> lblCountColor{};
-    std::array<QLabel*, 2> lblTotal{};
-    std::array<PictureBox*, 3> picChar{};    // elements 1 and 2
-    std::array<PictureBox*, 3> picCharImg{}; // elements 1 and 2
-    std::array<PictureBox*, 3> imgChar{};    // elements 1 and 2
-    std::array<QLabel*, 3> lblName{};        // elements 1 and 2
-    std::array<QLabel*, 3> lblComment{};     // elements 1 and 2
-    QLabel* lblTitle = nullptr;
-    QTimer timAuto;
-    QTimer timReplay;
-    QTimer timAutoRestart;
-    QTimer timFlash;
-    std::array<QPixmap, 4> imgMode;
-    std::array<QPixmap, 2> imgCursor;
-    QPixmap imgBack;
-    int FlashCell = 0;
-    int FlashCount = 0;
-
     // Design outer size of the window: the client area plus a 4-pixel border and a caption.
     QSize OuterSize() const { return size() + QSize(8, 28); }
-    Game& GameRef() { return game_; }
 
     // GameView.
     void MessageForm(const std::string& text) override;
     bool QuestionForm(const std::string& text) override;
     void EnterHintMode() override;
-    void EnableControls(bool enabled) override;
-    void EnablePassButton(bool enabled) override;
-    void EnableRestartButton(bool enabled) override;
+    void ApplyControls(const ControlStates& controls) override;
     void FocusEndButton() override;
     void ClearCellPictures() override;
     void ShowNextPiece(int side, int color) override;
     void ShowTurn(int from, int to) override;
     void ShowCount() override;
     void ShowGameOver(int winner, const std::string& resultText) override;
+    // GameRecorder.
     void RecordScore() override;
     void RecordTwoPlayerGame() override;
     void WriteAutoResult() override;
+    // GameClock.
     void SetTimer(GameTimer timer, bool enabled) override;
     void SetTimerInterval(GameTimer timer, int milliseconds) override;
     bool TimerEnabled(GameTimer timer) const override;
@@ -177,8 +152,5 @@ private:
     bool flashing_ = false;
     bool closing_ = false;
 };
-
-// The main window, once loaded (for the message dialog and the splash).
-frmTolvek* MainWindow();
 
 } // namespace tolvekin

@@ -4,6 +4,7 @@
 #include "frmTolvek.h"
 
 #include "AutoResultLog.h"
+#include "CharacterSets.h"
 #include "DialogSeam.h"
 
 #include <QApplication>
@@ -14,28 +15,12 @@
 namespace tolvekin {
 namespace {
 
-struct SetRow {
-    const char* name;
-    const char* variant;
-    const char* next;
-};
-constexpr SetRow SetTable[3] = {
-    {"SUN", "太陽のぽるぽら", "BEAR"},
-    {"BEAR", "山のぽるぽら", "FISH"},
-    {"FISH", "海のぽるぽら", "SUN"},
-};
-
-const SetRow* RowOf(const std::string& name) {
-    for (const SetRow& row : SetTable) {
-        if (name == row.name) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
-
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -50,21 +35,18 @@ void frmTolvek::ChangeChar(int side) {
         index = side == 1 && game_.Options.MonoPieces ? 7 : 0;
     }
     const std::string& set = game_.Options.CharSet[s];
-    if (const SetRow* row = RowOf(set)) {
-        const PictureSet& pictures = *Pictures.ForName(set);
+    if (const CharacterSetInfo* info = FindCharacterSet(set)) {
+        const PictureSet& pictures = Pictures.At(info->Index);
         picCharImg[s]->SetPicture(pictures[static_cast<size_t>(index)]);
         imgChar[s]->SetPicture(pictures[8]);
-        lblComment[s]->setText(row->variant);
+        lblComment[s]->setText(Q(info->Variant));
     }
     lblName[s]->setText(Q(game_.DisplayName(set, side)));
     RedrawOccupiedCells();
 }
 
 void frmTolvek::picChar_Click(int side) {
-    std::string& set = game_.Options.CharSet[static_cast<size_t>(side)];
-    if (const SetRow* row = RowOf(set)) {
-        set = row->next;
-    }
+    game_.CycleCharSet(side);
     ChangeChar(side);
 }
 
@@ -77,7 +59,6 @@ void frmTolvek::ChangeMode() {
     lblModeGuide->setText(guides[mode - 1]);
     lblLevelGuide->setVisible(mode == 1);
     cmdPass->setText(mode == 3 ? "はじめる" : "先手をかえる");
-    game_.State.PassMode = mode == 3 ? 2 : 0;
 }
 
 void frmTolvek::ChangeLevel() {
@@ -118,14 +99,7 @@ void frmTolvek::SetCursor() {
 }
 
 void frmTolvek::EnterHintMode() {
-    cmdRestart->setEnabled(true);
     cmdPass->setText("置けるところ");
-    game_.State.PassMode = 1;
-    for (int s = 1; s <= 2; ++s) {
-        picChar[s]->setEnabled(false);
-        imgChar[s]->setEnabled(false);
-    }
-    lblTitle->setEnabled(false);
 }
 
 void frmTolvek::ApplyMonoMode(bool mono) {
@@ -135,13 +109,14 @@ void frmTolvek::ApplyMonoMode(bool mono) {
         lblCountColor[i]->setVisible(!mono);
         lblTotal[i]->setText(mono ? "２個" : "０点");
     }
+    // Black-and-white pieces have no colour to choose.
+    const bool colors = ControlsFor(game_.Phase(), mono).Colors;
     for (QPushButton* b : cmdColor) {
-        b->setEnabled(!mono);
+        b->setEnabled(colors);
     }
-    const std::string& set = game_.Options.CharSet[1];
-    const PictureSet& pictures =
-        set == "SUN" ? Pictures.imgSun : (set == "BEAR" ? Pictures.imgKomu : Pictures.imgFish);
-    picCharImg[1]->SetPicture(pictures[mono ? 7 : 0]);
+    if (const PictureSet* pictures = Pictures.ForName(game_.Options.CharSet[1])) {
+        picCharImg[1]->SetPicture((*pictures)[mono ? 7 : 0]);
+    }
     for (int s = 1; s <= 2; ++s) {
         lblName[s]->setText(Q(game_.DisplayName(game_.Options.CharSet[static_cast<size_t>(s)], s)));
     }
@@ -150,9 +125,9 @@ void frmTolvek::ApplyMonoMode(bool mono) {
 void frmTolvek::lblTitle_Click() {
     const bool before = game_.Options.MonoPieces;
     if (before) {
-        game_.Options.MonoPieces = !tolvekin::QuestionForm("色つきのコマにしますか？");
+        game_.SetMonoPieces(!tolvekin::QuestionForm("色つきのコマにしますか？"));
     } else {
-        game_.Options.MonoPieces = tolvekin::QuestionForm("黒と白のコマだけにしますか？");
+        game_.SetMonoPieces(tolvekin::QuestionForm("黒と白のコマだけにしますか？"));
     }
     if (game_.Options.MonoPieces != before) {
         ApplyMonoMode(game_.Options.MonoPieces);
@@ -162,7 +137,7 @@ void frmTolvek::lblTitle_Click() {
 
 void frmTolvek::cmdPass_MouseDown() {
     const GameState& g = game_.State;
-    if (g.PassMode != 1) {
+    if (game_.PassMode() != 1) {
         return;
     }
     for (int i = 1; i <= g.CandCount; ++i) {
@@ -173,7 +148,7 @@ void frmTolvek::cmdPass_MouseDown() {
 
 void frmTolvek::cmdPass_MouseUp() {
     const GameState& g = game_.State;
-    if (g.PassMode != 1) {
+    if (game_.PassMode() != 1) {
         return;
     }
     for (int i = 1; i <= g.CandCount; ++i) {
@@ -210,7 +185,7 @@ void frmTolvek::cmdEnd_Click() {
 }
 
 void frmTolvek::Form_Click() {
-    if (game_.State.ReplayMode) {
+    if (game_.ReplayMode()) {
         return;
     }
     const std::array<bool, 3> was = PauseGameTimers();
@@ -265,27 +240,19 @@ void frmTolvek::EnableBoard(bool enabled) {
     }
 }
 
-void frmTolvek::EnableControls(bool enabled) {
-    EnableBoard(enabled);
-    cmdPass->setEnabled(enabled);
-    cmdScore->setEnabled(enabled);
+void frmTolvek::ApplyControls(const ControlStates& c) {
+    EnableBoard(c.Board);
+    cmdPass->setEnabled(c.Pass);
+    cmdScore->setEnabled(c.Score);
     for (int s = 1; s <= 2; ++s) {
-        picChar[s]->setEnabled(enabled);
-        imgChar[s]->setEnabled(enabled);
+        picChar[s]->setEnabled(c.CharBoxes);
+        imgChar[s]->setEnabled(c.CharBoxes);
     }
-    lblTitle->setEnabled(enabled);
-    // Black-and-white pieces have no colour to choose.
+    lblTitle->setEnabled(c.Title);
     for (QPushButton* b : cmdColor) {
-        b->setEnabled(enabled && !game_.Options.MonoPieces);
+        b->setEnabled(c.Colors);
     }
-}
-
-void frmTolvek::EnablePassButton(bool enabled) {
-    cmdPass->setEnabled(enabled);
-}
-
-void frmTolvek::EnableRestartButton(bool enabled) {
-    cmdRestart->setEnabled(enabled);
+    cmdRestart->setEnabled(c.Restart);
 }
 
 void frmTolvek::FocusEndButton() {

@@ -4,6 +4,7 @@
 #include "frmTolvek.h"
 
 #include "Artwork.h"
+#include "CharacterSets.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -11,26 +12,30 @@
 namespace tolvekin {
 namespace {
 
-artwork::CharacterSet ArtworkSet(int set) {
-    return set == 0 ? artwork::CharacterSet::Sun
-                    : (set == 1 ? artwork::CharacterSet::Fish : artwork::CharacterSet::Bear);
+// The built-in pictures of a set, by its picture index.
+artwork::CharacterSet ArtworkSet(int index) {
+    return index == 0 ? artwork::CharacterSet::Sun
+                      : (index == 1 ? artwork::CharacterSet::Fish : artwork::CharacterSet::Bear);
 }
 
-PictureSet& SetAt(PictureSets& sets, int set) {
-    return set == 0 ? sets.imgSun : (set == 1 ? sets.imgFish : sets.imgKomu);
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
 
 void frmTolvek::LoadBuiltinPictures() {
     // The bar advances before each set: the bear, the sun, the fish.
-    for (int set : {2, 0, 1}) {
+    int step = 3;
+    for (const char* name : {"BEAR", "SUN", "FISH"}) {
         if (splashStep_) {
-            splashStep_(set == 2 ? 3 : (set == 0 ? 4 : 5));
+            splashStep_(step);
         }
+        ++step;
+        const int index = FindCharacterSet(name)->Index;
         for (int i = 0; i <= 8; ++i) {
-            SetAt(Pictures, set)[static_cast<size_t>(i)] =
-                QPixmap::fromImage(artwork::PiecePicture(ArtworkSet(set), i));
+            Pictures.At(index)[static_cast<size_t>(i)] =
+                QPixmap::fromImage(artwork::PiecePicture(ArtworkSet(index), i));
         }
     }
 }
@@ -43,9 +48,9 @@ void frmTolvek::LoadCharPictures() {
             target = QPixmap::fromImage(image);
         }
     };
-    for (int set = 0; set < 3; ++set) {
-        PictureSet& pictures = SetAt(Pictures, set);
-        const QString stem = dataDir_ + SetStems[set];
+    for (const CharacterSetInfo& set : CharacterSets) {
+        PictureSet& pictures = Pictures.At(set.Index);
+        const QString stem = dataDir_ + Q(set.Stem);
         load(pictures[8], stem + ".BMP");
         for (int i = 0; i <= 8; ++i) {
             load(pictures[static_cast<size_t>(i)], stem + QString::number(i) + ".BMP");
@@ -119,7 +124,7 @@ void frmTolvek::ShowTurn(int from, int to) {
     picChar[static_cast<size_t>(to)]->show();
 }
 
-void frmTolvek::FlashNextMachine(int x, int y) {
+FlashResult frmTolvek::FlashNextMachine(int x, int y) {
     const GameState& g = game_.State;
     FlashCell = g.CellIndex(x, y);
     SetPiecePicture(picKoma[static_cast<size_t>(FlashCell)], g.SideToMove, g.NextColor);
@@ -134,6 +139,8 @@ void frmTolvek::FlashNextMachine(int x, int y) {
     flashing_ = false;
     blocking_ = false;
     picKoma[static_cast<size_t>(FlashCell)]->setVisible(true);
+    // Clearing switches the blink timer off before it has toggled four times.
+    return closing_ || FlashCount <= 3 ? FlashResult::Aborted : FlashResult::Done;
 }
 
 void frmTolvek::timFlash_Timer() {

@@ -1,6 +1,7 @@
 #pragma once
-// Shared helpers of the engine tests: a view that records what the engine asks of the window,
-// a random source that plays back given numbers, and board set-up from text.
+// Shared helpers of the engine tests: a view that records what the engine asks of the window
+// and the games it hands over, a random source that plays back given numbers, and board set-up
+// from text.
 
 #include "Game.h"
 #include "GameState.h"
@@ -33,7 +34,7 @@ private:
     std::deque<double> values_;
 };
 
-class RecordingView : public QuietView {
+class RecordingView : public QuietView, public GameRecorder {
 public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
@@ -46,7 +47,9 @@ public:
     int autoResults = 0;
     int redraws = 0;
     int hintModes = 0;
+    ControlStates controls;                // the last ones applied
     std::function<void(int, int)> onFlash; // runs inside the blinking, as window events would
+    FlashResult flashResult = FlashResult::Done;
 
     void MessageForm(const std::string& text) override { messages.push_back(text); }
     bool QuestionForm(const std::string& text) override {
@@ -59,12 +62,14 @@ public:
         return a;
     }
     void ShowTurn(int from, int to) override { turns.emplace_back(from, to); }
-    void FlashNextMachine(int x, int y) override {
+    FlashResult FlashNextMachine(int x, int y) override {
         flashes.emplace_back(x, y);
         if (onFlash) {
             onFlash(x, y);
         }
+        return flashResult;
     }
+    void ApplyControls(const ControlStates& c) override { controls = c; }
     void ShowGameOver(int winner, const std::string& text) override {
         results.push_back(std::to_string(winner) + ":" + text);
     }

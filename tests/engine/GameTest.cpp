@@ -16,7 +16,12 @@ struct GameFixture : ::testing::Test {
     Settings settings;
     ScriptedRandom random;
     RecordingView view;
-    Game game{settings, random, view};
+    ManualClock clock;
+    Game game{settings, random, view, clock, view};
+
+    GameFixture() {
+        clock.SetHandler([this](GameTimer t) { game.Tick(t); });
+    }
 
     void Start(int w = 8, int h = 8) {
         settings.BoardWidth = w;
@@ -74,14 +79,11 @@ TEST_F(GameFixture, ReplayWithoutStartColumnUsesTheCentre) {
     for (auto [w, h, x, y] :
          {std::array{7, 9, 4, 4}, std::array{9, 9, 4, 4}, std::array{10, 6, 5, 3}}) {
         Start(w, h);
-        game.State.ReplayMode = true;
-        game.State.StartX = 0;
-        game.State.StartY = 0;
-        game.NewGame();
+        game.BeginReplay(0, 0);
         EXPECT_EQ(game.State.Board(x, y), 1) << w << "x" << h;
         EXPECT_EQ(game.State.Board(x + 1, y), 2) << w << "x" << h;
         EXPECT_EQ(game.State.StartX, 0);
-        game.State.ReplayMode = false;
+        game.ClearGame();
     }
 }
 
@@ -160,13 +162,14 @@ TEST_F(GameFixture, OnlyAOnePlayerWinOfSideOneIsRecorded) {
     game.State.Tally[2][0] = 10;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
-    game.State.ReplayMode = true;
+    game.BeginReplay(0, 0);
+    game.State.Tally[1][0] = 10;
     game.State.Tally[2][0] = 0;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
 
     settings.GameMode = 2;
-    game.State.ReplayMode = false;
+    game.ClearGame();
     view.answers = {false, true};
     game.GameOver();
     game.GameOver();
@@ -197,7 +200,7 @@ TEST_F(GameFixture, TwoPlayersTakeTurnsAndAForcedPassIsAnnounced) {
     game.CellClick(game.State.CellIndex(3, 1));
     EXPECT_EQ(game.State.MoveCount, 1);
     EXPECT_EQ(game.State.SideToMove, 2);
-    EXPECT_EQ(game.State.PassMode, 1);
+    EXPECT_EQ(game.PassMode(), 1);
     EXPECT_EQ(view.turns.size(), static_cast<size_t>(before + 1));
     // Play on with the first legal place until the end; every pass message names the side.
     int guard = 0;
@@ -237,7 +240,7 @@ TEST_F(GameFixture, GivingTheFirstMoveAwayLetsTheComputerPlaceEvenWhenBlinking) 
         EXPECT_EQ(game.State.MoveCount, 1) << flash;
         EXPECT_EQ(game.State.MoveRecord[1][1], 2);
         EXPECT_EQ(game.State.SideToMove, 1);
-        EXPECT_EQ(game.State.PassMode, 1);
+        EXPECT_EQ(game.PassMode(), 1);
         EXPECT_EQ(view.flashes.size(), flash ? 1u : 0u);
     }
 }
@@ -261,21 +264,20 @@ TEST_F(GameFixture, ClearingAnsweredNoLeavesEverythingAsItWas) {
     settings.GameMode = 3;
     Start();
     game.PassClick();
-    game.AutoMoveTick();
-    view.SetTimer(GameTimer::Replay, false);
+    clock.Advance(500);
     const auto moves = game.State.MoveCount;
     view.answers = {false};
     game.RestartClick();
     EXPECT_EQ(view.questions.back(), "クリアしますか？");
-    EXPECT_TRUE(view.TimerEnabled(GameTimer::Auto));
-    EXPECT_FALSE(view.TimerEnabled(GameTimer::Replay));
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Auto));
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::Replay));
     EXPECT_EQ(game.State.MoveCount, moves);
 
     settings.GameLevel = 2;
     game.SavedLevel = 1;
     view.answers = {true};
     game.RestartClick();
-    EXPECT_FALSE(view.TimerEnabled(GameTimer::Auto));
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::Auto));
     EXPECT_EQ(game.State.MoveCount, 0);
     EXPECT_EQ(settings.GameLevel, 1);
 }
@@ -286,11 +288,11 @@ TEST_F(GameFixture, AutomaticPlayAlternatesStrengthByMoveNumber) {
     Start();
     game.PassClick();
     EXPECT_EQ(game.SavedLevel, 2);
-    EXPECT_TRUE(view.TimerEnabled(GameTimer::Auto));
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Auto));
     std::vector<int> levels;
-    while (view.TimerEnabled(GameTimer::Auto) && levels.size() < 8) {
+    while (clock.TimerEnabled(GameTimer::Auto) && levels.size() < 8) {
         const int before = game.State.MoveCount;
-        game.AutoMoveTick();
+        clock.Step();
         if (game.State.MoveCount != before) {
             levels.push_back(settings.GameLevel);
         }
@@ -308,9 +310,9 @@ TEST_F(GameFixture, ABlinkingMoveIsNotJoinedByATimerTick) {
     int nested = 0;
     view.onFlash = [&](int, int) {
         ++nested;
-        game.AutoMoveTick(); // a tick that falls into the blinking
+        clock.Advance(1000); // a tick that falls into the blinking
     };
-    game.AutoMoveTick();
+    clock.Advance(500);
     EXPECT_EQ(nested, 1);
     EXPECT_EQ(game.State.MoveCount, 1);
 }
@@ -321,14 +323,14 @@ TEST_F(GameFixture, AutomaticRestartKeepsTheUsersLevel) {
     Start(4, 4);
     game.PassClick();
     int guard = 0;
-    while (!view.TimerEnabled(GameTimer::AutoRestart) && guard++ < 40) {
-        game.AutoMoveTick();
+    while (!clock.TimerEnabled(GameTimer::AutoRestart) && guard++ < 40) {
+        clock.Step();
     }
-    ASSERT_TRUE(view.TimerEnabled(GameTimer::AutoRestart));
+    ASSERT_TRUE(clock.TimerEnabled(GameTimer::AutoRestart));
     EXPECT_EQ(view.autoResults, 1);
-    game.AutoRestartTick();
-    EXPECT_FALSE(view.TimerEnabled(GameTimer::AutoRestart));
-    EXPECT_TRUE(view.TimerEnabled(GameTimer::Auto));
+    clock.Advance(5000);
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::AutoRestart));
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Auto));
     EXPECT_EQ(game.SavedLevel, 1);
     EXPECT_EQ(game.State.MoveCount, 0);
 }
@@ -337,7 +339,7 @@ TEST_F(GameFixture, TwoByTwoBoardEndsAtTheFirstChangeOfTurn) {
     settings.GameMode = 3;
     Start(2, 2);
     game.PassClick();
-    game.AutoMoveTick();
+    clock.Advance(500);
     EXPECT_EQ(view.results, (std::vector<std::string>{"0:引き分けです。"}));
     EXPECT_EQ(AutoResultLine(game),
               "コマ数　たて2　よこ2    先手　2個、　後手　2個    引き分けです。");

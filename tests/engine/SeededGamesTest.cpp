@@ -96,7 +96,10 @@ void PlaySeededGame(int w, int h, int midX, int midY, uint64_t seed, Counter& co
     settings.MidY = midY;
     MtRandom random(seed);
     QuietView view;
-    Game game(settings, random, view);
+    ManualClock clock;
+    NoRecorder recorder;
+    Game game(settings, random, view, clock, recorder);
+    clock.SetHandler([&](GameTimer t) { game.Tick(t); });
     game.AllocateBoard();
     game.RestartGame();
     game.PassClick();
@@ -124,10 +127,10 @@ void PlaySeededGame(int w, int h, int midX, int midY, uint64_t seed, Counter& co
         if (!places.empty()) {
             ASSERT_EQ(tolvekin::testing::Candidates(copy), places) << "seed " << seed;
         }
-        game.AutoMoveTick();
+        ASSERT_TRUE(clock.Step());
         if (places.empty()) {
-            ASSERT_FALSE(view.TimerEnabled(GameTimer::Auto));
-            ASSERT_TRUE(view.TimerEnabled(GameTimer::AutoRestart));
+            ASSERT_FALSE(clock.TimerEnabled(GameTimer::Auto));
+            ASSERT_TRUE(clock.TimerEnabled(GameTimer::AutoRestart));
             break;
         }
         ASSERT_EQ(g.MoveCount, before + 1);

@@ -2,9 +2,11 @@
 // the frames it draws, and whole games played by clicking its cells and buttons.
 
 #include "Answerer.h"
+#include "CharacterFiles.h"
+#include "CharacterSets.h"
 #include "ComputerPlayer.h"
+#include "GameSession.h"
 #include "StartupFit.h"
-#include "frmTolvek.h"
 
 #include <QApplication>
 #include <QImage>
@@ -22,14 +24,14 @@ using tolvekin::testing::Answerer;
 namespace {
 
 struct Window {
-    Settings settings;
-    MtRandom random{5};
-    QuietView none;
-    Game game{settings, random, none};
-    std::unique_ptr<frmTolvek> form;
+    GameSession session;
+    Settings& settings = session.settings;
+    Game& game = session.game;
+    frmTolvek* form = nullptr;
 
     explicit Window(int w = 8, int h = 8, const QString& dataDir = "/nonexistent/",
-                    const std::function<void(Settings&)>& adjust = {}) {
+                    const std::function<void(Settings&)>& adjust = {})
+        : session(dataDir, 5) {
         settings.BoardWidth = w;
         settings.BoardHeight = h;
         settings.MidX = static_cast<int>(std::nearbyint(w / 2.0));
@@ -37,20 +39,15 @@ struct Window {
         if (adjust) {
             adjust(settings);
         }
-        game.AllocateBoard();
-        form = std::make_unique<frmTolvek>(game, dataDir);
-        form->Load();
-        game.View = form.get();
-        form->LoadCharPictures();
-        game.NewGame();
-        form->RedrawBoard();
-        game.UpdateCount();
-        game.State.SideToMove = static_cast<int16_t>(game.TurnSwitch(2));
-        form->timFlash.setInterval(5); // blink quickly in tests
+        StartOptions start;
+        start.ReadSettings = false;
+        start.FitToScreen = false;
+        session.Start(start);
+        form = session.Window();
+        c().timFlash.setInterval(5); // blink quickly in tests
     }
-    PictureBox* Cell(int x, int y) {
-        return form->picKoma[static_cast<size_t>(game.State.CellIndex(x, y))];
-    }
+    MainWindowControls& c() { return form->Controls(); }
+    PictureBox* Cell(int x, int y) { return form->Cell(x, y); }
     void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
     void ClickCell(int x, int y) { Click(Cell(x, y)); }
 };
@@ -64,28 +61,29 @@ QImage Expected(const QPixmap& p) {
 TEST(MainWindowLayout, EightByEight) {
     Window w;
     const frmTolvek& f = *w.form;
-    EXPECT_EQ(f.picKoma.front()->geometry(), QRect(8, 8, 48, 48));
-    EXPECT_EQ(f.picKoma.back()->geometry().bottomRight(), QPoint(391, 391));
-    EXPECT_EQ(f.lineTate.back()->x(), 392);
-    EXPECT_EQ(f.cmdScore->x(), 410);
-    EXPECT_EQ(f.cmdEnd->geometry().right() + 1, 410 + 161);
+    MainWindowControls& c = w.c();
+    EXPECT_EQ(c.picKoma.front()->geometry(), QRect(8, 8, 48, 48));
+    EXPECT_EQ(c.picKoma.back()->geometry().bottomRight(), QPoint(391, 391));
+    EXPECT_EQ(c.lineTate.back()->x(), 392);
+    EXPECT_EQ(c.cmdScore->x(), 410);
+    EXPECT_EQ(c.cmdEnd->geometry().right() + 1, 410 + 161);
     EXPECT_EQ(f.OuterSize().width(), 410 + 161 + 14);
-    EXPECT_EQ(f.lblBoard->geometry(), QRect(8, 8, 384, 384));
+    EXPECT_EQ(c.lblBoard->geometry(), QRect(8, 8, 384, 384));
     // The last horizontal line closes the bottom-right corner.
-    EXPECT_EQ(f.lineYoko.back()->geometry(), QRect(8, 392, 385, 1));
-    EXPECT_EQ(f.lineTate[3]->geometry(), QRect(8 + 3 * 48, 8, 1, 384));
+    EXPECT_EQ(c.lineYoko.back()->geometry(), QRect(8, 392, 385, 1));
+    EXPECT_EQ(c.lineTate[3]->geometry(), QRect(8 + 3 * 48, 8, 1, 384));
     EXPECT_EQ(w.form->PanelWidth(), 2655);
 }
 
 TEST(MainWindowLayout, SmallAndTallBoards) {
     Window small(3, 3);
-    EXPECT_EQ(small.form->cmdScore->x(), 170);
+    EXPECT_EQ(small.c().cmdScore->x(), 170);
     EXPECT_EQ(small.form->OuterSize().height(), 428); // the design height stays
     Window tall(5, 20);
     EXPECT_EQ(tall.form->OuterSize().height(), 8 + 20 * 48 + 35);
     Window wide(38, 26);
-    EXPECT_EQ(wide.form->picKoma.size(), 988u);
-    EXPECT_EQ(wide.form->cmdScore->x(), 8 + 38 * 48 + 18);
+    EXPECT_EQ(wide.c().picKoma.size(), 988u);
+    EXPECT_EQ(wide.c().cmdScore->x(), 8 + 38 * 48 + 18);
 }
 
 TEST(MainWindowLayout, FrameLinesAndInnerLines) {
@@ -93,68 +91,71 @@ TEST(MainWindowLayout, FrameLinesAndInnerLines) {
         s.ShowBorder = false;
         s.SeeThrough = true;
     });
-    const frmTolvek& f = *w.form;
-    EXPECT_FALSE(f.lineTate.front()->isVisibleTo(w.form.get()));
-    EXPECT_FALSE(f.lineYoko.back()->isVisibleTo(w.form.get()));
-    EXPECT_TRUE(f.lineTate[2]->isVisibleTo(w.form.get()));
-    EXPECT_FALSE(f.lblBoard->autoFillBackground());
+    MainWindowControls& c = w.c();
+    EXPECT_FALSE(c.lineTate.front()->isVisibleTo(w.form));
+    EXPECT_FALSE(c.lineYoko.back()->isVisibleTo(w.form));
+    EXPECT_TRUE(c.lineTate[2]->isVisibleTo(w.form));
+    EXPECT_FALSE(c.lblBoard->autoFillBackground());
     w.settings.ShowCross = false;
     w.form->ApplyBoardLook();
-    EXPECT_FALSE(f.lineTate[2]->isVisibleTo(w.form.get()));
+    EXPECT_FALSE(c.lineTate[2]->isVisibleTo(w.form));
 }
 
 TEST(MainWindowPanel, CharacterCycleAndNames) {
     Window w;
     frmTolvek& f = *w.form;
-    EXPECT_EQ(f.lblComment[2]->text(), "海のぽるぽら");
+    MainWindowControls& c = w.c();
+    EXPECT_EQ(c.lblComment[2]->text(), "海のぽるぽら");
     const char* cycle[3][2] = {
         {"SUN", "太陽のぽるぽら"}, {"BEAR", "山のぽるぽら"}, {"FISH", "海のぽるぽら"}};
     for (const auto& step : cycle) {
-        w.Click(f.imgChar[2]);
+        w.Click(c.imgChar[2]);
         EXPECT_EQ(w.settings.CharSet[2], step[0]);
-        EXPECT_EQ(f.lblComment[2]->text(), step[1]);
+        EXPECT_EQ(c.lblComment[2]->text(), step[1]);
     }
     // Side 2 is not to move: its box is hidden and its emblem shows the outline.
-    EXPECT_FALSE(f.picChar[2]->isVisibleTo(&f));
-    EXPECT_EQ(Expected(f.imgChar[2]->Picture()), Expected(f.Pictures.imgFish[8]));
+    EXPECT_FALSE(c.picChar[2]->isVisibleTo(&f));
+    EXPECT_EQ(Expected(c.imgChar[2]->Picture()), Expected(f.Pictures.imgFish[8]));
     // A new set redraws every piece already on the board.
-    w.Click(f.picChar[1]);
+    w.Click(c.picChar[1]);
     EXPECT_EQ(w.settings.CharSet[1], "BEAR");
     EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures.imgKomu[0]));
-    EXPECT_EQ(f.lblName[1]->text(), "くまさん");
+    EXPECT_EQ(c.lblName[1]->text(), "くまさん");
 }
 
 TEST(MainWindowPanel, BlackAndWhiteSwitch) {
     Answerer answers;
     Window w;
     frmTolvek& f = *w.form;
+    MainWindowControls& c = w.c();
     answers.answers = {true};
-    QTest::mouseClick(f.lblTitle, Qt::LeftButton);
+    QTest::mouseClick(c.lblTitle, Qt::LeftButton);
     EXPECT_EQ(answers.questions, QStringList{"黒と白のコマだけにしますか？"});
     EXPECT_TRUE(w.settings.MonoPieces);
-    EXPECT_FALSE(f.lblCount[0]->isVisibleTo(&f));
-    EXPECT_FALSE(f.lblCountColor[1]->isVisibleTo(&f));
-    EXPECT_EQ(f.lblTotal[0]->text(), "２個");
-    EXPECT_FALSE(f.cmdColor[0]->isEnabled());
-    EXPECT_EQ(Expected(f.picCharImg[1]->Picture()), Expected(f.Pictures.imgSun[7]));
+    EXPECT_FALSE(c.lblCount[0]->isVisibleTo(&f));
+    EXPECT_FALSE(c.lblCountColor[1]->isVisibleTo(&f));
+    EXPECT_EQ(c.lblTotal[0]->text(), "２個");
+    EXPECT_FALSE(c.cmdColor[0]->isEnabled());
+    EXPECT_EQ(Expected(c.picCharImg[1]->Picture()), Expected(f.Pictures.imgSun[7]));
     // Every piece shows black for side 1 and white for side 2.
     EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures.imgSun[7]));
     EXPECT_EQ(Expected(w.Cell(5, 4)->Picture()), Expected(f.Pictures.imgFish[0]));
     answers.answers = {true};
-    QTest::mouseClick(f.lblTitle, Qt::LeftButton);
+    QTest::mouseClick(c.lblTitle, Qt::LeftButton);
     EXPECT_EQ(answers.questions.back(), "色つきのコマにしますか？");
     EXPECT_FALSE(w.settings.MonoPieces);
-    EXPECT_TRUE(f.cmdColor[2]->isEnabled());
+    EXPECT_TRUE(c.cmdColor[2]->isEnabled());
 }
 
 TEST(MainWindowPanel, HintCursorsByMode) {
     Window w(8, 8, "/nonexistent/", [](Settings& s) { s.HintCursor = true; });
     frmTolvek& f = *w.form;
+    MainWindowControls& c = w.c();
     EXPECT_TRUE(w.Cell(5, 3)->testAttribute(Qt::WA_SetCursor));
     const QImage smiling = Expected(w.Cell(5, 3)->cursor().pixmap());
     const QImage plain = Expected(w.Cell(1, 1)->cursor().pixmap());
-    EXPECT_EQ(smiling, Expected(f.imgCursor[0]));
-    EXPECT_EQ(plain, Expected(f.imgCursor[1]));
+    EXPECT_EQ(smiling, Expected(c.imgCursor[0]));
+    EXPECT_EQ(plain, Expected(c.imgCursor[1]));
     w.settings.GameMode = 3;
     f.SetCursor();
     EXPECT_FALSE(w.Cell(5, 3)->testAttribute(Qt::WA_SetCursor));
@@ -163,10 +164,11 @@ TEST(MainWindowPanel, HintCursorsByMode) {
 TEST(MainWindowDrawing, RaisedFramePixels) {
     Window w;
     frmTolvek& f = *w.form;
+    MainWindowControls& c = w.c();
     f.show();
     QApplication::processEvents();
-    const QRect box = f.picChar[1]->geometry();
-    ASSERT_TRUE(f.HasFrame3D(f.picChar[1]));
+    const QRect box = c.picChar[1]->geometry();
+    ASSERT_TRUE(f.HasFrame3D(c.picChar[1]));
     const QImage shot = f.grab().toImage();
     const QColor light = f.palette().color(QPalette::Light);
     const QColor dark = f.palette().color(QPalette::Dark);
@@ -176,7 +178,7 @@ TEST(MainWindowDrawing, RaisedFramePixels) {
     EXPECT_EQ(shot.pixel(box.x() + box.width(), box.y() + box.height()), dark.rgb());
     EXPECT_EQ(shot.pixel(box.x() + 10, box.y() + box.height()), (dark).rgb());
     // Erasing leaves the background as it was.
-    f.EraseFrame3D(f.picChar[1]);
+    f.EraseFrame3D(c.picChar[1]);
     const QImage after = f.grab().toImage();
     EXPECT_EQ(after.pixel(box.x() - 1, box.y() + 5), (f.palette().color(QPalette::Button)).rgb());
     EXPECT_EQ(after.pixel(box.x() + box.width(), box.y() + box.height()),
@@ -186,16 +188,17 @@ TEST(MainWindowDrawing, RaisedFramePixels) {
 TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
     Window w;
     frmTolvek& f = *w.form;
+    MainWindowControls& c = w.c();
     int toggles = 0;
     bool lastVisible = true;
-    QObject::connect(&f.timFlash, &QTimer::timeout, [&] {
+    QObject::connect(&c.timFlash, &QTimer::timeout, [&] {
         ++toggles;
         lastVisible = w.Cell(3, 3)->isVisible();
     });
     f.show();
     f.FlashNextMachine(3, 3);
     EXPECT_EQ(toggles, 4);
-    EXPECT_EQ(f.FlashCount, 4);
+    EXPECT_EQ(c.FlashCount, 4);
     EXPECT_TRUE(lastVisible);
     EXPECT_TRUE(w.Cell(3, 3)->isVisible());
 }
@@ -203,42 +206,42 @@ TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
 TEST(MainWindowGames, TwoPlayersClickAGameToItsEnd) {
     Answerer answers;
     Window w(4, 4, "/nonexistent/", [](Settings& s) { s.GameMode = 2; });
-    frmTolvek& f = *w.form;
+    MainWindowControls& c = w.c();
     w.ClickCell(1, 1);
     EXPECT_EQ(answers.messages, QStringList{"そこには置けません"});
     int guard = 0;
-    while (f.cmdPass->isEnabled() && guard++ < 30) {
+    while (c.cmdPass->isEnabled() && guard++ < 30) {
         GameState copy = w.game.State;
         ASSERT_TRUE(CollectCandidates(copy, copy.SideToMove));
         w.ClickCell(copy.CandX[1], copy.CandY[1]);
     }
-    EXPECT_FALSE(f.cmdPass->isEnabled());
+    EXPECT_FALSE(c.cmdPass->isEnabled());
     EXPECT_EQ(answers.messages.count("どちらも置くところがないので、これまで"), 1);
     EXPECT_EQ(answers.questions.back(), "記録しますか？");
-    EXPECT_TRUE(f.lblResult->text().endsWith("の勝ち。") ||
-                f.lblResult->text() == "引き分けです。");
-    EXPECT_TRUE(f.cmdRestart->isEnabled());
+    EXPECT_TRUE(c.lblResult->text().endsWith("の勝ち。") ||
+                c.lblResult->text() == "引き分けです。");
+    EXPECT_TRUE(c.cmdRestart->isEnabled());
     EXPECT_FALSE(w.Cell(1, 2)->isEnabled());
 }
 
 TEST(MainWindowGames, OnePlayerAgainstASeededComputer) {
     Answerer answers;
     Window w(6, 6);
-    frmTolvek& f = *w.form;
+    MainWindowControls& c = w.c();
     int guard = 0;
-    while (f.cmdPass->isEnabled() && guard++ < 40) {
+    while (c.cmdPass->isEnabled() && guard++ < 40) {
         GameState copy = w.game.State;
         if (!CollectCandidates(copy, 1)) {
             break;
         }
         w.ClickCell(copy.CandX[copy.CandCount], copy.CandY[copy.CandCount]);
-        ASSERT_TRUE(w.game.State.SideToMove == 1 || !f.cmdPass->isEnabled());
+        ASSERT_TRUE(w.game.State.SideToMove == 1 || !c.cmdPass->isEnabled());
     }
-    EXPECT_FALSE(f.cmdPass->isEnabled());
+    EXPECT_FALSE(c.cmdPass->isEnabled());
     EXPECT_EQ(answers.messages.count("どちらも置くところがないので、これまで"), 1);
     // The counts shown are the board's.
-    EXPECT_EQ(f.lblCount[0]->text(), QString::number(w.game.State.Tally[1][1]) + "個");
-    EXPECT_EQ(f.lblCount[1]->text(), QString::number(w.game.State.Tally[2][1]) + "個");
+    EXPECT_EQ(c.lblCount[0]->text(), QString::number(w.game.State.Tally[1][1]) + "個");
+    EXPECT_EQ(c.lblCount[1]->text(), QString::number(w.game.State.Tally[2][1]) + "個");
 }
 
 TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
@@ -246,19 +249,20 @@ TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
         Answerer answers;
         Window w(8, 8, "/nonexistent/", [flash](Settings& s) { s.FlashMove = flash; });
         frmTolvek& f = *w.form;
+        MainWindowControls& c = w.c();
         f.show();
-        w.Click(f.cmdPass);
+        w.Click(c.cmdPass);
         EXPECT_EQ(w.game.State.MoveCount, 1) << flash;
-        EXPECT_EQ(f.cmdPass->text(), "置けるところ");
-        EXPECT_FALSE(f.picChar[1]->isEnabled());
-        EXPECT_TRUE(f.cmdRestart->isEnabled());
+        EXPECT_EQ(c.cmdPass->text(), "置けるところ");
+        EXPECT_FALSE(c.picChar[1]->isEnabled());
+        EXPECT_TRUE(c.cmdRestart->isEnabled());
         // Holding the button shows the outline on every place of side 1; releasing clears them.
         GameState copy = w.game.State;
         ASSERT_TRUE(CollectCandidates(copy, 1));
-        QTest::mousePress(f.cmdPass, Qt::LeftButton);
+        QTest::mousePress(c.cmdPass, Qt::LeftButton);
         EXPECT_EQ(Expected(w.Cell(copy.CandX[1], copy.CandY[1])->Picture()),
                   Expected(f.Pictures.imgSun[8]));
-        QTest::mouseRelease(f.cmdPass, Qt::LeftButton);
+        QTest::mouseRelease(c.cmdPass, Qt::LeftButton);
         EXPECT_FALSE(w.Cell(copy.CandX[1], copy.CandY[1])->HasPicture());
         EXPECT_EQ(w.game.State.MoveCount, 1);
     }
@@ -267,35 +271,35 @@ TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
 TEST(MainWindowGames, ClearingAnsweredNoThenYes) {
     Answerer answers;
     Window w;
-    frmTolvek& f = *w.form;
+    MainWindowControls& c = w.c();
     w.ClickCell(5, 3);
     ASSERT_EQ(w.game.State.MoveCount, 2);
     answers.answers = {false};
-    w.Click(f.cmdRestart);
+    w.Click(c.cmdRestart);
     EXPECT_EQ(answers.questions.back(), "クリアしますか？");
     EXPECT_EQ(w.game.State.MoveCount, 2);
     answers.answers = {true};
-    w.Click(f.cmdRestart);
+    w.Click(c.cmdRestart);
     EXPECT_EQ(w.game.State.MoveCount, 0);
     EXPECT_FALSE(w.Cell(5, 3)->HasPicture());
     EXPECT_TRUE(w.Cell(4, 4)->HasPicture());
-    EXPECT_FALSE(f.cmdRestart->isEnabled());
-    EXPECT_EQ(f.cmdPass->text(), "先手をかえる");
-    EXPECT_TRUE(f.picChar[1]->isEnabled());
+    EXPECT_FALSE(c.cmdRestart->isEnabled());
+    EXPECT_EQ(c.cmdPass->text(), "先手をかえる");
+    EXPECT_TRUE(c.picChar[1]->isEnabled());
 }
 
 TEST(MainWindowGames, QuitAnsweredNoRestoresTheTimers) {
     Answerer answers;
     Window w(8, 8, "/nonexistent/", [](Settings& s) { s.GameMode = 3; });
-    frmTolvek& f = *w.form;
-    w.Click(f.cmdPass);
-    EXPECT_TRUE(f.timAuto.isActive());
-    EXPECT_EQ(f.timAuto.interval(), 500);
+    MainWindowControls& c = w.c();
+    w.Click(c.cmdPass);
+    EXPECT_TRUE(c.timAuto.isActive());
+    EXPECT_EQ(c.timAuto.interval(), 500);
     answers.answers = {false};
-    w.Click(f.cmdEnd);
+    w.Click(c.cmdEnd);
     EXPECT_EQ(answers.questions.back(), "ぽるぽらを終了しますか？");
-    EXPECT_TRUE(f.timAuto.isActive());
-    EXPECT_FALSE(f.timAutoRestart.isActive());
+    EXPECT_TRUE(c.timAuto.isActive());
+    EXPECT_FALSE(c.timAutoRestart.isActive());
 }
 
 TEST(StartupFit, MessagesHeightFirstInFullWidth) {
@@ -338,6 +342,33 @@ TEST(CharacterFiles, OneFileReplacesOnePicture) {
         }
     }
     EXPECT_EQ(w.form->Pictures.imgFish[3].toImage().pixelColor(20, 20), QColor(255, 0, 0));
+}
+
+TEST(CharacterFiles, TheGameAndTheMakerNameTheSameFiles) {
+    ASSERT_EQ(CharacterStems.size(), CharacterSets.size());
+    for (size_t i = 0; i < CharacterSets.size(); ++i) {
+        EXPECT_EQ(std::string_view(CharacterStems[i]), CharacterSets[i].Stem);
+        EXPECT_EQ(CharacterSets[i].Index, static_cast<int>(i));
+    }
+}
+
+TEST(GameSession, MessagesFindTheWindowOnlyWhileItIsLoaded) {
+    auto session = std::make_unique<GameSession>("/nonexistent/", 1);
+    const MessageContext context = session->DialogContext();
+    EXPECT_EQ(context.mainWindow(), nullptr);
+    EXPECT_TRUE(context.mark().isNull());
+    session->settings.GameTitle = "たいとる";
+    EXPECT_EQ(context.title(), "たいとる");
+    StartOptions start;
+    start.ReadSettings = false;
+    start.FitToScreen = false;
+    session->Start(start);
+    ASSERT_NE(session->Window(), nullptr);
+    EXPECT_EQ(context.mainWindow(), session->Window());
+    // The mark is the piece at the initial block: side 1's colourless sun.
+    EXPECT_EQ(Expected(context.mark()), Expected(session->Window()->Pictures.imgSun[0]));
+    // Unmade in order: the window goes first and the game lets go of it.
+    session.reset();
 }
 
 int main(int argc, char** argv) {

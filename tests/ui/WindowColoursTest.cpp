@@ -1,7 +1,7 @@
 // The main window keeps its colours as settings values, so that a system colour read from the
 // settings file is written back unchanged after the window has shown it.
 
-#include "Random.h"
+#include "GameSession.h"
 #include "frmTolvek.h"
 #include "mdlOption.h"
 
@@ -29,23 +29,20 @@ TEST(MainWindowColours, SystemColoursSurviveTheWindowAndTheSettingsFile) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("/COLOR-2147483633\r\n/CLRBRD-2147483643\r\n");
     }
-    Settings settings;
-    ReadSettings(settings, dataDir, {});
+    GameSession session(dataDir, 3);
+    StartOptions start;
+    start.FitToScreen = false;
+    session.Start(start);
+    Settings& settings = session.settings;
     ASSERT_EQ(settings.BackgroundColor, static_cast<int32_t>(0x8000000F));
-
-    MtRandom random{3};
-    QuietView none;
-    Game game{settings, random, none};
-    game.AllocateBoard();
-    frmTolvek form(game, "/nonexistent/");
-    form.Load();
+    frmTolvek& form = *session.Window();
     form.SetBoardColor(settings.BoardColor);
     form.SetBackgroundColor(settings.BackgroundColor);
 
     // Painted in the platform's colours: button face around the board, window colour on it.
     const QImage shot = form.grab().toImage();
     EXPECT_EQ(shot.pixelColor(2, 2), form.palette().color(QPalette::Button));
-    EXPECT_EQ(form.lblBoard->palette().color(QPalette::Window),
+    EXPECT_EQ(form.Controls().lblBoard->palette().color(QPalette::Window),
               form.palette().color(QPalette::Window));
 
     // Confirming the options takes the colours back from the window and saves them.

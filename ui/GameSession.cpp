@@ -1,0 +1,121 @@
+#include "GameSession.h"
+
+#include "BusyCursor.h"
+#include "DialogSeam.h"
+#include "StartupFit.h"
+#include "frmStart.h"
+#include "mdlOption.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tolvekin {
+namespace {
+
+ScreenMetrics MetricsOf(const QScreen* screen) {
+    ScreenMetrics m;
+    const QRect r = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const double dpiX = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+    const double dpiY = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+    m.TwipsPerPixelX = 1440.0 / dpiX;
+    m.TwipsPerPixelY = 1440.0 / dpiY;
+    m.WidthTwips = r.width() * m.TwipsPerPixelX;
+    m.HeightTwips = r.height() * m.TwipsPerPixelY;
+    return m;
+}
+
+} // namespace
+
+GameSession::GameSession(const QString& dataDir, uint64_t seed)
+    : random(seed), game(settings, random), dataDir_(dataDir) {}
+
+GameSession::~GameSession() {
+    loaded_ = false;
+    game.Disconnect();
+    window_.reset();
+}
+
+MessageContext GameSession::DialogContext() {
+    return {[this] { return QString::fromStdString(settings.GameTitle); },
+            [this]() -> QWidget* { return Window(); },
+            [this] {
+                // The piece at the initial block marks the dialog.
+                const PictureBox* cell =
+                    Window() != nullptr ? Window()->Cell(settings.MidX, settings.MidY) : nullptr;
+                return cell != nullptr ? cell->Picture() : QPixmap();
+            }};
+}
+
+void GameSession::Start(const StartOptions& options) {
+    std::unique_ptr<BusyCursor> busy;
+    std::unique_ptr<frmStart> splash;
+    const auto step = [&](int n) {
+        if (splash) {
+            splash->AddJunbiBar(n);
+        }
+    };
+    if (options.Splash) {
+        busy = std::make_unique<BusyCursor>();
+        splash = std::make_unique<frmStart>(random);
+        splash->show();
+        QCoreApplication::processEvents();
+    }
+    if (options.ReadSettings) {
+        tolvekin::ReadSettings(settings, dataDir_, options.Arguments);
+    }
+    if (splash) {
+        splash->ResetTitle(QString::fromStdString(settings.GameTitle));
+    }
+    if (options.FitToScreen) {
+        // The board shrinks to what fits on the screen, height before width.
+        int32_t maxRows = 0;
+        int32_t maxCols = 0;
+        ScreenMetrics screen = MetricsOf(QGuiApplication::primaryScreen());
+        GetMaxBoardSize(screen, maxRows, maxCols);
+        for (const QString& message : FitBoardToScreen(settings, maxRows, maxCols)) {
+            MessageForm(message);
+        }
+    }
+    game.AllocateBoard();
+    step(2);
+
+    std::function<void(int)> splashStep;
+    if (splash) {
+        splashStep = step;
+    }
+    window_ = std::make_unique<frmTolvek>(game, dataDir_, splashStep);
+    if (splash) {
+        splash->Sets = &window_->Pictures;
+    }
+    window_->Load();
+    game.Connect(*window_, *window_, *window_);
+    loaded_ = true;
+    step(6);
+    window_->LoadCharPictures();
+    step(7);
+    game.NewGame();
+    window_->RedrawBoard();
+    step(8);
+    game.UpdateCount();
+    step(9);
+    game.State.SideToMove = static_cast<int16_t>(game.TurnSwitch(2));
+    step(10);
+
+    busy.reset();
+    splash.reset();
+    if (!options.ShowWindow) {
+        return;
+    }
+    frmTolvek& w = *window_;
+    w.show();
+    w.FocusEndButton();
+    w.ChangeChar(1);
+    w.ChangeChar(2);
+    w.SetBoardColor(settings.BoardColor);
+    w.SetBackgroundColor(settings.BackgroundColor);
+    w.DrawFrame3D(w.Controls().picChar[1]);
+    w.DrawFrame3D(w.Controls().picMode);
+}
+
+} // namespace tolvekin

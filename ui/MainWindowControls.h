@@ -1,0 +1,54 @@
+#pragma once
+// The controls of the main window, named as in the window's design. The window holds them and
+// hands them out in one place, frmTolvek::Controls(), for the tests and the windows that
+// arrange the main window.
+
+#include "PictureBox.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+namespace tolvekin {
+
+struct MainWindowControls {
+    QLabel* lblBoard = nullptr;
+    std::vector<PictureBox*> picKoma; // by CellIndex
+    std::vector<QWidget*> lineTate;
+    std::vector<QWidget*> lineYoko;
+    QPushButton* cmdScore = nullptr;
+    QPushButton* cmdRestart = nullptr;
+    QPushButton* cmdEnd = nullptr;
+    QPushButton* cmdPass = nullptr;
+    std::array<QPushButton*, 3> cmdColor{};
+    PictureBox* picMode = nullptr;
+    QLabel* lblModeGuide = nullptr;
+    QLabel* lblLevelGuide = nullptr;
+    QLabel* lblResult = nullptr;
+    std::array<QLabel*, 2> lblCount{};
+    std::array<QLabel*, 2> lblCountBlack{};
+    std::array<QLabel*, 2> lblCountColor{};
+    std::array<QLabel*, 2> lblTotal{};
+    std::array<PictureBox*, 3> picChar{};    // elements 1 and 2
+    std::array<PictureBox*, 3> picCharImg{}; // elements 1 and 2
+    std::array<PictureBox*, 3> imgChar{};    // elements 1 and 2
+    std::array<QLabel*, 3> lblName{};        // elements 1 and 2
+    std::array<QLabel*, 3> lblComment{};     // elements 1 and 2
+    QLabel* lblTitle = nullptr;
+    QTimer timAuto;
+    QTimer timReplay;
+    QTimer timAutoRestart;
+    QTimer timFlash;
+    std::array<QPixmap, 4> imgMode;
+    std::array<QPixmap, 2> imgCursor;
+    QPixmap imgBack;
+    int FlashCell = 0;  // the cell whose piece blinks
+    int FlashCount = 0; // toggles so far
+};
+
+} // namespace tolvekin
