@@ -1,10 +1,10 @@
 #include "mdlOption.h"
 
+#include "CharacterFiles.h"
 #include "DialogSeam.h"
 #include "TextFiles.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <charconv>
 #include <cmath>
@@ -21,10 +21,7 @@ const std::array<QString, 4> BuiltinCharName{QString(), QStringLiteral(u"おひ�
                                              QStringLiteral(u"くまさん")};
 const std::array<QString, 3> BuiltinCharSet{QString(), QStringLiteral("SUN"),
                                             QStringLiteral("FISH")};
-const std::array<QString, 4> NameFileStem{QString(), QStringLiteral("TLVSUN"),
-                                          QStringLiteral("TLVFISH"), QStringLiteral("TLVBEAR")};
 constexpr int32_t TitleFileChars = 6;
-constexpr int32_t NameFileChars = 5;
 constexpr int32_t SettingsTextChars = 6; // title and names given in a settings text
 
 // Where a key's value lies in a text.
@@ -76,8 +73,11 @@ UpperText ToUpperMapped(const QString& original) {
     return upper;
 }
 
-QString ToUpper(const QString& text) {
-    return ToUpperMapped(text).Text;
+// Control characters (below U+0020, and U+007F) have no place in a title or a name: they
+// would end up inside the lines of the result log.
+QString WithoutControls(QString text) {
+    text.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    return text;
 }
 
 // The first count characters, a surrogate pair counting as one.
@@ -228,11 +228,11 @@ void ParseSettings(Settings& s, const std::optional<QString>& text) {
     boolean(s.BackPicture, false, QStringLiteral("/BACK"));
 
     if (const QString v = value(QStringLiteral("/TITLE")); !v.isEmpty()) {
-        s.GameTitle = LeftChars(v, SettingsTextChars).toStdString();
+        s.GameTitle = LeftChars(WithoutControls(v), SettingsTextChars).toStdString();
     }
     for (int i = 1; i <= 3; ++i) {
         if (const QString v = value(QStringLiteral("/CHAR%1").arg(i)); !v.isEmpty()) {
-            s.CharName[i] = LeftChars(v, SettingsTextChars).toStdString();
+            s.CharName[i] = LeftChars(WithoutControls(v), SettingsTextChars).toStdString();
         }
     }
     for (int i = 1; i <= 2; ++i) {
@@ -303,7 +303,7 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
     const QString commandLine = arguments.join(u' ');
     if (commandLine.count(u' ') == commandLine.size()) {
         s.SettingsPath = defaultPath.toStdString();
-        ParseSettings(s, ToUpper(ReadSettingsFile(defaultPath)));
+        ParseSettings(s, ReadSettingsFile(defaultPath).toUpper());
         return;
     }
 
@@ -327,7 +327,7 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
     s.SettingsPath = path.toStdString();
     const QString fileText = ReadSettingsFile(path);
     if (!fileText.isEmpty()) {
-        ParseSettings(s, ToUpper(fileText));
+        ParseSettings(s, fileText.toUpper());
     }
 }
 
@@ -370,19 +370,17 @@ QString ReadFirstLine(const QString& path, int32_t maxChars) {
     if (maxChars <= 0 || !FileExists(path)) {
         return {};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = ReadFileBytes(path, SmallTextLimit);
+    if (!bytes) {
         return {};
     }
-    // A character takes at most two bytes, so this many bytes hold every character wanted.
-    const QByteArray bytes = file.read(qMin<qint64>(qint64{maxChars} * 2, 1 << 20));
-    const QString text = DecodeCp932(bytes);
+    const QString text = DecodeCp932(*bytes);
     // The line ends at CR; a lone LF (a file written on Linux) ends it as well.
     qsizetype end = 0;
-    while (end < text.size() && end < maxChars && text.at(end) != u'\r' && text.at(end) != u'\n') {
+    while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n') {
         ++end;
     }
-    return text.left(end);
+    return WithoutControls(text.left(end)).left(maxChars);
 }
 
 void LoadNames(Settings& s, const QString& dataDir, bool builtinOnly) {
@@ -398,8 +396,8 @@ void LoadNames(Settings& s, const QString& dataDir, bool builtinOnly) {
         s.GameTitle = t.toStdString();
     }
     for (int i = 1; i <= 3; ++i) {
-        const QString t =
-            ReadFirstLine(dataDir + NameFileStem[i] + QStringLiteral(".TXT"), NameFileChars);
+        const QString stem = QString::fromLatin1(CharacterStems[static_cast<size_t>(i - 1)]);
+        const QString t = ReadFirstLine(dataDir + NameFile(stem), CharacterNameChars);
         if (!t.isEmpty()) {
             s.CharName[i] = t.toStdString();
         }

@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QStyleFactory>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -70,6 +71,9 @@ ScreenMetrics MetricsOf(const QScreen* screen) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // At the file-size limit a write is to fail with an error the file code handles, not to
+    // end the program (the result log swallows it).
+    std::signal(SIGXFSZ, SIG_IGN);
     const QStringList args = ProgramArguments(argc, argv);
     const BatchRequest batch = ParseBatchArguments(args);
     if (batch.IsBatch) {
@@ -86,7 +90,7 @@ int main(int argc, char** argv) {
     Game game(settings, random, noWindowYet);
     QApplication::setWindowIcon(artwork::ProgramIcon());
     const auto title = [&] { return QString::fromStdString(settings.GameTitle); };
-    GameMessages dialogs({title, {}, {}});
+    MessageDialogs dialogs({title, {}, {}});
     SetDialogHandler(&dialogs);
 
     auto splash = std::make_unique<frmStart>(random);

@@ -2,6 +2,8 @@
 // The three picture sets of the pieces and the rule that picks a picture for a side and a
 // colour value.
 
+#include "CharacterFiles.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QPixmap>
@@ -32,6 +34,6 @@ QColor ColorFromSetting(int32_t value, const QPalette& palette);
 
 // Each set's name in the file names of the character maker.
 inline constexpr const char* SetNames[3] = {"SUN", "FISH", "BEAR"};
-inline constexpr const char* SetStems[3] = {"TLVSUN", "TLVFISH", "TLVBEAR"};
+inline constexpr const auto& SetStems = CharacterStems;
 
 } // namespace tolvekin

@@ -4,6 +4,8 @@
 #include "frmTolvek.h"
 
 #include "Artwork.h"
+#include "CharacterFiles.h"
+#include "PictureFiles.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -36,19 +38,20 @@ void frmTolvek::LoadBuiltinPictures() {
 }
 
 void frmTolvek::LoadCharPictures() {
-    // A missing or unreadable file keeps the built-in picture.
+    // A missing, unreadable or oversized file keeps the built-in picture.
     auto load = [](QPixmap& target, const QString& path) {
-        QImage image;
-        if (image.load(path, "BMP") && !image.isNull()) {
+        const QImage image = LoadPictureChecked(path, MaxCellPictureSize, "BMP");
+        if (!image.isNull()) {
             target = QPixmap::fromImage(image);
         }
     };
-    for (int set = 0; set < 3; ++set) {
+    for (int set = 0; set < CharacterFileSets; ++set) {
         PictureSet& pictures = SetAt(Pictures, set);
-        const QString stem = dataDir_ + SetStems[set];
-        load(pictures[8], stem + ".BMP");
+        const QString stem = dataDir_ + SetStems[static_cast<size_t>(set)];
+        load(pictures[8], OutlinePictureFile(stem));
+        // Picture 8 may come from a file of its own as well; it then wins over the outline.
         for (int i = 0; i <= 8; ++i) {
-            load(pictures[static_cast<size_t>(i)], stem + QString::number(i) + ".BMP");
+            load(pictures[static_cast<size_t>(i)], PiecePictureFile(stem, i));
         }
     }
 }

@@ -1,7 +1,6 @@
 #include "TextFiles.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -58,26 +57,16 @@ bool FileExists(const QString& path) {
     if (path.trimmed().isEmpty() || path.contains(u'*') || path.contains(u'?')) {
         return false;
     }
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    return IsRegularFile(path);
 }
 
-std::optional<QStringList> ReadTextLines(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
+std::optional<QStringList> ReadTextLines(const QString& path, QString* error, qint64 maxBytes,
+                                         bool* truncated) {
+    const std::optional<QByteArray> bytes = ReadFileBytes(path, maxBytes, error, truncated);
+    if (!bytes) {
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        return std::nullopt;
-    }
-    const QString text = DecodeCp932(bytes);
+    const QString text = DecodeCp932(*bytes);
     QStringList lines;
     qsizetype begin = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -112,14 +101,17 @@ bool WriteTextLines(const QString& path, const QStringList& lines, QString* erro
 }
 
 bool AppendTextLine(const QString& path, const QString& line, QString* error) {
-    QFile file(path);
+    QFile file;
+    QString why;
     const QByteArray bytes = JoinLines(QStringList{line});
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size() &&
-        file.flush()) {
-        return true;
+    if (OpenRegularFile(file, path, QIODevice::WriteOnly | QIODevice::Append, &why)) {
+        if (file.write(bytes) == bytes.size() && file.flush()) {
+            return true;
+        }
+        why = file.errorString();
     }
     if (error != nullptr) {
-        *error = file.errorString();
+        *error = why;
     }
     return false;
 }

@@ -1,5 +1,5 @@
 #include "TextFiles.h"
-#include "Helpers.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>
