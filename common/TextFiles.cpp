@@ -11,18 +11,11 @@ namespace {
 constexpr char16_t Sub = 0x001A;         // what the converter yields for a bad byte
 constexpr char16_t Replacement = 0xFFFD; // what the game shows for it
 
-QByteArray JoinLines(const QStringList& lines) {
-    QByteArray out;
-    for (const QString& line : lines) {
-        out += EncodeCp932(line);
-        out += "\r\n";
-    }
-    return out;
+bool IsSwappedCode(char16_t code) {
+    return code == 0x1A || code == 0x1C || code == 0x7F;
 }
 
-} // namespace
-
-QString DecodeCp932(const QByteArray& bytes) {
+QString DecodeRun(const QByteArray& bytes) {
     QStringDecoder decoder("CP932");
     // The converter keeps a lone lead byte at the very end back, waiting for its trail byte.
     // A line feed after the data can never be a trail byte, so such a byte turns into a bad
@@ -33,7 +26,7 @@ QString DecodeCp932(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray EncodeCp932(const QString& text) {
+QByteArray EncodeRun(QStringView text) {
     QStringEncoder encoder("CP932");
     QByteArray whole = encoder.encode(text);
     if (!encoder.hasError()) {
@@ -46,11 +39,51 @@ QByteArray EncodeCp932(const QString& text) {
         const qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         // A fresh converter each time: resetState() does not clear a converter's error.
         QStringEncoder single("CP932");
-        const QByteArray piece = single.encode(QStringView(text).mid(i, len));
+        const QByteArray piece = single.encode(text.mid(i, len));
         out += single.hasError() ? QByteArray("?") : piece;
         i += len;
     }
     return out;
+}
+
+QByteArray JoinLines(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& line : lines) {
+        out += EncodeCp932(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace
+
+QString DecodeCp932(const QByteArray& bytes) {
+    // The converter's table swaps the single bytes 0x1A, 0x1C and 0x7F among themselves, where
+    // Windows keeps each as the character of the same code. None of them is ever part of a
+    // double-byte character, so the text between them is converted and they go in as they are.
+    QString text;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (IsSwappedCode(static_cast<unsigned char>(bytes.at(i)))) {
+            text += DecodeRun(bytes.mid(begin, i - begin));
+            text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes.at(i))));
+            begin = i + 1;
+        }
+    }
+    return text + DecodeRun(bytes.mid(begin));
+}
+
+QByteArray EncodeCp932(const QString& text) {
+    QByteArray out;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsSwappedCode(text.at(i).unicode())) {
+            out += EncodeRun(QStringView(text).mid(begin, i - begin));
+            out += static_cast<char>(text.at(i).unicode());
+            begin = i + 1;
+        }
+    }
+    return out + EncodeRun(QStringView(text).mid(begin));
 }
 
 bool FileExists(const QString& path) {

@@ -227,12 +227,13 @@ void ParseSettings(Settings& s, const std::optional<QString>& text) {
     boolean(s.SeeThrough, false, QStringLiteral("/THRU"));
     boolean(s.BackPicture, false, QStringLiteral("/BACK"));
 
-    if (const QString v = value(QStringLiteral("/TITLE")); !v.isEmpty()) {
-        s.GameTitle = LeftChars(WithoutControls(v), SettingsTextChars).toStdString();
+    if (const QString v = WithoutControls(value(QStringLiteral("/TITLE"))); !v.isEmpty()) {
+        s.GameTitle = LeftChars(v, SettingsTextChars).toStdString();
     }
     for (int i = 1; i <= 3; ++i) {
-        if (const QString v = value(QStringLiteral("/CHAR%1").arg(i)); !v.isEmpty()) {
-            s.CharName[i] = LeftChars(WithoutControls(v), SettingsTextChars).toStdString();
+        const QString v = WithoutControls(value(QStringLiteral("/CHAR%1").arg(i)));
+        if (!v.isEmpty()) {
+            s.CharName[i] = LeftChars(v, SettingsTextChars).toStdString();
         }
     }
     for (int i = 1; i <= 2; ++i) {
