@@ -1,6 +1,6 @@
 #pragma once
 // A named pipe for tests of code that must never open one. Should the code under test block on
-// it anyway, a watchdog opens the other end after a while, feeds one byte and lets go, so the
+// it anyway, a watchdog keeps opening the other end, feeding one byte and letting go, so the
 // test ends and fails (Rescued()) instead of hanging.
 
 #include <QString>
@@ -48,16 +48,17 @@ public:
 
 private:
     void Watch(std::chrono::milliseconds patience) {
+        // Rescues again and again: the code under test may open the pipe more than once.
         std::unique_lock<std::mutex> lock(mutex_);
-        if (wake_.wait_for(lock, patience, [this] { return stop_; })) {
-            return;
-        }
-        rescued_ = true;
-        const int fd = ::open(path_.c_str(), O_RDWR | O_NONBLOCK);
-        if (fd >= 0) {
-            [[maybe_unused]] const ssize_t n = ::write(fd, "x", 1);
-            wake_.wait_for(lock, std::chrono::milliseconds(200), [this] { return stop_; });
-            ::close(fd);
+        while (!wake_.wait_for(lock, patience, [this] { return stop_; })) {
+            rescued_ = true;
+            const int fd = ::open(path_.c_str(), O_RDWR | O_NONBLOCK);
+            if (fd >= 0) {
+                [[maybe_unused]] const ssize_t n = ::write(fd, "x", 1);
+                wake_.wait_for(lock, std::chrono::milliseconds(200), [this] { return stop_; });
+                ::close(fd);
+            }
+            patience = std::chrono::milliseconds(300);
         }
     }
 
