@@ -12,13 +12,15 @@ namespace tolvekin {
 // The three characters in the order of the maker's target frame: sun, fish, bear.
 inline constexpr int CharacterFileSets = 3;
 inline constexpr std::array<const char*, CharacterFileSets> CharacterStems{"TLVSUN", "TLVFISH",
-                                                                          "TLVBEAR"};
+                                                                           "TLVBEAR"};
 
 // Colour values 0..7 have a piece picture each; the outline has none of its own digit.
 inline constexpr int PiecePictureCount = 8;
 
 // "TLVSUN.BMP": the outline of a character.
-inline QString OutlinePictureFile(const QString& stem) { return stem + QStringLiteral(".BMP"); }
+inline QString OutlinePictureFile(const QString& stem) {
+    return stem + QStringLiteral(".BMP");
+}
 
 // "TLVSUN0.BMP" .. "TLVSUN7.BMP": the piece of colour value `color`.
 inline QString PiecePictureFile(const QString& stem, int color) {
@@ -26,7 +28,9 @@ inline QString PiecePictureFile(const QString& stem, int color) {
 }
 
 // "TLVSUN.TXT": the character's name on its first line.
-inline QString NameFile(const QString& stem) { return stem + QStringLiteral(".TXT"); }
+inline QString NameFile(const QString& stem) {
+    return stem + QStringLiteral(".TXT");
+}
 
 // At most this many characters of a name are read and written.
 inline constexpr int CharacterNameChars = 5;

@@ -1,10 +1,10 @@
 #include "mdlOption.h"
 
+#include "CharacterFiles.h"
 #include "DialogSeam.h"
 #include "TextFiles.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <array>
 #include <charconv>
@@ -16,10 +16,7 @@ namespace tolvekin {
 namespace {
 
 const QString SettingsFileName = QStringLiteral("TlvPar.txt");
-const std::array<QString, 4> NameFileStem{QString(), QStringLiteral("TLVSUN"),
-                                          QStringLiteral("TLVFISH"), QStringLiteral("TLVBEAR")};
 constexpr int32_t TitleFileChars = 6;
-constexpr int32_t NameFileChars = 5;
 
 // Where a key's value lies in a text.
 struct Span {
@@ -70,8 +67,11 @@ UpperText ToUpperMapped(const QString& original) {
     return upper;
 }
 
-QString ToUpper(const QString& text) {
-    return ToUpperMapped(text).Text;
+// Control characters (below U+0020, and U+007F) have no place in a title or a name: they
+// would end up inside the lines of the result log.
+QString WithoutControls(QString text) {
+    text.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+    return text;
 }
 
 // The first count characters, a surrogate pair counting as one.
@@ -168,8 +168,8 @@ void ApplySetting(const SettingEntry& e, Settings& s, const QString& value, bool
         }
         break;
     case SettingRule::KeepIfAbsent:
-        if (!value.isEmpty()) {
-            e.TextOf(s) = LeftChars(value, e.MaxChars).toStdString();
+        if (const QString v = WithoutControls(value); !v.isEmpty()) {
+            e.TextOf(s) = LeftChars(v, e.MaxChars).toStdString();
         }
         break;
     case SettingRule::OneOf: {
@@ -307,7 +307,7 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
     const QString commandLine = arguments.join(u' ');
     if (commandLine.count(u' ') == commandLine.size()) {
         s.SettingsPath = defaultPath.toStdString();
-        ParseSettings(s, ToUpper(ReadSettingsFile(defaultPath)));
+        ParseSettings(s, ReadSettingsFile(defaultPath).toUpper());
         return;
     }
 
@@ -331,7 +331,7 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
     s.SettingsPath = path.toStdString();
     const QString fileText = ReadSettingsFile(path);
     if (!fileText.isEmpty()) {
-        ParseSettings(s, ToUpper(fileText));
+        ParseSettings(s, fileText.toUpper());
     }
 }
 
@@ -352,19 +352,17 @@ QString ReadFirstLine(const QString& path, int32_t maxChars) {
     if (maxChars <= 0 || !FileExists(path)) {
         return {};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = ReadFileBytes(path, SmallTextLimit);
+    if (!bytes) {
         return {};
     }
-    // A character takes at most two bytes, so this many bytes hold every character wanted.
-    const QByteArray bytes = file.read(qMin<qint64>(qint64{maxChars} * 2, 1 << 20));
-    const QString text = DecodeCp932(bytes);
+    const QString text = DecodeCp932(*bytes);
     // The line ends at CR; a lone LF (a file written on Linux) ends it as well.
     qsizetype end = 0;
-    while (end < text.size() && end < maxChars && text.at(end) != u'\r' && text.at(end) != u'\n') {
+    while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n') {
         ++end;
     }
-    return text.left(end);
+    return WithoutControls(text.left(end)).left(maxChars);
 }
 
 void LoadNames(Settings& s, const QString& dataDir, bool builtinOnly) {
@@ -379,8 +377,8 @@ void LoadNames(Settings& s, const QString& dataDir, bool builtinOnly) {
         s.GameTitle = t.toStdString();
     }
     for (int i = 1; i <= 3; ++i) {
-        const QString t =
-            ReadFirstLine(dataDir + NameFileStem[i] + QStringLiteral(".TXT"), NameFileChars);
+        const QString stem = QString::fromLatin1(CharacterStems[static_cast<size_t>(i - 1)]);
+        const QString t = ReadFirstLine(dataDir + NameFile(stem), CharacterNameChars);
         if (!t.isEmpty()) {
             s.CharName[i] = t.toStdString();
         }

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QStyleFactory>
 
+#include <csignal>
 #include <cstdio>
 
 using namespace tolvekin;
@@ -52,6 +53,9 @@ int RunBatchMode(const BatchRequest& request) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // At the file-size limit a write is to fail with an error the file code handles, not to
+    // end the program (the result log swallows it).
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList args = ProgramArguments(argc, argv);
     if (const int status = HandleStandardOptions(GameCommandLine(), args); status != GoOn) {
         return status;
@@ -67,7 +71,7 @@ int main(int argc, char** argv) {
     GameSession session(CurrentDataDir(), ClockSeed());
     // Messages sit on the main window once it has loaded and show the piece at the initial
     // block; before that they are centred on the screen.
-    GameMessages dialogs(session.DialogContext());
+    MessageDialogs dialogs(session.DialogContext());
     SetDialogHandler(&dialogs);
     StartOptions start;
     start.Arguments = args;

@@ -2,6 +2,8 @@
 // The three picture sets of the pieces and the rule that picks a picture for a side and a
 // colour value.
 
+#include "CharacterFiles.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QPixmap>

@@ -6,6 +6,7 @@
 #include "Artwork.h"
 #include "CharacterSets.h"
 #include "Fonts.h"
+#include "PictureFiles.h"
 #include "TextFiles.h"
 
 #include <QApplication>
@@ -296,7 +297,7 @@ void frmTolvek::ArrangePanel() {
     const int currentLeft = cmdScore->x();
     QSize picture;
     if (game_.Options.BackPicture && FileExists(BackPicturePath())) {
-        picture = QImage(BackPicturePath()).size();
+        picture = LoadPictureChecked(BackPicturePath(), MaxScreenPictureSize).size();
         const int needed = picture.width() - (OuterSize().width() - 6 - currentLeft);
         if (newLeft < needed) {
             newLeft = needed;
@@ -330,7 +331,7 @@ void frmTolvek::ArrangePanel() {
 
 void frmTolvek::ShowBackPicture(bool show) {
     if (show && FileExists(BackPicturePath())) {
-        imgBack = QPixmap(BackPicturePath());
+        imgBack = QPixmap::fromImage(LoadPictureChecked(BackPicturePath(), MaxScreenPictureSize));
     } else {
         imgBack = QPixmap();
     }

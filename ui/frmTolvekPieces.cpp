@@ -4,7 +4,9 @@
 #include "frmTolvek.h"
 
 #include "Artwork.h"
+#include "CharacterFiles.h"
 #include "CharacterSets.h"
+#include "PictureFiles.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -41,19 +43,20 @@ void frmTolvek::LoadBuiltinPictures() {
 }
 
 void frmTolvek::LoadCharPictures() {
-    // A missing or unreadable file keeps the built-in picture.
+    // A missing, unreadable or oversized file keeps the built-in picture.
     auto load = [](QPixmap& target, const QString& path) {
-        QImage image;
-        if (image.load(path, "BMP") && !image.isNull()) {
+        const QImage image = LoadPictureChecked(path, MaxCellPictureSize, "BMP");
+        if (!image.isNull()) {
             target = QPixmap::fromImage(image);
         }
     };
     for (const CharacterSetInfo& set : CharacterSets) {
         PictureSet& pictures = Pictures.At(set.Index);
         const QString stem = dataDir_ + Q(set.Stem);
-        load(pictures[8], stem + ".BMP");
+        load(pictures[8], OutlinePictureFile(stem));
+        // Picture 8 may come from a file of its own as well; it then wins over the outline.
         for (int i = 0; i <= 8; ++i) {
-            load(pictures[static_cast<size_t>(i)], stem + QString::number(i) + ".BMP");
+            load(pictures[static_cast<size_t>(i)], PiecePictureFile(stem, i));
         }
     }
 }

@@ -1,5 +1,6 @@
 // The program itself in batch mode: exit status, standard output and error, and the result log.
 
+#include "GuardedFifo.h"
 #include "TextFiles.h"
 
 #include <QDir>
@@ -17,12 +18,20 @@ struct Outcome {
     QByteArray err;
 };
 
-Outcome RunProgram(const QStringList& args, const QString& dir) {
+Outcome RunProgram(const QStringList& args, const QString& dir, const QString& shellPrefix = {}) {
     QProcess p;
     p.setWorkingDirectory(dir);
-    p.start(TOLVEKIN_BINARY, args);
+    if (shellPrefix.isEmpty()) {
+        p.start(TOLVEKIN_BINARY, args);
+    } else {
+        // Through the shell, so that a limit set there holds for the program.
+        p.start("/bin/sh",
+                QStringList{"-c", shellPrefix + "; exec \"$0\" \"$@\"", TOLVEKIN_BINARY} + args);
+    }
     EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    // A program killed by a signal has no exit status of its own.
+    const int status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return {status, p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -78,4 +87,32 @@ TEST(BatchProgram, WithoutTheLogFileTheFolderStaysUnchanged) {
     ASSERT_EQ(o.status, 0);
     EXPECT_TRUE(o.out.startsWith("ini,0404,0,0,0,0,0\nrec,"));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST(BatchProgram, FullFileSizeLimitLeavesTheLogAsItWasAndTheRunGoesOn) {
+    QTemporaryDir dir;
+    // One 512-byte block is the most this run may write to a file; the log nearly fills it.
+    const QByteArray earlier = QByteArray("earlier line\r\n").repeated(34); // 476 bytes
+    QFile log(dir.filePath("AutoResult.txt"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write(earlier);
+    log.close();
+    const Outcome o = RunProgram({"--batch", "5", "--seed", "3"}, dir.path(), "ulimit -f 1");
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(o.out).split('\n', Qt::SkipEmptyParts).size(), 6);
+    EXPECT_TRUE(o.err.isEmpty()) << o.err.toStdString();
+    // Whatever part of a line fitted, the earlier lines are untouched.
+    const QByteArray after = ReadAll(dir.filePath("AutoResult.txt"));
+    EXPECT_TRUE(after.startsWith(earlier));
+    EXPECT_LE(after.size(), 512);
+}
+
+TEST(BatchProgram, PipeAsTheLogIsNoLogAndNeverBlocks) {
+    QTemporaryDir dir;
+    tolvekin::test::GuardedFifo pipe(dir.filePath("AutoResult.txt"));
+    ASSERT_TRUE(pipe.Made());
+    const Outcome o = RunProgram({"--batch", "3", "--seed", "5"}, dir.path());
+    EXPECT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_FALSE(pipe.Rescued());
+    EXPECT_EQ(QString::fromUtf8(o.out).split('\n', Qt::SkipEmptyParts).size(), 4);
 }

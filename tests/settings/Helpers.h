@@ -3,9 +3,8 @@
 // file helpers working on raw bytes so the tests do not lean on the code under test.
 
 #include "DialogSeam.h"
+#include "FileBytes.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -34,19 +33,5 @@ public:
 private:
     DialogHandler* previous_;
 };
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-inline QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
 
 } // namespace tolvekin::test

@@ -6,12 +6,14 @@
 #include "CharacterSets.h"
 #include "ComputerPlayer.h"
 #include "GameSession.h"
+#include "GuardedFifo.h"
 #include "StartupFit.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -369,6 +371,74 @@ TEST(GameSession, MessagesFindTheWindowOnlyWhileItIsLoaded) {
     EXPECT_EQ(Expected(context.mark()), Expected(session->Window()->Pictures.imgSun[0]));
     // Unmade in order: the window goes first and the game lets go of it.
     session.reset();
+}
+
+// 72 bytes that declare a 24-bit BMP picture of width x height and hold no pixels.
+QByteArray HeaderOnlyBmp(quint32 width, quint32 height) {
+    QByteArray header(72, '\0');
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(54, header.data() + 10);
+    qToLittleEndian<quint32>(40, header.data() + 14);
+    qToLittleEndian<quint32>(width, header.data() + 18);
+    qToLittleEndian<quint32>(height, header.data() + 22);
+    qToLittleEndian<quint16>(1, header.data() + 26);
+    qToLittleEndian<quint16>(24, header.data() + 28);
+    return header;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(CharacterFiles, PipesDevicesAndOversizedPicturesKeepTheBuiltInOnes) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    test::GuardedFifo outline(dir.filePath("TLVSUN.BMP"));
+    test::GuardedFifo background(dir.filePath("TLVFORM.BMP"));
+    ASSERT_TRUE(outline.Made() && background.Made());
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("TLVBEAR0.BMP")));
+    QImage wide(200, 48, QImage::Format_RGB32);
+    wide.fill(QColor(255, 0, 0));
+    ASSERT_TRUE(wide.save(dir.filePath("TLVFISH6.BMP"), "BMP"));
+    WriteFile(dir.filePath("TLVFISH5.BMP"), HeaderOnlyBmp(5700, 5700));
+
+    const auto withBack = [](Settings& s) { s.BackPicture = true; };
+    Window builtIn(8, 8, "/nonexistent/", withBack);
+    Window w(8, 8, dir.path() + "/", withBack);
+    EXPECT_FALSE(outline.Rescued());
+    EXPECT_FALSE(background.Rescued());
+    EXPECT_TRUE(w.c().imgBack.isNull());
+    EXPECT_EQ(w.form->size(), builtIn.form->size());
+    for (int i = 0; i <= 8; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        EXPECT_EQ(Expected(w.form->Pictures.imgSun[k]), Expected(builtIn.form->Pictures.imgSun[k]));
+        EXPECT_EQ(Expected(w.form->Pictures.imgFish[k]),
+                  Expected(builtIn.form->Pictures.imgFish[k]));
+        EXPECT_EQ(Expected(w.form->Pictures.imgKomu[k]),
+                  Expected(builtIn.form->Pictures.imgKomu[k]));
+    }
+}
+
+TEST(CharacterFiles, BackgroundDeclaringMoreThanAScreenIsRefused) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    WriteFile(dir.filePath("TLVFORM.BMP"), HeaderOnlyBmp(9000, 9000));
+    const auto withBack = [](Settings& s) { s.BackPicture = true; };
+    Window builtIn(8, 8, "/nonexistent/", withBack);
+    Window big(8, 8, dir.path() + "/", withBack);
+    EXPECT_TRUE(big.c().imgBack.isNull());
+    EXPECT_EQ(big.form->size(), builtIn.form->size());
+
+    // One that fits is shown and widens the window to hold it.
+    QImage picture(900, 300, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    ASSERT_TRUE(picture.save(dir.filePath("TLVFORM.BMP"), "BMP"));
+    Window shown(8, 8, dir.path() + "/", withBack);
+    EXPECT_EQ(shown.c().imgBack.size(), QSize(900, 300));
+    EXPECT_GT(shown.form->width(), builtIn.form->width());
 }
 
 int main(int argc, char** argv) {

@@ -1,7 +1,6 @@
 #include "TextFiles.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -11,6 +10,41 @@ namespace {
 
 constexpr char16_t Sub = 0x001A;         // what the converter yields for a bad byte
 constexpr char16_t Replacement = 0xFFFD; // what the game shows for it
+
+bool IsSwappedCode(char16_t code) {
+    return code == 0x1A || code == 0x1C || code == 0x7F;
+}
+
+QString DecodeRun(const QByteArray& bytes) {
+    QStringDecoder decoder("CP932");
+    // The converter keeps a lone lead byte at the very end back, waiting for its trail byte.
+    // A line feed after the data can never be a trail byte, so such a byte turns into a bad
+    // byte; the line feed itself is taken off again.
+    QString text = decoder.decode(bytes + '\n');
+    text.chop(1);
+    text.replace(QChar(Sub), QChar(Replacement));
+    return text;
+}
+
+QByteArray EncodeRun(QStringView text) {
+    QStringEncoder encoder("CP932");
+    QByteArray whole = encoder.encode(text);
+    if (!encoder.hasError()) {
+        return whole;
+    }
+    // The converter writes an unmappable character as bytes that do not read back; go through
+    // the text one character at a time and put "?" in their place.
+    QByteArray out;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        // A fresh converter each time: resetState() does not clear a converter's error.
+        QStringEncoder single("CP932");
+        const QByteArray piece = single.encode(text.mid(i, len));
+        out += single.hasError() ? QByteArray("?") : piece;
+        i += len;
+    }
+    return out;
+}
 
 QByteArray JoinLines(const QStringList& lines) {
     QByteArray out;
@@ -24,60 +58,48 @@ QByteArray JoinLines(const QStringList& lines) {
 } // namespace
 
 QString DecodeCp932(const QByteArray& bytes) {
-    QStringDecoder decoder("CP932");
-    // The converter keeps a lone lead byte at the very end back, waiting for its trail byte.
-    // A line feed after the data can never be a trail byte, so such a byte turns into a bad
-    // byte; the line feed itself is taken off again.
-    QString text = decoder.decode(bytes + '\n');
-    text.chop(1);
-    text.replace(QChar(Sub), QChar(Replacement));
-    return text;
+    // The converter's table swaps the single bytes 0x1A, 0x1C and 0x7F among themselves, where
+    // Windows keeps each as the character of the same code. None of them is ever part of a
+    // double-byte character, so the text between them is converted and they go in as they are.
+    QString text;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (IsSwappedCode(static_cast<unsigned char>(bytes.at(i)))) {
+            text += DecodeRun(bytes.mid(begin, i - begin));
+            text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes.at(i))));
+            begin = i + 1;
+        }
+    }
+    return text + DecodeRun(bytes.mid(begin));
 }
 
 QByteArray EncodeCp932(const QString& text) {
-    QStringEncoder encoder("CP932");
-    QByteArray whole = encoder.encode(text);
-    if (!encoder.hasError()) {
-        return whole;
-    }
-    // The converter writes an unmappable character as bytes that do not read back; go through
-    // the text one character at a time and put "?" in their place.
     QByteArray out;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        // A fresh converter each time: resetState() does not clear a converter's error.
-        QStringEncoder single("CP932");
-        const QByteArray piece = single.encode(QStringView(text).mid(i, len));
-        out += single.hasError() ? QByteArray("?") : piece;
-        i += len;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsSwappedCode(text.at(i).unicode())) {
+            out += EncodeRun(QStringView(text).mid(begin, i - begin));
+            out += static_cast<char>(text.at(i).unicode());
+            begin = i + 1;
+        }
     }
-    return out;
+    return out + EncodeRun(QStringView(text).mid(begin));
 }
 
 bool FileExists(const QString& path) {
     if (path.trimmed().isEmpty() || path.contains(u'*') || path.contains(u'?')) {
         return false;
     }
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    return IsRegularFile(path);
 }
 
-std::optional<QStringList> ReadTextLines(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
+std::optional<QStringList> ReadTextLines(const QString& path, QString* error, qint64 maxBytes,
+                                         bool* truncated) {
+    const std::optional<QByteArray> bytes = ReadFileBytes(path, maxBytes, error, truncated);
+    if (!bytes) {
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        return std::nullopt;
-    }
-    const QString text = DecodeCp932(bytes);
+    const QString text = DecodeCp932(*bytes);
     QStringList lines;
     qsizetype begin = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -112,14 +134,17 @@ bool WriteTextLines(const QString& path, const QStringList& lines, QString* erro
 }
 
 bool AppendTextLine(const QString& path, const QString& line, QString* error) {
-    QFile file(path);
+    QFile file;
+    QString why;
     const QByteArray bytes = JoinLines(QStringList{line});
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size() &&
-        file.flush()) {
-        return true;
+    if (OpenRegularFile(file, path, QIODevice::WriteOnly | QIODevice::Append, &why)) {
+        if (file.write(bytes) == bytes.size() && file.flush()) {
+            return true;
+        }
+        why = file.errorString();
     }
     if (error != nullptr) {
-        *error = file.errorString();
+        *error = why;
     }
     return false;
 }

@@ -11,10 +11,10 @@ namespace tolvekin {
 class DialogHandler {
 public:
     virtual ~DialogHandler() = default;
-    virtual void Message(const QString& text) = 0;   // modal, OK
-    virtual bool Question(const QString& text) = 0;  // modal, true for yes
-    virtual void Status(const QString& text) = 0;    // modeless wait note, no buttons
-    virtual void CloseStatus() = 0;                  // unloads a wait note if one is up
+    virtual void Message(const QString& text) = 0;  // modal, OK
+    virtual bool Question(const QString& text) = 0; // modal, true for yes
+    virtual void Status(const QString& text) = 0;   // modeless wait note, no buttons
+    virtual void CloseStatus() = 0;                 // unloads a wait note if one is up
     virtual bool StatusShown() const = 0;
 };
 

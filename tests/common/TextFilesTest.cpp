@@ -1,5 +1,5 @@
 #include "TextFiles.h"
-#include "Helpers.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -26,6 +26,18 @@ TEST(TextFilesCp932, BadBytesBecomeReplacementCharacters) {
                                                 "B\x81\x39\x82\xa0\x82"));
     EXPECT_EQ(text, QStringLiteral(u"A\uFFFDB\uFFFD9あ\uFFFD"));
     EXPECT_EQ(DecodeCp932(QByteArray("\x82")), QStringLiteral(u"\uFFFD"));
+}
+
+TEST(TextFilesCp932, SingleByteControlsKeepTheirCodes) {
+    // As Windows reads them: 0x1A, 0x1C and 0x7F are the characters of the same code, also
+    // right after a double-byte character and after a lone lead byte.
+    const QByteArray bytes("a\x1a\x82\xa0\x1c\x7f"
+                           "b\x82\x7f");
+    const QString text = QStringLiteral(u"a\u001Aあ\u001C\u007Fb\uFFFD\u007F");
+    EXPECT_EQ(DecodeCp932(bytes), text);
+    EXPECT_EQ(EncodeCp932(QStringLiteral(u"a\u001Aあ\u001C\u007Fb")),
+              QByteArray("a\x1a\x82\xa0\x1c\x7f"
+                         "b"));
 }
 
 TEST(TextFilesCp932, CharactersWithoutCodeBecomeQuestionMarks) {

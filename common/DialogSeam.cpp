@@ -21,7 +21,9 @@ void MessageForm(const QString& text) {
     }
 }
 
-bool QuestionForm(const QString& text) { return current != nullptr && current->Question(text); }
+bool QuestionForm(const QString& text) {
+    return current != nullptr && current->Question(text);
+}
 
 void NowStatusForm(const QString& text) {
     if (current != nullptr) {
@@ -35,6 +37,8 @@ void UnloadMessageForm() {
     }
 }
 
-bool MessageFormLoaded() { return current != nullptr && current->StatusShown(); }
+bool MessageFormLoaded() {
+    return current != nullptr && current->StatusShown();
+}
 
 } // namespace tolvekin

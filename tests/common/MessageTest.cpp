@@ -95,7 +95,7 @@ protected:
         return seen;
     }
 
-    GameMessages messages;
+    MessageDialogs messages;
     DialogHandler* previous = nullptr;
 };
 
@@ -259,6 +259,44 @@ TEST_F(MessageTest, WithoutMainWindowTheDialogIsCentredWithAnEmptyMark) {
         {[] { return QString("ぽるぽら"); }, [] { return nullptr; }, [cell] { return cell; }});
     const Seen seen = ShowMessage("盤の大きさを変えました。");
     EXPECT_TRUE(seen.markEmpty);
+    EXPECT_EQ(seen.frame.topLeft(), QPoint((Screen().width() - seen.frame.width()) / 2,
+                                           (Screen().height() - seen.frame.height()) / 2));
+}
+
+TEST_F(MessageTest, ProgramWithoutMainWindowRuleGivesItsOwnCaptionIconAndFixedMark) {
+    QPixmap fixed(40, 30); // shown as it is, not stretched
+    fixed.fill(Qt::blue);
+    QPixmap iconPicture(16, 16);
+    iconPicture.fill(Qt::green);
+    MessageContext maker;
+    maker.title = [] { return QString("キャラクタ作成"); };
+    maker.mark = [fixed] { return fixed; };
+    maker.stretchMark = false;
+    maker.icon = QIcon(iconPicture);
+    messages.SetContext(maker);
+
+    // A window low on the screen is no main window here: the dialog stays centred.
+    QWidget other;
+    other.move(10, Screen().height() * 3 / 4);
+    other.show();
+    bool scaled = true;
+    bool ownIcon = false;
+    QSize markSize;
+    WhenShown([&](frmMessage& d) {
+        scaled = d.imgMark->hasScaledContents();
+        ownIcon = d.windowIcon().cacheKey() == maker.icon.cacheKey();
+        markSize = d.imgMark->pixmap().size();
+        d.cmdClose->click();
+    });
+    MessageForm("保存しました。");
+    EXPECT_FALSE(scaled);
+    EXPECT_TRUE(ownIcon);
+    EXPECT_EQ(markSize, QSize(40, 30));
+
+    const Seen seen = ShowMessage("保存しました。");
+    EXPECT_EQ(seen.caption, "キャラクタ作成　メッセージ");
+    EXPECT_EQ(MessageCaption("キャラクタ作成"), "キャラクタ作成　メッセージ");
+    EXPECT_FALSE(seen.markEmpty);
     EXPECT_EQ(seen.frame.topLeft(), QPoint((Screen().width() - seen.frame.width()) / 2,
                                            (Screen().height() - seen.frame.height()) / 2));
 }

@@ -1,0 +1,25 @@
+#pragma once
+// Pictures read from the data folder. A picture file is checked before it is decoded: only a
+// regular file whose declared size stays within a bound is read, so a tiny file announcing a
+// huge image cannot take the program's memory.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace tolvekin {
+
+// A character picture is one 48 x 48 cell; more than four cells on a side is no such picture.
+inline constexpr QSize MaxCellPictureSize{4 * 48, 4 * 48};
+// A background picture larger than any screen on a side is refused.
+inline constexpr QSize MaxScreenPictureSize{8192, 8192};
+
+// The declared size of the picture in path, or an invalid size when the file is missing, not a
+// regular file or not a picture. format as for QImageReader (nullptr: guessed from content).
+QSize PictureFileSize(const QString& path, const char* format = nullptr);
+
+// The picture in path, or a null image when the file is missing, not a regular file, declares
+// a size wider or higher than maxSize, or does not decode. The caller then keeps what it had.
+QImage LoadPictureChecked(const QString& path, QSize maxSize, const char* format = nullptr);
+
+} // namespace tolvekin

@@ -1,0 +1,94 @@
+#include "RegularFiles.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tolvekin {
+namespace {
+
+QString ErrnoText(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+void SetError(QString* error, const QString& text) {
+    if (error != nullptr) {
+        *error = text;
+    }
+}
+
+} // namespace
+
+bool IsRegularFile(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode, QString* error) {
+    file.setFileName(path);
+    const bool append = mode.testFlag(QIODevice::Append);
+    const bool writing = mode.testFlag(QIODevice::WriteOnly);
+    if (path.isEmpty()) {
+        SetError(error, ErrnoText(ENOENT));
+        return false;
+    }
+    // Non-blocking open: a pipe without a writer (or, for writing, without a reader) answers at
+    // once instead of holding the program. The kind of file is then checked on what was opened,
+    // so nothing can be swapped in between.
+    int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    flags |= writing ? (O_WRONLY | (append ? O_APPEND | O_CREAT : 0)) : O_RDONLY;
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), flags, 0666);
+    if (fd < 0) {
+        SetError(error, ErrnoText(errno));
+        return false;
+    }
+    struct stat st {};
+    const bool statFailed = ::fstat(fd, &st) != 0;
+    if (statFailed || !S_ISREG(st.st_mode)) {
+        const int code = errno;
+        ::close(fd);
+        SetError(error, statFailed ? ErrnoText(code) : QStringLiteral("Not a regular file"));
+        return false;
+    }
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        SetError(error, file.errorString());
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> ReadFileBytes(const QString& path, qint64 maxBytes, QString* error,
+                                        bool* truncated) {
+    if (truncated != nullptr) {
+        *truncated = false;
+    }
+    QFile file;
+    if (!OpenRegularFile(file, path, QIODevice::ReadOnly, error)) {
+        return std::nullopt;
+    }
+    maxBytes = std::max<qint64>(maxBytes, 0);
+    // One byte more than wanted tells whether the file goes on; the buffer never exceeds the
+    // file's size.
+    const qint64 want = std::min(maxBytes, file.size()) + 1;
+    QByteArray bytes = file.read(want);
+    if (file.error() != QFileDevice::NoError) {
+        SetError(error, file.errorString());
+        return std::nullopt;
+    }
+    if (bytes.size() > maxBytes) {
+        bytes.truncate(maxBytes);
+        if (truncated != nullptr) {
+            *truncated = true;
+        }
+    }
+    return bytes;
+}
+
+} // namespace tolvekin

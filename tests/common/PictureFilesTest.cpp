@@ -1,0 +1,94 @@
+// Picture files are checked by their declared size before they are decoded.
+
+#include "PictureFiles.h"
+#include "FileBytes.h"
+#include "GuardedFifo.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace tolvekin {
+namespace {
+
+using test::WriteBytes;
+
+// A BMP file header that declares width x height at 24 bits but holds no pixels: 72 bytes.
+QByteArray HeaderOnlyBmp(qint32 width, qint32 height) {
+    QByteArray b(72, '\0');
+    auto put32 = [&b](int at, quint32 v) { qToLittleEndian(v, b.data() + at); };
+    auto put16 = [&b](int at, quint16 v) { qToLittleEndian(v, b.data() + at); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, 72);  // file size
+    put32(10, 54); // pixel data offset
+    put32(14, 40); // info header size
+    put32(18, static_cast<quint32>(width));
+    put32(22, static_cast<quint32>(height));
+    put16(26, 1);  // planes
+    put16(28, 24); // bits per pixel
+    return b;
+}
+
+QString SavedBmp(const QTemporaryDir& dir, const QString& name, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(image.save(path, "BMP"));
+    return path;
+}
+
+TEST(PictureFiles, PicturesWithinTheBoundLoadLargerOnesAreRefused) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString cell = SavedBmp(dir, "TLVSUN0.BMP", QSize(48, 48));
+    const QImage loaded = LoadPictureChecked(cell, MaxCellPictureSize, "BMP");
+    ASSERT_FALSE(loaded.isNull());
+    EXPECT_EQ(loaded.size(), QSize(48, 48));
+    EXPECT_EQ(loaded.pixelColor(10, 10), QColor(Qt::red));
+
+    // Four cells on a side is the most a character picture may declare.
+    EXPECT_FALSE(
+        LoadPictureChecked(SavedBmp(dir, "edge.bmp", QSize(192, 10)), MaxCellPictureSize).isNull());
+    const QString wide = SavedBmp(dir, "wide.bmp", QSize(193, 10));
+    EXPECT_TRUE(LoadPictureChecked(wide, MaxCellPictureSize).isNull());
+    EXPECT_TRUE(
+        LoadPictureChecked(SavedBmp(dir, "tall.bmp", QSize(5, 400)), MaxCellPictureSize).isNull());
+    // The background's bound is the screen's.
+    EXPECT_EQ(LoadPictureChecked(wide, MaxScreenPictureSize).size(), QSize(193, 10));
+}
+
+TEST(PictureFiles, TinyFileDeclaringAHugeImageIsRefusedFromItsHeader) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("TLVFISH3.BMP");
+    WriteBytes(path, HeaderOnlyBmp(5700, 5700));
+    EXPECT_EQ(PictureFileSize(path, "BMP"), QSize(5700, 5700));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(LoadPictureChecked(path, MaxCellPictureSize, "BMP").isNull());
+    WriteBytes(dir.filePath("huge.bmp"), HeaderOnlyBmp(9000, 20));
+    EXPECT_TRUE(LoadPictureChecked(dir.filePath("huge.bmp"), MaxScreenPictureSize).isNull());
+    EXPECT_LT(clock.elapsed(), 1000);
+}
+
+TEST(PictureFiles, DamagedMissingAndNonRegularFilesGiveNoPicture) {
+    QTemporaryDir dir;
+    const QString garbage = dir.filePath("TLVFORM.BMP");
+    WriteBytes(garbage, QByteArray("BM this is no picture at all"));
+    EXPECT_TRUE(LoadPictureChecked(garbage, MaxScreenPictureSize).isNull());
+    EXPECT_TRUE(LoadPictureChecked(dir.filePath("none.bmp"), MaxScreenPictureSize).isNull());
+    EXPECT_FALSE(PictureFileSize(dir.filePath("none.bmp")).isValid());
+
+    const QString pipe = dir.filePath("TLVBEAR.BMP");
+    test::GuardedFifo fifo(pipe);
+    ASSERT_TRUE(fifo.Made());
+    EXPECT_TRUE(LoadPictureChecked(pipe, MaxCellPictureSize, "BMP").isNull());
+    EXPECT_FALSE(PictureFileSize(pipe).isValid());
+    EXPECT_FALSE(fifo.Rescued());
+}
+
+} // namespace
+} // namespace tolvekin
