@@ -94,8 +94,7 @@ int PictureDigit(std::optional<QRgb> colour) {
 
 QString PictureFileName(const QString& stem, std::optional<QRgb> colour) {
     const int digit = PictureDigit(colour);
-    return digit < 0 ? tolvekin::OutlinePictureFile(stem)
-                     : tolvekin::PiecePictureFile(stem, digit);
+    return digit < 0 ? tolvekin::OutlinePictureFile(stem) : tolvekin::PiecePictureFile(stem, digit);
 }
 
 QString NameFilePath(const QString& dataDir, const QString& stem) {
@@ -277,8 +276,8 @@ void Conversion::MakePictures(QImage& preview) {
     MakeWhitePicture(preview, rowDone_);
     Save(preview, White);
     // Each colour is painted over the one before, so only the interior changes.
-    constexpr std::pair<QRgb, QRgb> steps[] = {{Blue, White},  {Yellow, Blue},   {Green, Yellow},
-                                               {Red, Green},   {Magenta, Red},   {Orange, Magenta}};
+    constexpr std::pair<QRgb, QRgb> steps[] = {{Blue, White}, {Yellow, Blue}, {Green, Yellow},
+                                               {Red, Green},  {Magenta, Red}, {Orange, Magenta}};
     for (const auto& [newColour, oldColour] : steps) {
         ReplaceColour(preview, newColour, oldColour, rowDone_);
         Save(preview, newColour);

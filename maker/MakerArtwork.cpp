@@ -89,7 +89,7 @@ QImage DrawIcon(int size) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(size / IconUnits, size / IconUnits);
-    const bool fine = size >= 32;
+    const bool fine = size >= 48;
 
     // A sky-blue tile.
     QLinearGradient sky(0, 0, 0, 64);

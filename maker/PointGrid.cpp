@@ -1,6 +1,5 @@
 #include "PointGrid.h"
 
-
 #include <cmath>
 
 namespace zenbro {

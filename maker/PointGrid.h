@@ -20,8 +20,12 @@ using Points = std::array<bool, GridCells>;
 inline constexpr QRgb Black = 0xff000000;
 inline constexpr QRgb White = 0xffffffff;
 
-inline constexpr int CellColumn(int index) { return index % GridSide; }
-inline constexpr int CellRow(int index) { return index / GridSide; }
+inline constexpr int CellColumn(int index) {
+    return index % GridSide;
+}
+inline constexpr int CellRow(int index) {
+    return index / GridSide;
+}
 
 // A 48 x 48 picture, all white.
 QImage BlankPreview();

@@ -32,8 +32,7 @@ void MessageWhileBusy(const QString& text) {
 
 } // namespace
 
-frmZenbro::frmZenbro(const QString& dataDir, QWidget* parent)
-    : QWidget(parent), dataDir_(dataDir) {
+frmZenbro::frmZenbro(const QString& dataDir, QWidget* parent) : QWidget(parent), dataDir_(dataDir) {
     setObjectName("frmZenbro");
     Load();
 }

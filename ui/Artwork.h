@@ -1,6 +1,6 @@
 #pragma once
 // The game's built-in pictures, drawn by code: the three character sets of the pieces, the mode
-// pictures, the two hint cursors, the program icon and the character maker's message mark.
+// pictures, the two hint cursors, and the program icon.
 // Every picture is drawn once, on first request, and kept.
 
 #include <QIcon>
@@ -11,7 +11,7 @@ namespace tolvekin::artwork {
 
 enum class CharacterSet { Sun, Fish, Bear };
 
-// Side of a piece picture, of a mode picture and of the maker's mark.
+// Side of a piece picture and of a mode picture.
 inline constexpr int PictureSize = 48;
 // Side of a cursor picture.
 inline constexpr int CursorSize = 32;
@@ -43,8 +43,5 @@ QIcon ProgramIcon();
 
 // The program icon's picture at one of its sizes (16, 32, 48, 64); null for other sizes.
 QImage ProgramIconPicture(int size);
-
-// The character maker's mark for its message dialog: a pencil over a small grid, 48 x 48.
-QImage MakerMark();
 
 } // namespace tolvekin::artwork
