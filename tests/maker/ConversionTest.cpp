@@ -126,36 +126,27 @@ TEST(Conversion, RingGivesEveryColourInsideOnCyan) {
     EXPECT_EQ(f.rows, 12 * 48 + 6 * 48 + 1);
 }
 
+// Pictures 0..6 show the shape black on cyan, picture 7 white on cyan: no interior at all.
+void ExpectNoInterior(const Folder& f, const std::function<bool(int, int)>& shape) {
+    for (int digit = 0; digit < 8; ++digit) {
+        const QRgb line = digit == 7 ? White : Black;
+        const auto expect = [&](int c, int r) { return shape(c, r) ? line : Cyan; };
+        EXPECT_EQ(Mismatches(f.Piece(digit), expect, "piece"), 0) << "digit " << digit;
+    }
+}
+
 TEST(Conversion, FilledShapeDiffersOnlyInTheBlackPiece) {
     Folder f;
     const auto filled = [](int c, int r) { return InSquare(c, r, 5, 30); };
     f.Convert(Shape(filled));
-    for (int digit = 0; digit < 7; ++digit) {
-        EXPECT_EQ(
-            Mismatches(
-                f.Piece(digit), [&](int c, int r) { return filled(c, r) ? Black : Cyan; }, "piece"),
-            0)
-            << "digit " << digit;
-    }
-    EXPECT_EQ(Mismatches(
-                  f.Piece(7), [&](int c, int r) { return filled(c, r) ? White : Cyan; }, "black"),
-              0);
+    ExpectNoInterior(f, filled);
 }
 
 TEST(Conversion, GapInTheOutlineLetsTheOutsideIn) {
     Folder f;
     const auto open = [](int c, int r) { return OnRing(c, r, 8, 40) && !(c == 24 && r == 8); };
     f.Convert(Shape(open));
-    for (int digit = 0; digit < 7; ++digit) {
-        EXPECT_EQ(
-            Mismatches(
-                f.Piece(digit), [&](int c, int r) { return open(c, r) ? Black : Cyan; }, "piece"),
-            0)
-            << "digit " << digit;
-    }
-    EXPECT_EQ(Mismatches(
-                  f.Piece(7), [&](int c, int r) { return open(c, r) ? White : Cyan; }, "black"),
-              0);
+    ExpectNoInterior(f, open);
 }
 
 TEST(Conversion, CornerCellsAreSeededCyanButStayInTheOutline) {
@@ -222,20 +213,6 @@ TEST(Conversion, LongWindingChannelBeyondTheSweepsIsColoured) {
     }
 }
 
-TEST(Conversion, PictureNamesFollowTheExactColour) {
-    EXPECT_EQ(PictureFileName("TLVSUN", std::nullopt), "TLVSUN.BMP");
-    EXPECT_EQ(PictureFileName("TLVFISH", White), "TLVFISH0.BMP");
-    EXPECT_EQ(PictureFileName("TLVBEAR", Blue), "TLVBEAR1.BMP");
-    EXPECT_EQ(PictureFileName("TLVSUN", Yellow), "TLVSUN2.BMP");
-    EXPECT_EQ(PictureFileName("TLVSUN", Green), "TLVSUN3.BMP");
-    EXPECT_EQ(PictureFileName("TLVSUN", Red), "TLVSUN4.BMP");
-    EXPECT_EQ(PictureFileName("TLVSUN", Magenta), "TLVSUN5.BMP");
-    EXPECT_EQ(PictureFileName("TLVSUN", Orange), "TLVSUN6.BMP");
-    EXPECT_EQ(PictureFileName("TLVSUN", Black), "TLVSUN7.BMP");
-    EXPECT_EQ(PictureFileName("TLVSUN", qRgb(255, 127, 0)), "TLVSUN.BMP");
-    EXPECT_EQ(PictureFileName("TLVSUN", Cyan), "TLVSUN.BMP");
-}
-
 TEST(NameFile, FiveCharactersInShiftJisWithCrLf) {
     Folder f;
     const QString path = NameFilePath(f.dir, "TLVFISH");
@@ -253,10 +230,6 @@ TEST(NameFile, FiveCharactersInShiftJisWithCrLf) {
     EXPECT_EQ(f.Bytes("TLVFISH.TXT"), QByteArray("\r\n"));
     EXPECT_EQ(ReadNameFile(path), "");
 
-    // A line break typed into the name never splits the file's one line.
-    ASSERT_TRUE(WriteNameFile(path, "a\r\nb", nullptr));
-    EXPECT_EQ(f.Bytes("TLVFISH.TXT"), QByteArray("ab\r\n"));
-
     // Read back: a file without a line end, a longer one, a missing one, a folder.
     QFile raw(path);
     ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
@@ -264,19 +237,20 @@ TEST(NameFile, FiveCharactersInShiftJisWithCrLf) {
     raw.close();
     EXPECT_EQ(ReadNameFile(path), "abcde");
     EXPECT_EQ(ReadNameFile(f.dir + "TLVBEAR.TXT"), "");
-    EXPECT_EQ(ReadNameFile(f.temp.path()), "");
 }
 
 TEST(Conversion, PictureThatCannotBeSavedIsToldAndTheRestIsWritten) {
     Folder f;
-    // A folder in the way of one picture.
+    // Folders in the way of the name file and of one picture.
+    ASSERT_TRUE(QDir(f.dir).mkdir("TLVSUN.TXT"));
     ASSERT_TRUE(QDir(f.dir).mkdir("TLVSUN3.BMP"));
     const ConversionReport report =
         f.Convert(Shape([](int c, int r) { return OnRing(c, r, 9, 30); }));
-    EXPECT_EQ(report.failed, QStringList{"TLVSUN3.BMP"});
-    EXPECT_EQ(report.written.size(), 9);
-    ASSERT_EQ(f.errors.size(), 1);
-    EXPECT_TRUE(f.errors[0].contains("TLVSUN3.BMP"));
+    EXPECT_EQ(report.failed, QStringList({"TLVSUN.TXT", "TLVSUN3.BMP"}));
+    EXPECT_EQ(report.written.size(), 8);
+    ASSERT_EQ(f.errors.size(), 2);
+    EXPECT_TRUE(f.errors[0].startsWith("名前ファイル出力エラーです。\n"));
+    EXPECT_TRUE(f.errors[1].contains("TLVSUN3.BMP"));
     // The pictures after the failure still come out right.
     EXPECT_EQ(f.Piece(4).pixel(20, 20) | 0xff000000, Red);
     EXPECT_EQ(f.Piece(7).pixel(20, 20) | 0xff000000, Black);
@@ -287,45 +261,10 @@ TEST(Conversion, PictureThatCannotBeSavedIsToldAndTheRestIsWritten) {
     ASSERT_GE(notWritten, 0);
     ASSERT_GT(written, notWritten);
     EXPECT_TRUE(summary.mid(notWritten, written - notWritten).contains("TLVSUN3.BMP"));
+    EXPECT_TRUE(summary.mid(notWritten, written - notWritten).contains("TLVSUN.TXT"));
     EXPECT_TRUE(summary.mid(written).contains("TLVSUN7.BMP"));
     EXPECT_FALSE(summary.mid(written).contains("TLVSUN3.BMP"));
     EXPECT_TRUE(ReportMessage(ConversionReport{{"TLVSUN.BMP"}, {}}).isEmpty());
-}
-
-TEST(Conversion, NothingWritableTellsEveryFile) {
-    Folder f;
-    f.dir = f.temp.path() + "/missing/";
-    const ConversionReport report = f.Convert(Points{});
-    EXPECT_TRUE(report.written.isEmpty());
-    EXPECT_EQ(report.failed.size(), 10);
-    ASSERT_EQ(f.errors.size(), 10);
-    EXPECT_TRUE(f.errors[0].startsWith("名前ファイル出力エラーです。\n"));
-    EXPECT_TRUE(ReportMessage(report).contains("TLVSUN.TXT"));
-}
-
-TEST(OutlinePicture, OnlyExactlyBlackPixelsAreSetCells) {
-    Folder f;
-    QImage picture(48, 48, QImage::Format_RGB32);
-    picture.fill(White);
-    picture.setPixel(3, 4, qRgb(0, 0, 0));
-    picture.setPixel(5, 4, qRgb(1, 0, 0));
-    picture.setPixel(6, 4, qRgb(0, 0, 1));
-    picture.setPixel(7, 4, qRgb(128, 128, 128));
-    picture.setPixel(47, 47, qRgb(0, 0, 0));
-    ASSERT_TRUE(SavePicture(picture, f.dir + "TLVSUN.BMP", nullptr));
-
-    QImage preview;
-    QString error;
-    ASSERT_TRUE(LoadOutlinePicture(f.dir + "TLVSUN.BMP", &preview, &error));
-    EXPECT_EQ(preview.pixel(5, 4), qRgb(1, 0, 0)); // the preview keeps what was read
-    const Points points = PointsFromPicture(preview);
-    int set = 0;
-    for (bool p : points) {
-        set += p ? 1 : 0;
-    }
-    EXPECT_EQ(set, 2);
-    EXPECT_TRUE(points[3 + 48 * 4]);
-    EXPECT_TRUE(points[47 + 48 * 47]);
 }
 
 TEST(OutlinePicture, OddAndBadFilesAreRefusedWithAReason) {
@@ -333,19 +272,12 @@ TEST(OutlinePicture, OddAndBadFilesAreRefusedWithAReason) {
     QImage preview = BlankPreview();
     QString error;
 
-    // Larger than the grid: cut to it.
-    QImage big(60, 50, QImage::Format_RGB32);
-    big.fill(Black);
-    ASSERT_TRUE(big.save(f.dir + "big.bmp", "BMP"));
-    ASSERT_TRUE(LoadOutlinePicture(f.dir + "big.bmp", &preview, &error));
-    EXPECT_EQ(preview.size(), QSize(48, 48));
-    EXPECT_EQ(preview.pixel(47, 47), Black);
-
     // Transparent pixels of a picture with alpha count as white, not as black.
-    QImage clear(48, 48, QImage::Format_ARGB32);
+    QImage clear(60, 50, QImage::Format_ARGB32);
     clear.fill(Qt::transparent);
     ASSERT_TRUE(clear.save(f.dir + "clear.png", "PNG"));
     ASSERT_TRUE(LoadOutlinePicture(f.dir + "clear.png", &preview, &error));
+    EXPECT_EQ(preview.size(), QSize(48, 48));
     EXPECT_EQ(preview.pixel(0, 0), White);
 
     const QImage before = preview;
@@ -370,23 +302,15 @@ TEST(OutlinePicture, OddAndBadFilesAreRefusedWithAReason) {
     EXPECT_EQ(preview, before);
 }
 
-TEST(MakerArtwork, IconAtEverySizeAndTheMark) {
-    for (int size : {16, 17, 32, 100, 256}) {
+TEST(MakerArtwork, IconAtAnySizeFrom16To256) {
+    for (int size : {16, 17, 100, 256}) {
         const QImage icon = MakerIcon(size);
         ASSERT_EQ(icon.size(), QSize(size, size));
-        int opaque = 0;
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                opaque += qAlpha(icon.pixel(x, y)) == 255 ? 1 : 0;
-            }
-        }
-        EXPECT_GT(opaque, size * size * 3 / 4) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
     }
     EXPECT_TRUE(MakerIcon(15).isNull());
     EXPECT_TRUE(MakerIcon(257).isNull());
-    const QImage mark = MakerMark();
-    EXPECT_EQ(mark.size(), QSize(MarkSize, MarkSize));
-    EXPECT_GT(mark.pixelColor(10, 10).alpha(), 0);
+    EXPECT_EQ(MakerMark().size(), QSize(MarkSize, MarkSize));
 }
 
 int main(int argc, char** argv) {
