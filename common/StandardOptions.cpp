@@ -5,6 +5,14 @@
 
 namespace tolvekin {
 
+QStringList ProgramArguments(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    return args;
+}
+
 namespace {
 
 bool IsProgramOption(const ProgramDescription& program, const QString& arg) {

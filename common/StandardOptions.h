@@ -45,6 +45,9 @@ QString DataHomeFolder(const QProcessEnvironment& environment);
 // false and a one-line reason in error; the current folder is then unchanged.
 bool EnterDataHome(const QString& folder, QString& error);
 
+// The program's arguments after its name, as the command line gave them.
+QStringList ProgramArguments(int argc, char** argv);
+
 // The value HandleStandardOptions returns when the program should go on.
 inline constexpr int GoOn = -1;
 

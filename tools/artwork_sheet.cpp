@@ -1,8 +1,9 @@
-// Writes every built-in picture of the game into one PNG so the artwork can be looked at: each
-// picture at its own size and three times enlarged, once on white and once on grey.
+// Writes every built-in picture of the game and of the maker into one PNG so the artwork can be
+// looked at: each picture at its own size and three times enlarged, on white and on grey.
 //   artwork_sheet out.png
 
 #include "Artwork.h"
+#include "MakerArtwork.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -36,13 +37,18 @@ std::vector<Row> AllPictures() {
     }
     other.pictures.push_back(CursorPicture(0));
     other.pictures.push_back(CursorPicture(1));
-    other.pictures.push_back(MakerMark());
+    other.pictures.push_back(zenbro::MakerMark());
     rows.push_back(other);
     Row icons{"icon", {}};
     for (int size : {16, 32, 48, 64}) {
         icons.pictures.push_back(ProgramIconPicture(size));
     }
     rows.push_back(icons);
+    Row makerIcons{"maker icon", {}};
+    for (int size : {16, 24, 32, 48, 64}) {
+        makerIcons.pictures.push_back(zenbro::MakerIcon(size));
+    }
+    rows.push_back(makerIcons);
     return rows;
 }
 

@@ -440,65 +440,6 @@ QImage DrawIcon(int size) {
     return image;
 }
 
-// The maker's mark: a yellow pencil lying across a small grid with a few cells filled in.
-QImage DrawMakerMark() {
-    QImage image = Blank(PictureSize);
-    QPainter p(&image);
-    BeginPainting(p);
-
-    // The grid: 5 x 5 cells of 7 pixels, some inked like a character being drawn.
-    const QRectF grid(3, 3, 35, 35);
-    p.fillRect(grid, QColor(252, 252, 248));
-    const int inked[] = {1, 2, 3, 5, 9, 10, 14, 15, 19, 21, 22, 23};
-    for (int cell : inked) {
-        p.fillRect(QRectF(grid.left() + (cell % 5) * 7, grid.top() + (cell / 5) * 7, 7, 7),
-                   QColor(30, 30, 30));
-    }
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(QColor(150, 150, 160), 1));
-    for (int i = 1; i < 5; ++i) {
-        p.drawLine(QPointF(3 + i * 7, 3), QPointF(3 + i * 7, 37));
-        p.drawLine(QPointF(3, 3 + i * 7), QPointF(37, 3 + i * 7));
-    }
-    p.setPen(QPen(QColor(60, 60, 70), 1));
-    p.drawRect(QRectF(3, 3, 34, 34));
-    p.setRenderHint(QPainter::Antialiasing, true);
-
-    // The pencil, pointing down-left, its tip touching the grid.
-    p.save();
-    p.translate(27, 29);
-    p.rotate(-45);
-    const QPen outline = LinePen(QColor(30, 24, 16), 1.4);
-    p.setPen(outline);
-    // Wooden cone and graphite tip.
-    QPainterPath cone;
-    cone.moveTo(-11, -4);
-    cone.lineTo(-20, 0);
-    cone.lineTo(-11, 4);
-    cone.closeSubpath();
-    p.setBrush(QColor(238, 200, 150));
-    p.drawPath(cone);
-    QPainterPath lead;
-    lead.moveTo(-17, -1.35);
-    lead.lineTo(-20, 0);
-    lead.lineTo(-17, 1.35);
-    lead.closeSubpath();
-    p.fillPath(lead, QColor(40, 40, 40));
-    // Painted body.
-    p.setBrush(QColor(250, 200, 30));
-    p.drawRect(QRectF(-11, -4, 21, 8));
-    p.setPen(LinePen(QColor(200, 140, 10), 1.0));
-    p.drawLine(QPointF(-10, 0), QPointF(9.5, 0));
-    // Metal band and eraser.
-    p.setPen(outline);
-    p.setBrush(QColor(190, 190, 200));
-    p.drawRect(QRectF(10, -4, 4, 8));
-    p.setBrush(QColor(240, 130, 150));
-    p.drawRoundedRect(QRectF(14, -4, 5, 8), 1.5, 1.5);
-    p.restore();
-    return image;
-}
-
 template <size_t N, typename Draw> std::array<QImage, N> Build(Draw draw) {
     std::array<QImage, N> images;
     for (size_t i = 0; i < N; ++i) {
@@ -578,11 +519,6 @@ QIcon ProgramIcon() {
         icon.addPixmap(QPixmap::fromImage(ProgramIconPicture(size)));
     }
     return icon;
-}
-
-QImage MakerMark() {
-    static const QImage picture = DrawMakerMark();
-    return picture;
 }
 
 } // namespace tolvekin::artwork

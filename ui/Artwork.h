@@ -1,6 +1,6 @@
 #pragma once
 // The game's built-in pictures, drawn by code: the three character sets of the pieces, the mode
-// pictures, the two hint cursors, the program icon and the character maker's message mark.
+// pictures, the two hint cursors, and the program icon.
 // Every picture is drawn once, on first request, and kept.
 
 #include <QIcon>
@@ -11,7 +11,7 @@ namespace tolvekin::artwork {
 
 enum class CharacterSet { Sun, Fish, Bear };
 
-// Side of a piece picture, of a mode picture and of the maker's mark.
+// Side of a piece picture and of a mode picture.
 inline constexpr int PictureSize = 48;
 // Side of a cursor picture.
 inline constexpr int CursorSize = 32;
@@ -47,8 +47,5 @@ QImage ProgramIconPicture(int size);
 // The program icon drawn afresh at size x size pixels, for any size from 16 to 256 (the icons
 // installed for the desktop); null for any other size.
 QImage DrawnProgramIcon(int size);
-
-// The character maker's mark for its message dialog: a pencil over a small grid, 48 x 48.
-QImage MakerMark();
 
 } // namespace tolvekin::artwork

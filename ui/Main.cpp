@@ -21,14 +21,6 @@ using namespace tolvekin;
 
 namespace {
 
-QStringList ProgramArguments(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) {
-        args << QString::fromLocal8Bit(argv[i]);
-    }
-    return args;
-}
-
 QString CurrentDataDir() {
     QString dir = QDir::currentPath();
     if (!dir.endsWith('/')) {

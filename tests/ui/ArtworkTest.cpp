@@ -241,15 +241,6 @@ TEST(OtherPictures, ProgramIconComesInFourSizes) {
     EXPECT_TRUE(ProgramIconPicture(20).isNull());
 }
 
-TEST(OtherPictures, MakerMarkIsDrawn) {
-    const QImage mark = MakerMark();
-    ASSERT_EQ(mark.size(), QSize(48, 48));
-    EXPECT_GT(CountPixels(mark, Opaque), 600);
-    // Inked grid cells and the pencil's outline.
-    EXPECT_GT(CountPixels(mark, [](QRgb pixel) { return Opaque(pixel) && qGray(pixel) < 64; }),
-              200);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {

@@ -1,0 +1,42 @@
+// zenbro, the character maker: draws a character's outline and turns it into the piece pictures
+// and the name file the game reads at its next start.
+
+#include "BusyCursor.h"
+#include "DialogSeam.h"
+#include "MakerArtwork.h"
+#include "MakerMessages.h"
+#include "ProgramUsage.h"
+#include "StandardOptions.h"
+#include "frmZenbro.h"
+
+#include <QApplication>
+
+#include <csignal>
+#include <memory>
+
+int main(int argc, char** argv) {
+    // At the file-size limit a write is to fail with an error the file code reports, not to end
+    // the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    QStringList args = tolvekin::ProgramArguments(argc, argv);
+    if (const int status = tolvekin::HandleStandardOptions(tolvekin::MakerCommandLine(), args);
+        status != tolvekin::GoOn) {
+        return status;
+    }
+    QApplication app(argc, argv);
+    app.setWindowIcon(zenbro::MakerIconSet());
+    zenbro::MakerMessages messages;
+    tolvekin::SetDialogHandler(&messages);
+
+    // Building the 2304 cells takes a moment: a wait note meanwhile.
+    auto busy = std::make_unique<tolvekin::BusyCursor>();
+    tolvekin::NowStatusForm(QStringLiteral("しばらくお待ちください"));
+    zenbro::frmZenbro window;
+    window.show();
+    tolvekin::UnloadMessageForm();
+    busy.reset();
+
+    const int code = app.exec();
+    tolvekin::SetDialogHandler(nullptr);
+    return code;
+}

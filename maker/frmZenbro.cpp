@@ -1,0 +1,356 @@
+#include "frmZenbro.h"
+
+#include "BusyCursor.h"
+#include "CharacterFiles.h"
+#include "DialogSeam.h"
+#include "Fonts.h"
+#include "MakerArtwork.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace zenbro {
+namespace {
+
+const QString Version = QStringLiteral("1.3a+");
+const QString CloseQuestion = QStringLiteral("キャラクタ作成を終了しますか？");
+constexpr int BlackSide = 10;
+
+// A message while a long operation has the hourglass up: the user gets the normal pointer for
+// the dialog, and the hourglass comes back for the rest of the work.
+void MessageWhileBusy(const QString& text) {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    tolvekin::MessageForm(text);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+} // namespace
+
+frmZenbro::frmZenbro(const QString& dataDir, QWidget* parent) : QWidget(parent), dataDir_(dataDir) {
+    setObjectName("frmZenbro");
+    Load();
+}
+
+QPushButton* frmZenbro::MakeButton(const QString& text, const QRect& place) {
+    auto* button = new QPushButton(text, this);
+    button->setGeometry(place);
+    return button;
+}
+
+void frmZenbro::BuildControls() {
+    setWindowTitle(QStringLiteral("キャラクタの作成"));
+    setWindowIcon(MakerIconSet());
+    setFont(tolvekin::GothicFont());
+    setFixedSize(ClientWidth, ClientHeight);
+
+    picBoard = new QWidget(this);
+    picBoard->setObjectName("picBoard");
+    picBoard->setGeometry(0, 0, BoardSide, BoardSide);
+    QPalette white = picBoard->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    picBoard->setPalette(white);
+    picBoard->setAutoFillBackground(true);
+
+    cmdClose = MakeButton(QStringLiteral("終了"), {544, 8, 49, 25});
+    picReal = new PreviewBox(this);
+    picReal->setGeometry(544, 48, 50, 50);
+    lblReal = new QLabel(QStringLiteral("実際の表示"), this);
+    lblReal->setGeometry(536, 104, 65, 17);
+    lblReal->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    cmdRead = MakeButton(QStringLiteral("元図読込"), {536, 136, 65, 24});
+    cmdWrite = MakeButton(QStringLiteral("元図保存"), {536, 160, 65, 24});
+    cmdConvert = MakeButton(QStringLiteral("変換保存"), {536, 184, 65, 25});
+
+    frmTaisho = new QGroupBox(QStringLiteral("対象"), this);
+    frmTaisho->setGeometry(536, 224, 65, 81);
+    const QString captions[3] = {QStringLiteral("太陽"), QStringLiteral("海"),
+                                 QStringLiteral("山")};
+    for (size_t i = 0; i < optTai.size(); ++i) {
+        optTai[i] = new QRadioButton(captions[i], frmTaisho);
+        optTai[i]->setGeometry(8, 24 + 16 * static_cast<int>(i), 49, 13);
+    }
+    optTai[0]->setChecked(true);
+
+    lblName = new QLabel(QStringLiteral("名前"), this);
+    lblName->setGeometry(536, 320, 65, 17);
+    txtName = new QLineEdit(this);
+    txtName->setGeometry(529, 336, 76, 19);
+
+    cmdBackup = MakeButton(QStringLiteral("待避"), {544, 376, 49, 24});
+    cmdRestore = MakeButton(QStringLiteral("復元"), {544, 400, 49, 24});
+    cmdClear = MakeButton(QStringLiteral("クリア"), {544, 424, 49, 24});
+    cmdLine = MakeButton(QStringLiteral("格子線"), {544, 448, 49, 24});
+
+    lblVersion = new QLabel(this);
+    lblVersion->setGeometry(536, 512, 67, 13);
+    lblVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    imgBlack = new QLabel(this);
+    imgBlack->setGeometry(560, 512, BlackSide, BlackSide);
+    QPixmap black(BlackSide, BlackSide);
+    black.fill(Qt::black);
+    imgBlack->setPixmap(black);
+    imgBlack->hide();
+    black_ = black;
+
+    connect(cmdClose, &QPushButton::clicked, this, &frmZenbro::cmdClose_Click);
+    connect(cmdRead, &QPushButton::clicked, this, &frmZenbro::cmdRead_Click);
+    connect(cmdWrite, &QPushButton::clicked, this, &frmZenbro::cmdWrite_Click);
+    connect(cmdConvert, &QPushButton::clicked, this, &frmZenbro::cmdConvert_Click);
+    connect(cmdBackup, &QPushButton::clicked, this, &frmZenbro::cmdBackup_Click);
+    connect(cmdRestore, &QPushButton::clicked, this, &frmZenbro::cmdRestore_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmZenbro::cmdClear_Click);
+    connect(cmdLine, &QPushButton::clicked, this, &frmZenbro::cmdLine_Click);
+}
+
+void frmZenbro::LayOutCells() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpiX = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+    const double dpiY = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+    geometry_ = LayoutGrid(picBoard->size(), 1440.0 / dpiX, 1440.0 / dpiY);
+
+    picPoint.reserve(GridCells);
+    for (int i = 0; i < GridCells; ++i) {
+        auto* cell = new PointCell(i, picBoard);
+        cell->setGeometry(geometry_.left + CellColumn(i) * geometry_.cellWidth,
+                          geometry_.top + CellRow(i) * geometry_.cellHeight, geometry_.cellWidth,
+                          geometry_.cellHeight);
+        cell->pressed = [this](int index) {
+            picPoint_Click(index);
+            dragSets_ = IsSet(index);
+            dragCell_ = index;
+        };
+        cell->dragged = [this](QPoint inBoard) { DragTo(inBoard); };
+        picPoint.push_back(cell);
+    }
+}
+
+void frmZenbro::Load() {
+    if (dataDir_.isEmpty()) {
+        dataDir_ = QDir::currentPath();
+    }
+    if (!dataDir_.endsWith(u'/')) {
+        dataDir_ += u'/';
+    }
+    BuildControls();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - OuterSize().width()) / 2,
+             area.y() + (area.height() - OuterSize().height()) / 2);
+    }
+    LayOutCells();
+    picReal->SetPicture(BlankPreview());
+    lblVersion->setText(QStringLiteral("(ver ") + Version + ")");
+    PointBackup.fill(false);
+    txtName->clear();
+}
+
+QString frmZenbro::BaseName() const {
+    for (size_t i = 0; i < optTai.size(); ++i) {
+        if (optTai[i]->isChecked()) {
+            return QString::fromLatin1(tolvekin::CharacterStems[i]);
+        }
+    }
+    return QString::fromLatin1(tolvekin::CharacterStems[0]);
+}
+
+void frmZenbro::SetPoint(int index, bool black) {
+    if (black) {
+        SetPointBlack(index);
+    } else {
+        SetPointWhite(index);
+    }
+}
+
+void frmZenbro::SetPointBlack(int index) {
+    picPoint[static_cast<size_t>(index)]->SetPicture(black_);
+    picReal->Picture().setPixel(CellColumn(index), CellRow(index), Black);
+    picReal->update();
+}
+
+void frmZenbro::SetPointWhite(int index) {
+    picPoint[static_cast<size_t>(index)]->ClearPicture();
+    picReal->Picture().setPixel(CellColumn(index), CellRow(index), White);
+    picReal->update();
+}
+
+void frmZenbro::picPoint_Click(int index) {
+    if (busy_ || index < 0 || index >= GridCells) {
+        return;
+    }
+    SetPoint(index, !IsSet(index));
+}
+
+int frmZenbro::CellAt(QPoint inBoard) const {
+    if (geometry_.cellWidth <= 0 || geometry_.cellHeight <= 0) {
+        return -1;
+    }
+    const int dx = inBoard.x() - geometry_.left;
+    const int dy = inBoard.y() - geometry_.top;
+    if (dx < 0 || dy < 0) {
+        return -1;
+    }
+    const int col = dx / geometry_.cellWidth;
+    const int row = dy / geometry_.cellHeight;
+    if (col >= GridSide || row >= GridSide) {
+        return -1;
+    }
+    return col + GridSide * row;
+}
+
+void frmZenbro::DragTo(QPoint inBoard) {
+    const int target = CellAt(inBoard);
+    if (busy_ || dragCell_ < 0 || target < 0 || target == dragCell_) {
+        return;
+    }
+    // The mouse may skip cells when moved fast: walk the straight line between the two.
+    const int c0 = CellColumn(dragCell_);
+    const int r0 = CellRow(dragCell_);
+    const int c1 = CellColumn(target);
+    const int r1 = CellRow(target);
+    const int steps = std::max(std::abs(c1 - c0), std::abs(r1 - r0));
+    for (int s = 1; s <= steps; ++s) {
+        const int c = c0 + (c1 - c0) * s / steps;
+        const int r = r0 + (r1 - r0) * s / steps;
+        SetPoint(c + GridSide * r, dragSets_);
+    }
+    dragCell_ = target;
+}
+
+void frmZenbro::cmdRead_Click() {
+    if (busy_) {
+        return;
+    }
+    tolvekin::BusyCursor busy;
+    txtName->setText(ReadNameFile(NameFilePath(dataDir_, BaseName())));
+    QImage picture;
+    QString error;
+    if (!LoadOutlinePicture(dataDir_ + PictureFileName(BaseName(), std::nullopt), &picture,
+                            &error)) {
+        busy.Release();
+        tolvekin::MessageForm(error);
+        return;
+    }
+    // The preview keeps the picture as read; only its exactly black pixels become set cells.
+    picReal->SetPicture(picture);
+    const Points points = PointsFromPicture(picture);
+    for (int i = 0; i < GridCells; ++i) {
+        if (points[static_cast<size_t>(i)]) {
+            picPoint[static_cast<size_t>(i)]->SetPicture(black_);
+        } else {
+            picPoint[static_cast<size_t>(i)]->ClearPicture();
+        }
+    }
+}
+
+void frmZenbro::cmdWrite_Click() {
+    if (busy_) {
+        return;
+    }
+    const QString file = PictureFileName(BaseName(), std::nullopt);
+    QString error;
+    if (!SavePicture(picReal->Picture(), dataDir_ + file, &error)) {
+        tolvekin::MessageForm(PictureErrorMessage(file, error));
+    }
+}
+
+void frmZenbro::RepaintPreview() {
+    picReal->update();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmZenbro::cmdConvert_Click() {
+    if (busy_) {
+        return;
+    }
+    busy_ = true;
+    tolvekin::BusyCursor busy;
+    Conversion conversion(
+        dataDir_, BaseName(), [this] { RepaintPreview(); }, MessageWhileBusy);
+    conversion.WriteName(txtName->text());
+    cmdBackup_Click();
+    RestorePoints();
+    conversion.SaveOutline(picReal->Picture());
+    conversion.MakePictures(picReal->Picture());
+    RestorePoints();
+    lastReport_ = conversion.Report();
+    busy.Release();
+    busy_ = false;
+    const QString summary = ReportMessage(lastReport_);
+    if (!summary.isEmpty()) {
+        tolvekin::MessageForm(summary);
+    }
+}
+
+void frmZenbro::cmdBackup_Click() {
+    for (int i = 0; i < GridCells; ++i) {
+        PointBackup[static_cast<size_t>(i)] = IsSet(i);
+    }
+}
+
+void frmZenbro::RestorePoints() {
+    for (int i = 0; i < GridCells; ++i) {
+        if (PointBackup[static_cast<size_t>(i)]) {
+            picPoint[static_cast<size_t>(i)]->SetPicture(black_);
+        } else {
+            picPoint[static_cast<size_t>(i)]->ClearPicture();
+        }
+    }
+    picReal->SetPicture(PreviewFromPoints(PointBackup));
+}
+
+void frmZenbro::cmdRestore_Click() {
+    if (busy_) {
+        return;
+    }
+    tolvekin::BusyCursor busy;
+    RestorePoints();
+}
+
+void frmZenbro::cmdClear_Click() {
+    if (busy_) {
+        return;
+    }
+    for (PointCell* cell : picPoint) {
+        cell->ClearPicture();
+    }
+    // Without a picture the preview shows its white background, as an empty grid would.
+    picReal->SetPicture(BlankPreview());
+}
+
+void frmZenbro::cmdLine_Click() {
+    if (busy_) {
+        return;
+    }
+    tolvekin::BusyCursor busy;
+    const bool border = !picPoint.front()->HasBorder();
+    for (PointCell* cell : picPoint) {
+        cell->SetBorder(border);
+    }
+}
+
+void frmZenbro::cmdClose_Click() {
+    if (busy_) {
+        return;
+    }
+    if (tolvekin::QuestionForm(CloseQuestion)) {
+        close();
+    }
+}
+
+void frmZenbro::closeEvent(QCloseEvent* event) {
+    // The window stays until a conversion has finished writing its files.
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace zenbro
