@@ -64,7 +64,12 @@ std::optional<QString> ScoreFieldReader::Next() {
         while (pos_ < n && text_[pos_] != u',' && !AtLineEnd()) {
             ++pos_;
         }
-        value = text_.mid(begin, pos_ - begin).trimmed().toString();
+        // Blanks go; an ideographic space belongs to the text.
+        qsizetype end = pos_;
+        while (end > begin && IsBlank(text_[end - 1])) {
+            --end;
+        }
+        value = text_.mid(begin, end - begin).toString();
     }
     afterComma_ = false;
     if (pos_ < n) {

@@ -1,5 +1,6 @@
 #include "ScoreFile.h"
 #include "BusyCursor.h"
+#include "ScoreFields.h"
 #include "ScoreTables.h"
 #include "ScoreTestSupport.h"
 #include "TextFiles.h"
@@ -298,4 +299,20 @@ TEST_F(ScoreFileTest, OnlyRegularFilesOfABoundedSizeAreRead) {
     EXPECT_TRUE(ReadScoreHeader(table, Path())); // the header alone still reads
     EXPECT_FALSE(ReadScoreFile(table, Path(), 8, 8, true));
     EXPECT_EQ(dialogs.Messages.size(), 1);
+}
+
+TEST(ScoreFieldReader, CommasLineEndsQuotesAndBlanks) {
+    const QString text = QStringLiteral(" a , \"b,c\" x,\r\n\r\n\n\"d\ne\",\u3000f\u3000 \rg,");
+    ScoreFieldReader reader(text);
+    QStringList fields;
+    QList<int> lines;
+    while (std::optional<QString> field = reader.Next()) {
+        fields.append(*field);
+        lines.append(reader.Line());
+    }
+    // A comma before a line end or the end ends an empty field; blank lines are no fields;
+    // text after a closing quote is dropped; only blanks are trimmed, not U+3000.
+    EXPECT_EQ(fields,
+              (QStringList{"a", "b,c", "", "d\ne", QStringLiteral("\u3000f\u3000"), "g", ""}));
+    EXPECT_EQ(lines, (QList<int>{1, 1, 1, 4, 5, 6, 6}));
 }
