@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <vector>
 
 namespace tolvekin {
@@ -61,7 +62,8 @@ ScoreBytes LoadScoreBytes(const QString& path, bool cutToLimit) {
         out.Error = file.errorString();
         return out;
     }
-    out.Bytes = file.read(ScoreFileByteLimit + 1);
+    // One byte more than the file should hold tells a file that grew past the limit.
+    out.Bytes = file.read(std::min(file.size(), ScoreFileByteLimit) + 1);
     if (file.error() != QFileDevice::NoError) {
         out.Error = file.errorString();
         return out;

@@ -24,8 +24,8 @@ constexpr qint64 TimeBudgetMs = 40000; // a sanitizer build is many times slower
 
 // Bytes worth throwing in: separators, quotes, blanks, digits, letters, Shift-JIS lead and
 // trail bytes and bytes that are not Shift-JIS at all.
-const QByteArray Interesting =
-    QByteArray(",\"\r\n 0123456789a-ie\x82\x95\xa0\xff\x81\x40\\\x00", 32);
+constexpr char InterestingBytes[] = ",\"\r\n 0123456789a-ie\x82\x95\xa0\xff\x81\x40\\\x00";
+const QByteArray Interesting(InterestingBytes, sizeof InterestingBytes - 1); // the NUL too
 
 QByteArray Mutate(QByteArray bytes, std::mt19937& random) {
     auto below = [&](qsizetype n) {
