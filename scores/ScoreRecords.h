@@ -2,14 +2,12 @@
 // Text of the start and move records of a stored game, as the score files hold them:
 // "ini,XXYY,0,0,0,0,0" and lines of "rec," followed by six 6-digit move tokens.
 
-#include <array>
-#include <cstdint>
+#include "GameRecord.h"
+
 #include <string>
 #include <vector>
 
 namespace tolvekin {
-
-using MoveRow = std::array<int16_t, 5>; // [1] side, [2] colour, [3] column, [4] row
 
 // "ini," + column and row as two digits each + ",0,0,0,0,0".
 std::string StartRecord(int startX, int startY);

@@ -1,0 +1,113 @@
+#pragma once
+// What the score tests share: an answerer that records the dialogs (and whether the busy
+// pointer was up while each message showed), raw file helpers and table checks.
+
+#include "DialogSeam.h"
+#include "ScoreTable.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QGuiApplication>
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Readable QString values in test failures.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace tolvekin::test {
+
+class ScoreDialogs : public DialogHandler {
+public:
+    ScoreDialogs() : previous_(SetDialogHandler(this)) {}
+    ~ScoreDialogs() override { SetDialogHandler(previous_); }
+    ScoreDialogs(const ScoreDialogs&) = delete;
+    ScoreDialogs& operator=(const ScoreDialogs&) = delete;
+
+    void Message(const QString& text) override {
+        Messages.append(text);
+        if (QGuiApplication::overrideCursor() != nullptr) {
+            BusyDuringMessage = true;
+        }
+        if (status_) {
+            MessageOverStatus = true;
+        }
+    }
+    bool Question(const QString& text) override {
+        Messages.append(text);
+        return false;
+    }
+    void Status(const QString&) override { status_ = true; }
+    void CloseStatus() override { status_ = false; }
+    bool StatusShown() const override { return status_; }
+
+    QStringList Messages;
+    bool BusyDuringMessage = false;
+    bool MessageOverStatus = false;
+
+private:
+    DialogHandler* previous_;
+    bool status_ = false;
+};
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+// Every stored placement on the board, the start corners too, and a side of 0 after the last
+// placement a full game can have: what a replay relies on.
+inline void ExpectReplayable(const ScoreTable& table) {
+    const int w = table.BoardWidth;
+    const int h = table.BoardHeight;
+    for (const GameRecord& game : table.Games) {
+        ASSERT_EQ(game.Moves.size(), static_cast<size_t>(MoveSlots(w, h)) + 1);
+        EXPECT_TRUE(game.StartX == 0 ||
+                    (game.StartX >= 1 && game.StartX < w && game.StartY >= 1 && game.StartY < h));
+        for (size_t m = 0; m < game.Moves.size(); ++m) {
+            const MoveRow& move = game.Moves[m];
+            if (move[1] == 0) {
+                continue;
+            }
+            ASSERT_TRUE(m >= 1 && m <= static_cast<size_t>(w * h - 4)) << m;
+            ASSERT_TRUE(move[1] <= 2 && move[2] >= 0 && move[2] <= 7) << m;
+            ASSERT_TRUE(move[3] >= 1 && move[3] <= w && move[4] >= 1 && move[4] <= h) << m;
+        }
+    }
+    const int count = table.EntryCount();
+    EXPECT_EQ(table.ScoreText[0][ScoreColCount], QString::number(count));
+    for (int e = 1; e <= count; ++e) {
+        EXPECT_LT(ScoreNumber(table.ScoreText[static_cast<size_t>(e)][ScoreColScore]),
+                  ScoreSentinel);
+    }
+}
+
+// Entries 1..n of two tables hold the same texts and games.
+inline void ExpectSameEntries(const ScoreTable& a, const ScoreTable& b, int n) {
+    for (size_t e = 1; e <= static_cast<size_t>(n); ++e) {
+        for (size_t c = 1; c <= 7; ++c) {
+            EXPECT_EQ(a.ScoreText[e][c], b.ScoreText[e][c]) << "entry " << e << " column " << c;
+        }
+        EXPECT_EQ(a.Games[e].StartX, b.Games[e].StartX) << "entry " << e;
+        EXPECT_EQ(a.Games[e].StartY, b.Games[e].StartY) << "entry " << e;
+        EXPECT_EQ(a.Games[e].Moves, b.Games[e].Moves) << "entry " << e;
+    }
+}
+
+} // namespace tolvekin::test
