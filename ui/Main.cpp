@@ -8,10 +8,12 @@
 #include "DialogSeam.h"
 #include "Game.h"
 #include "MessageDialogs.h"
+#include "ScreenMetricsOf.h"
 #include "StartupFit.h"
 #include "TextFiles.h"
 #include "frmStart.h"
 #include "frmTolvek.h"
+#include "frmTolvekOptions.h"
 #include "mdlOption.h"
 
 #include <QApplication>
@@ -55,18 +57,6 @@ int RunBatchMode(const BatchRequest& request) {
     return 0;
 }
 
-ScreenMetrics MetricsOf(const QScreen* screen) {
-    ScreenMetrics m;
-    const QRect r = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const double dpiX = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
-    m.TwipsPerPixelX = 1440.0 / dpiX;
-    m.TwipsPerPixelY = 1440.0 / dpiY;
-    m.WidthTwips = r.width() * m.TwipsPerPixelX;
-    m.HeightTwips = r.height() * m.TwipsPerPixelY;
-    return m;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -98,7 +88,7 @@ int main(int argc, char** argv) {
     // The board shrinks to what fits on the screen, height before width.
     int32_t maxRows = 0;
     int32_t maxCols = 0;
-    ScreenMetrics screen = MetricsOf(QGuiApplication::primaryScreen());
+    ScreenMetrics screen = ScreenMetricsOf(QGuiApplication::primaryScreen());
     GetMaxBoardSize(screen, maxRows, maxCols);
     for (const QString& message : FitBoardToScreen(settings, maxRows, maxCols)) {
         MessageForm(message);
@@ -110,6 +100,7 @@ int main(int argc, char** argv) {
     splash->Sets = &window.Pictures;
     window.Load();
     game.View = &window;
+    ConnectOptionsDialog(window, game, dataDir);
     // Messages from now on sit on the main window and show the piece at the initial block.
     dialogs.SetContext({title, [&]() -> QWidget* { return &window; },
                         [&] {
