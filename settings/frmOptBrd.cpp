@@ -26,26 +26,30 @@ QFont ProportionalGothic() {
     return f;
 }
 
+// The label's font, made smaller in quarter points until its text fits in width pixels.
+void FitFont(QLabel* label, int width) {
+    QFont f = label->font();
+    while (QFontMetrics(f).horizontalAdvance(label->text()) > width && f.pointSizeF() > 6) {
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
+    label->setFont(f);
+}
+
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A control at its design place. A button or box whose caption needs more room than the design
-// gives grows right and down; a label keeps its size and takes a smaller font instead, so it
-// never runs into the control beside it.
+// A control at its design place. A check box or option button that needs more room than the
+// design gives grows right and down (push buttons keep their size); a label keeps its size and
+// takes a smaller font instead, so it never runs into the control beside it.
 template <typename W> W* Put(W* control, int x, int y, int w, int h, const QString& tip = {}) {
     int width = w;
     int height = h;
-    if (auto* button = qobject_cast<QAbstractButton*>(control);
-        button && !button->text().isEmpty()) {
-        width = std::max(w, button->sizeHint().width());
-        height = std::max(h, button->sizeHint().height());
+    if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
+        width = std::max(w, control->sizeHint().width());
+        height = std::max(h, control->sizeHint().height());
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        QFont f = label->font();
-        while (QFontMetrics(f).horizontalAdvance(label->text()) > w && f.pointSizeF() > 6) {
-            f.setPointSizeF(f.pointSizeF() - 0.25);
-        }
-        label->setFont(f);
+        FitFont(label, w);
     }
     control->setGeometry(x, y, width, height);
     if (!tip.isEmpty()) {
@@ -120,6 +124,14 @@ void frmOptBrd::CreateControls() {
         lblKoma[i] = Put(new QLabel(QString::fromUtf8(variants[i]), fraName), 16, y, 65, 13);
         txtKoma[i] = Put(new QLineEdit(QString::fromUtf8(names[i]), fraName), 84, y - 4, 65, 21);
     }
+    // The three variant labels share the font of the one that needed the smallest.
+    for (QLabel* label : lblKoma) {
+        if (label->font().pointSizeF() < lblKoma[0]->font().pointSizeF()) {
+            lblKoma[0]->setFont(label->font());
+        }
+    }
+    lblKoma[1]->setFont(lblKoma[0]->font());
+    lblKoma[2]->setFont(lblKoma[0]->font());
     fraLeft = Put(new QGroupBox(QStringLiteral("左"), fraName), 152, 36, 33, 77);
     fraRight = Put(new QGroupBox(QStringLiteral("右"), fraName), 188, 36, 33, 77);
     for (size_t i = 0; i < 3; ++i) {
