@@ -5,6 +5,8 @@
 
 #include "AutoResultLog.h"
 #include "DialogSeam.h"
+#include "FitText.h"
+#include "Fonts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,9 +56,9 @@ void frmTolvek::ChangeChar(int side) {
         const PictureSet& pictures = *Pictures.ForName(set);
         picCharImg[s]->SetPicture(pictures[static_cast<size_t>(index)]);
         imgChar[s]->SetPicture(pictures[8]);
-        lblComment[s]->setText(row->variant);
+        SetFittedText(lblComment[s], row->variant, ProportionalPanelFont());
     }
-    lblName[s]->setText(Q(game_.DisplayName(set, side)));
+    SetFittedText(lblName[s], Q(game_.DisplayName(set, side)), GothicFont(9.75));
     RedrawOccupiedCells();
 }
 
@@ -143,7 +145,9 @@ void frmTolvek::ApplyMonoMode(bool mono) {
         set == "SUN" ? Pictures.imgSun : (set == "BEAR" ? Pictures.imgKomu : Pictures.imgFish);
     picCharImg[1]->SetPicture(pictures[mono ? 7 : 0]);
     for (int s = 1; s <= 2; ++s) {
-        lblName[s]->setText(Q(game_.DisplayName(game_.Options.CharSet[static_cast<size_t>(s)], s)));
+        SetFittedText(lblName[s],
+                      Q(game_.DisplayName(game_.Options.CharSet[static_cast<size_t>(s)], s)),
+                      GothicFont(9.75));
     }
 }
 
@@ -320,6 +324,8 @@ void frmTolvek::ShowGameOver(int winner, const std::string& resultText) {
         DrawFrame3D(picChar[1]);
         DrawFrame3D(picChar[2]);
     } else {
+        // The loser's box goes, and its raised frame with it.
+        EraseFrame3D(picChar[static_cast<size_t>(3 - winner)]);
         picChar[static_cast<size_t>(3 - winner)]->hide();
         DrawFrame3D(picChar[static_cast<size_t>(winner)]);
     }
