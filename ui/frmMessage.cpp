@@ -31,6 +31,7 @@ constexpr int MainWindowInset = 8;
 // How long a wait note waits for the window system to put it on the screen.
 constexpr int ExposeWaitMs = 500;
 
+
 } // namespace
 
 frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
