@@ -8,6 +8,7 @@
 #include "GameSession.h"
 #include "MessageDialogs.h"
 #include "ProgramUsage.h"
+#include "frmTolvekOptions.h"
 #include "mdlOption.h"
 
 #include <QApplication>
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
     start.Splash = true;
     start.ShowWindow = true;
     session.Start(start);
+    ConnectOptionsDialog(*session.Window(), session.game, session.DataDir());
     const int status = app.exec();
     SetDialogHandler(nullptr);
     return status;

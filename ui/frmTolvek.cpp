@@ -5,6 +5,7 @@
 
 #include "Artwork.h"
 #include "CharacterSets.h"
+#include "FitText.h"
 #include "Fonts.h"
 #include "PictureFiles.h"
 #include "TextFiles.h"
@@ -128,15 +129,22 @@ void frmTolvek::CreatePanel() {
         picCharImg[s]->setGeometry(1, 1, 48, 48);
         picCharImg[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
         // Name and variant of the side's set; the name is set again once the window loads.
+        // Names grow about their centres as far as the two columns allow, so "黒おひさま" shows
+        // whole; the variant labels reach the window's edge already and take a smaller font
+        // where they need it.
         const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s]);
-        lblName[s] = MakeLabel(
-            set != nullptr ? QString::fromStdString(game_.Options.CharName[set->Index + 1]) : "",
-            Qt::AlignHCenter);
+        const QString name =
+            set != nullptr ? QString::fromStdString(game_.Options.CharName[set->Index + 1]) : "";
+        const QString comment =
+            set != nullptr ? QString::fromUtf8(set->Variant.data(), set->Variant.size()) : "";
+        lblName[s] = MakeLabel(name, Qt::AlignHCenter);
         Place(lblName[s], nameX[s], 309, 53, 13);
-        lblComment[s] = MakeLabel(
-            set != nullptr ? QString::fromUtf8(set->Variant.data(), set->Variant.size()) : "",
-            Qt::AlignHCenter, 8);
+        lblName[s]->setGeometry(lblName[s]->geometry().adjusted(-17, 0, 17, 0));
+        lblComment[s] = MakeLabel(comment, Qt::AlignHCenter);
         Place(lblComment[s], s == 1 ? 0 : 88, 360, 81, 13);
+        // Two pixels in on each side: the right label would otherwise pass the window's edge.
+        lblComment[s]->setGeometry(lblComment[s]->geometry().adjusted(2, 0, -2, 0));
+        SetFittedText(lblComment[s], comment, ProportionalPanelFont());
         connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
         connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
     }
@@ -145,9 +153,12 @@ void frmTolvek::CreatePanel() {
     for (size_t e = 0; e < 3; ++e) {
         cmdColor[e] = button(colorCaptions[e]);
         Place(cmdColor[e], 16 + 48 * static_cast<int>(e), 328, 41, 25);
-        QPalette p = cmdColor[e]->palette();
-        p.setColor(QPalette::Button, faces[e]);
-        cmdColor[e]->setPalette(p);
+        // Flat in its own colour: the widget style would paint its gradient over a palette colour.
+        cmdColor[e]->setStyleSheet(
+            QString("QPushButton { background-color: %1; border: 1px solid #808080; }"
+                    "QPushButton:pressed { border: 2px inset #808080; }"
+                    "QPushButton:disabled { color: #a0a0a0; }")
+                .arg(faces[e].name()));
         connect(cmdColor[e], &QPushButton::clicked, this,
                 [this, e] { cmdColor_Click(static_cast<int>(e)); });
     }
@@ -188,7 +199,9 @@ void frmTolvek::Load() {
     setWindowTitle(title);
     lblTitle->setToolTip(QString("Version %1 / %2").arg(VersionText, BuildNote));
     for (int s = 1; s <= 2; ++s) {
-        lblName[s]->setText(QString::fromStdString(game_.DisplayName(game_.Options.CharSet[s], s)));
+        SetFittedText(lblName[s],
+                      QString::fromStdString(game_.DisplayName(game_.Options.CharSet[s], s)),
+                      GothicFont(9.75));
     }
     cmdRestart->setEnabled(false);
     for (int s = 1; s <= 2; ++s) {
@@ -263,9 +276,26 @@ void frmTolvek::BuildGridLines() {
     last->resize(last->width() + 1, 1);
 }
 
-void frmTolvek::ApplyBoardLook() {
-    lblBoard->setAutoFillBackground(!game_.Options.SeeThrough);
+void frmTolvek::SetBoardSeeThrough(bool seeThrough) {
+    lblBoard->setAutoFillBackground(!seeThrough);
     lblBoard->update();
+    update();
+}
+
+void frmTolvek::ShowGameTitle() {
+    lblTitle->setText(QString::fromStdString(game_.Options.GameTitle));
+}
+
+void frmTolvek::RedrawFrames() {
+    PictureBox* box = picChar[static_cast<size_t>(game_.State.SideToMove)];
+    if (box != nullptr && box->isVisibleTo(this)) {
+        DrawFrame3D(box);
+    }
+    DrawFrame3D(picMode);
+}
+
+void frmTolvek::ApplyBoardLook() {
+    SetBoardSeeThrough(game_.Options.SeeThrough);
     ShowFrameLines(game_.Options.ShowBorder);
     ShowInnerLines(game_.Options.ShowCross);
     ArrangePanel();

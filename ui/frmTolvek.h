@@ -52,6 +52,13 @@ public:
     void ArrangePanel();
     void ShowBackPicture(bool show);
     void ApplyMonoMode(bool mono);
+    // The board label without a colour of its own shows the window through it.
+    void SetBoardSeeThrough(bool seeThrough);
+    // The title label shows GameTitle.
+    void ShowGameTitle();
+    // Raised frames drawn again around the turn box of the side to move (unless it is hidden)
+    // and the mode picture, after the window's colour has changed.
+    void RedrawFrames();
 
     // Piece drawing.
     void SetPiecePicture(PictureBox* target, int side, int value);

@@ -6,6 +6,8 @@
 #include "AutoResultLog.h"
 #include "CharacterSets.h"
 #include "DialogSeam.h"
+#include "FitText.h"
+#include "Fonts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,9 +41,9 @@ void frmTolvek::ChangeChar(int side) {
         const PictureSet& pictures = Pictures.At(info->Index);
         picCharImg[s]->SetPicture(pictures[static_cast<size_t>(index)]);
         imgChar[s]->SetPicture(pictures[8]);
-        lblComment[s]->setText(Q(info->Variant));
+        SetFittedText(lblComment[s], Q(info->Variant), ProportionalPanelFont());
     }
-    lblName[s]->setText(Q(game_.DisplayName(set, side)));
+    SetFittedText(lblName[s], Q(game_.DisplayName(set, side)), GothicFont(9.75));
     RedrawOccupiedCells();
 }
 
@@ -118,7 +120,9 @@ void frmTolvek::ApplyMonoMode(bool mono) {
         picCharImg[1]->SetPicture((*pictures)[mono ? 7 : 0]);
     }
     for (int s = 1; s <= 2; ++s) {
-        lblName[s]->setText(Q(game_.DisplayName(game_.Options.CharSet[static_cast<size_t>(s)], s)));
+        SetFittedText(lblName[s],
+                      Q(game_.DisplayName(game_.Options.CharSet[static_cast<size_t>(s)], s)),
+                      GothicFont(9.75));
     }
 }
 
@@ -287,6 +291,8 @@ void frmTolvek::ShowGameOver(int winner, const std::string& resultText) {
         DrawFrame3D(picChar[1]);
         DrawFrame3D(picChar[2]);
     } else {
+        // The loser's box goes, and its raised frame with it.
+        EraseFrame3D(picChar[static_cast<size_t>(3 - winner)]);
         picChar[static_cast<size_t>(3 - winner)]->hide();
         DrawFrame3D(picChar[static_cast<size_t>(winner)]);
     }

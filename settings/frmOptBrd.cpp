@@ -1,0 +1,441 @@
+#include "frmOptBrd.h"
+
+#include "DialogHelpers.h"
+#include "Fonts.h"
+#include "SettingsList.h"
+#include "frmColor.h"
+#include "frmSize.h"
+#include "frmVersion.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvekin {
+namespace {
+
+// The proportional Gothic of the dialog's buttons and check boxes.
+QFont ProportionalGothic() {
+    QFont f = GothicFont(9.75);
+    QStringList families = f.families();
+    families.prepend("IPAPGothic");
+    f.setFamilies(families);
+    return f;
+}
+
+// The label's font, made smaller in quarter points until its text fits in width pixels.
+void FitFont(QLabel* label, int width) {
+    QFont f = label->font();
+    while (QFontMetrics(f).horizontalAdvance(label->text()) > width && f.pointSizeF() > 6) {
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
+    label->setFont(f);
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A control at its design place. A check box or option button that needs more room than the
+// design gives grows right and down (push buttons keep their size); a label keeps its size and
+// takes a smaller font instead, so it never runs into the control beside it.
+template <typename W> W* Put(W* control, int x, int y, int w, int h, const QString& tip = {}) {
+    int width = w;
+    int height = h;
+    if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
+        width = std::max(w, control->sizeHint().width());
+        height = std::max(h, control->sizeHint().height());
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        FitFont(label, w);
+    }
+    control->setGeometry(x, y, width, height);
+    if (!tip.isEmpty()) {
+        control->setToolTip(tip);
+    }
+    return control;
+}
+
+QPushButton* Button(QWidget* parent, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+const QColor frmOptBrd::Background(192, 255, 255);
+
+frmOptBrd::frmOptBrd(Settings& settings, OptionsHost& host, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      settings_(settings), host_(host) {
+    setFont(ProportionalGothic());
+    setFixedSize(DesignClientWidth, DesignClientHeight);
+    // The frames, check boxes and option buttons take the window's colour through the palette.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Background);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setWindowTitle(Q(settings_.GameTitle) + QStringLiteral("　とりきめ"));
+
+    CreateControls();
+    ConnectReactions();
+    PlaceOnScreen();
+
+    SnapshotSettings(settings_, snapshot_, true);
+    ShowOptions();
+    if (host_.MoveMade() || host_.AutoPlayActive()) {
+        LockGameOptions();
+    }
+}
+
+void frmOptBrd::CreateControls() {
+    fraBoard = Put(new QGroupBox(QStringLiteral("盤面の設定"), this), 4, 4, 233, 157);
+    chkFlash = Put(new QCheckBox(QStringLiteral("コンピュータの手を点滅する"), fraBoard), 12, 20,
+                   173, 17, QStringLiteral("コンピュータの順番で次に置くコマを点滅します"));
+    chkCursor = Put(new QCheckBox(QStringLiteral("お知らせカーソル"), fraBoard), 12, 40, 133, 17,
+                    QStringLiteral("そこに置けるかどうかマウスカーソルがお知らせします"));
+    chkWaku = Put(new QCheckBox(QStringLiteral("枠の線を表示する"), fraBoard), 12, 64, 137, 17,
+                  QStringLiteral("ボードの外側の線を表示します"));
+    chkCross = Put(new QCheckBox(QStringLiteral("縦横の線を表示する"), fraBoard), 12, 84, 141, 17,
+                   QStringLiteral("ボードの縦横の線を表示します"));
+    chkSeeThru = Put(new QCheckBox(QStringLiteral("ボードを透明にする"), fraBoard), 12, 108, 137,
+                     17, QStringLiteral("ボードを透明にして背景と同じにします"));
+    chkBack = Put(new QCheckBox(QStringLiteral("背景に絵を表示する"), fraBoard), 12, 128, 133, 17,
+                  QStringLiteral("背景に絵を表示します"));
+    cmdSize = Put(Button(fraBoard, "Size"), 164, 72, 64, 17,
+                  QStringLiteral("ボードのサイズを変更します"));
+    cmdColor[0] =
+        Put(Button(fraBoard, "Color"), 164, 108, 64, 17, QStringLiteral("ボードの色を設定します"));
+    cmdColor[1] =
+        Put(Button(fraBoard, "Color"), 164, 128, 64, 17, QStringLiteral("背景の色を設定します"));
+
+    fraName = Put(new QGroupBox(QStringLiteral("なまえ"), this), 4, 168, 233, 125);
+    lblGameTitle = Put(new QLabel(QStringLiteral("ゲーム"), fraName), 16, 24, 45, 13);
+    txtGameTitle = Put(new QLineEdit(QStringLiteral("ぽるぽら"), fraName), 72, 20, 77, 21);
+    const char* variants[3] = {"太陽のぽるぽら", "海のぽるぽら", "山のぽるぽら"};
+    const char* names[3] = {"おひさま", "おさかな", "くまさん"};
+    // Created in tab order: each row's label and box, then the two columns of buttons.
+    for (size_t i = 0; i < 3; ++i) {
+        const int y = 48 + 24 * static_cast<int>(i);
+        lblKoma[i] = Put(new QLabel(QString::fromUtf8(variants[i]), fraName), 16, y, 65, 13);
+        txtKoma[i] = Put(new QLineEdit(QString::fromUtf8(names[i]), fraName), 84, y - 4, 65, 21);
+    }
+    // The three variant labels share the font of the one that needed the smallest.
+    for (QLabel* label : lblKoma) {
+        if (label->font().pointSizeF() < lblKoma[0]->font().pointSizeF()) {
+            lblKoma[0]->setFont(label->font());
+        }
+    }
+    lblKoma[1]->setFont(lblKoma[0]->font());
+    lblKoma[2]->setFont(lblKoma[0]->font());
+    fraLeft = Put(new QGroupBox(QStringLiteral("左"), fraName), 152, 36, 33, 77);
+    fraRight = Put(new QGroupBox(QStringLiteral("右"), fraName), 188, 36, 33, 77);
+    for (size_t i = 0; i < 3; ++i) {
+        const int y = 16 + 20 * static_cast<int>(i);
+        optLeft[i] = Put(new QRadioButton(fraLeft), 8, y, 13, 12);
+        optRight[i] = Put(new QRadioButton(fraRight), 8, y, 13, 12);
+    }
+    // The name boxes take Japanese text: the input method stays on for them (it is on for a
+    // line edit unless switched off); Qt cannot switch the user's input method into kana mode.
+    for (QLineEdit* box : {txtGameTitle, txtKoma[0], txtKoma[1], txtKoma[2]}) {
+        box->setAttribute(Qt::WA_InputMethodEnabled, true);
+        box->setInputMethodHints(Qt::ImhNone);
+        SelectAllTextOnFocus(box);
+    }
+
+    fraRule = Put(new QGroupBox(QStringLiteral("動かし方など"), this), 244, 4, 145, 225);
+    fraMode = Put(new QGroupBox(QStringLiteral("対戦モード"), fraRule), 12, 24, 121, 93);
+    const char* modes[3] = {"ひとり", "ふたり", "全自動"};
+    for (size_t i = 0; i < 3; ++i) {
+        optMode[i] = Put(new QRadioButton(QString::fromUtf8(modes[i]), fraMode), 28,
+                         20 + 24 * static_cast<int>(i), i == 2 ? 56 : 53, 13);
+    }
+    fraLevel = Put(new QGroupBox(QStringLiteral("コンピュータの強さ"), fraRule), 12, 128, 121, 37);
+    optLevel[0] = Put(new QRadioButton(QStringLiteral("弱い"), fraLevel), 8, 16, 45, 13);
+    optLevel[1] = Put(new QRadioButton(QStringLiteral("強い"), fraLevel), 64, 16, 45, 13);
+    fraMono = Put(new QGroupBox(QStringLiteral("コマの色"), fraRule), 12, 176, 121, 37);
+    optMono[0] = Put(new QRadioButton(QStringLiteral("色色"), fraMono), 8, 16, 45, 13);
+    optMono[1] = Put(new QRadioButton(QStringLiteral("白黒"), fraMono), 64, 16, 45, 13);
+
+    cmdInitial = Put(Button(this, QStringLiteral("初期化")), 248, 240, 64, 17);
+    cmdVersion = Put(Button(this, "Version"), 320, 240, 64, 17);
+    cmdCancel = Put(Button(this, QStringLiteral("取消")), 248, 268, 64, 25);
+    cmdClose = Put(Button(this, QStringLiteral("決定")), 320, 268, 65, 25);
+
+    // Tab order from the top of the design's table to its bottom.
+    const std::vector<QWidget*> order{
+        chkFlash,    chkCursor,   chkWaku,     chkCross,     chkSeeThru,  chkBack,
+        cmdSize,     cmdColor[0], cmdColor[1], txtGameTitle, txtKoma[0],  txtKoma[1],
+        txtKoma[2],  optLeft[0],  optLeft[1],  optLeft[2],   optRight[0], optRight[1],
+        optRight[2], optMode[0],  optMode[1],  optMode[2],   optLevel[0], optLevel[1],
+        optMono[0],  optMono[1],  cmdInitial,  cmdVersion,   cmdCancel,   cmdClose};
+    for (size_t i = 0; i + 1 < order.size(); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+
+    // Which controls show which entry of the settings list.
+    auto opts = [](auto& buttons) {
+        return std::vector<QRadioButton*>(buttons.begin(), buttons.end());
+    };
+    bindings_ = {
+        {"/FLASH", chkFlash, nullptr, {}},           {"/CURSOR", chkCursor, nullptr, {}},
+        {"/BORDER", chkWaku, nullptr, {}},           {"/CROSS", chkCross, nullptr, {}},
+        {"/THRU", chkSeeThru, nullptr, {}},          {"/BACK", chkBack, nullptr, {}},
+        {"/TITLE", nullptr, txtGameTitle, {}},       {"/CHAR1", nullptr, txtKoma[0], {}},
+        {"/CHAR2", nullptr, txtKoma[1], {}},         {"/CHAR3", nullptr, txtKoma[2], {}},
+        {"/KOMA1", nullptr, nullptr, opts(optLeft)}, {"/KOMA2", nullptr, nullptr, opts(optRight)},
+        {"/MODE", nullptr, nullptr, opts(optMode)},  {"/LEVEL", nullptr, nullptr, opts(optLevel)},
+        {"/MONO", nullptr, nullptr, opts(optMono)}, // 色色, then 白黒 for true
+    };
+}
+
+void frmOptBrd::ConnectReactions() {
+    connect(chkSeeThru, &QCheckBox::toggled, this, &frmOptBrd::chkSeeThru_Click);
+    connect(chkBack, &QCheckBox::toggled, this, &frmOptBrd::chkBack_Click);
+    for (size_t i = 0; i < optMode.size(); ++i) {
+        connect(optMode[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) {
+                optMode_Click(static_cast<int>(i));
+            }
+        });
+    }
+    for (QRadioButton* b : optLeft) {
+        b->installEventFilter(this);
+    }
+    for (QRadioButton* b : optRight) {
+        b->installEventFilter(this);
+    }
+    connect(cmdSize, &QPushButton::clicked, this, &frmOptBrd::cmdSize_Click);
+    connect(cmdColor[0], &QPushButton::clicked, this, [this] { cmdColor_Click(0); });
+    connect(cmdColor[1], &QPushButton::clicked, this, [this] { cmdColor_Click(1); });
+    connect(cmdVersion, &QPushButton::clicked, this, &frmOptBrd::cmdVersion_Click);
+    connect(cmdInitial, &QPushButton::clicked, this, &frmOptBrd::cmdInitial_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptBrd::cmdCancel_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmOptBrd::cmdClose_Click);
+}
+
+void frmOptBrd::PlaceOnScreen() {
+    // Vertically centred on the screen, 120 twips right of the main window's left edge, and
+    // never above the main window's top.
+    const ScreenMetrics screen = host_.Screen();
+    const QPoint main = host_.WindowTopLeft();
+    const int outerHeight = DesignClientHeight + WindowFrameExtra.height();
+    const int screenHeight = static_cast<int>(screen.HeightTwips / screen.TwipsPerPixelY);
+    int top = (screenHeight - outerHeight) / 2;
+    const int left = main.x() + static_cast<int>(std::nearbyint(120 / screen.TwipsPerPixelX));
+    if (top < main.y()) {
+        top = main.y() + static_cast<int>(std::nearbyint(120 / screen.TwipsPerPixelY));
+    }
+    move(left, top);
+}
+
+const frmOptBrd::Binding* frmOptBrd::BindingOf(std::string_view key) const {
+    for (const Binding& b : bindings_) {
+        if (b.Key == key) {
+            return &b;
+        }
+    }
+    return nullptr;
+}
+
+void frmOptBrd::ShowOptions() {
+    // While the computer plays itself the level in the settings is the last move's; the
+    // player's own level is the one to show and to keep.
+    Settings shown = settings_;
+    if (host_.AutoPlayActive()) {
+        shown.GameLevel = host_.UserLevel();
+    }
+    for (const SettingEntry& entry : SettingsList()) {
+        const Binding* b = BindingOf(entry.Key);
+        if (b == nullptr) {
+            continue;
+        }
+        if (b->Check != nullptr) {
+            b->Check->setChecked(entry.FlagOf(shown));
+        } else if (b->Text != nullptr) {
+            b->Text->setText(Q(entry.TextOf(shown)));
+        } else if (entry.Kind == SettingKind::Flag) {
+            b->Options[entry.FlagOf(shown) ? 1 : 0]->setChecked(true);
+        } else {
+            const int index = ChoiceIndex(entry, shown);
+            for (size_t i = 0; i < b->Options.size(); ++i) {
+                QRadioButton* option = b->Options[i];
+                // A value outside the choices selects none: the group must let go of its
+                // checked button for that.
+                option->setAutoExclusive(index >= 0);
+                option->setChecked(static_cast<int>(i) == index);
+                option->setAutoExclusive(true);
+            }
+        }
+    }
+}
+
+void frmOptBrd::TakeOptions() {
+    for (const SettingEntry& entry : SettingsList()) {
+        const Binding* b = BindingOf(entry.Key);
+        if (b == nullptr) {
+            continue;
+        }
+        if (b->Check != nullptr) {
+            entry.FlagOf(settings_) = b->Check->isChecked();
+        } else if (b->Text != nullptr) {
+            entry.TextOf(settings_) = b->Text->text().left(entry.TakeChars).toStdString();
+        } else if (entry.Kind == SettingKind::Flag) {
+            entry.FlagOf(settings_) = b->Options[1]->isChecked();
+        } else {
+            const auto first = std::find_if(b->Options.begin(), b->Options.end(),
+                                            [](const QRadioButton* o) { return o->isChecked(); });
+            // No selected button changes nothing.
+            SetChoice(entry, settings_,
+                      first == b->Options.end() ? -1
+                                                : static_cast<int>(first - b->Options.begin()));
+        }
+    }
+}
+
+void frmOptBrd::LockGameOptions() {
+    locked_ = true;
+    std::vector<QWidget*> off{fraName, lblGameTitle, txtGameTitle};
+    for (size_t i = 0; i < 3; ++i) {
+        off.insert(off.end(), {lblKoma[i], txtKoma[i], optLeft[i], optRight[i]});
+    }
+    off.insert(off.end(), {fraLeft, fraRight, fraRule, fraMode});
+    off.insert(off.end(), optMode.begin(), optMode.end());
+    off.push_back(fraLevel);
+    off.insert(off.end(), optLevel.begin(), optLevel.end());
+    off.push_back(fraMono);
+    off.insert(off.end(), optMono.begin(), optMono.end());
+    off.push_back(cmdInitial);
+    for (QWidget* w : off) {
+        w->setEnabled(false);
+    }
+}
+
+void frmOptBrd::chkSeeThru_Click(bool ticked) {
+    cmdColor[0]->setEnabled(!ticked);
+    host_.SetBoardSeeThrough(ticked);
+}
+
+void frmOptBrd::chkBack_Click(bool ticked) {
+    cmdColor[1]->setEnabled(!ticked);
+    if (!ticked) {
+        host_.ShowBackPicture(false);
+    } else if (host_.BackPictureExists()) {
+        host_.ShowBackPicture(true);
+    }
+}
+
+void frmOptBrd::optMode_Click(int index) {
+    // The computer's strength can be chosen only when playing against it.
+    fraLevel->setEnabled(index == 0);
+    for (QRadioButton* b : optLevel) {
+        b->setEnabled(fraLevel->isEnabled());
+    }
+}
+
+bool frmOptBrd::eventFilter(QObject* watched, QEvent* event) {
+    // The column buttons have no captions: the caption of the column with the focus is shown
+    // bold instead.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+        QGroupBox* frame = nullptr;
+        if (std::find(optLeft.begin(), optLeft.end(), watched) != optLeft.end()) {
+            frame = fraLeft;
+        } else if (std::find(optRight.begin(), optRight.end(), watched) != optRight.end()) {
+            frame = fraRight;
+        }
+        if (frame != nullptr) {
+            QFont f = frame->font();
+            f.setBold(type == QEvent::FocusIn);
+            frame->setFont(f);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmOptBrd::cmdSize_Click() {
+    // The board of the running game is offered; the answer applies from the next start.
+    frmSize dialog(settings_, host_.Screen(), host_.BackgroundPainted(), this);
+    dialog.SetForm(settings_.BoardWidth, settings_.BoardHeight, settings_.MidX, settings_.MidY);
+    dialog.exec();
+    settings_.NextMidX = dialog.RTN_MID_X;
+    settings_.NextMidY = dialog.RTN_MID_Y;
+    settings_.NextMaxBoardX = dialog.RTN_MAX_BOARD_X;
+    settings_.NextMaxBoardY = dialog.RTN_MAX_BOARD_Y;
+}
+
+void frmOptBrd::cmdColor_Click(int index) {
+    frmColor picker(Q(settings_.GameTitle), this);
+    if (index == 0) {
+        picker.Preview = [this](int32_t colour) { host_.SetBoardColour(colour); };
+        picker.SetColorType(1, host_.BoardColour());
+    } else {
+        picker.Preview = [this](int32_t colour) {
+            host_.SetBackgroundColour(colour);
+            host_.RedrawFrames();
+        };
+        picker.SetColorType(2, host_.BackgroundColour());
+    }
+    picker.exec();
+}
+
+void frmOptBrd::cmdVersion_Click() {
+    frmVersion(this).exec();
+}
+
+void frmOptBrd::cmdInitial_Click() {
+    LoadNames(settings_, QString(), true);
+    ParseSettings(settings_, std::nullopt);
+    ShowOptions();
+    settings_.NextMaxBoardX = 8;
+    settings_.NextMaxBoardY = 8;
+    settings_.NextMidX = 4;
+    settings_.NextMidY = 4;
+    host_.SetBoardColour(settings_.BoardColor);
+    host_.SetBackgroundColour(settings_.BackgroundColor);
+    host_.RedrawFrames();
+}
+
+void frmOptBrd::cmdCancel_Click() {
+    SnapshotSettings(settings_, snapshot_, false);
+    host_.ShowBackPicture(settings_.BackPicture);
+    host_.SetBoardSeeThrough(settings_.SeeThrough);
+    if (host_.BoardColour() != settings_.BoardColor) {
+        host_.SetBoardColour(settings_.BoardColor);
+    }
+    if (host_.BackgroundColour() != settings_.BackgroundColor) {
+        host_.SetBackgroundColour(settings_.BackgroundColor);
+        host_.RedrawFrames();
+    }
+    reject();
+}
+
+void frmOptBrd::cmdClose_Click() {
+    const bool wasMono = settings_.MonoPieces;
+    TakeOptions();
+    // The colour picker has put the chosen colours on the main window.
+    settings_.BoardColor = host_.BoardColour();
+    settings_.BackgroundColor = host_.BackgroundColour();
+    host_.ApplyBoardLook();
+    if (!locked_) {
+        host_.ShowGameTitle();
+        host_.ChangeChar(1);
+        host_.ChangeChar(2);
+        host_.ChangeMode();
+        host_.ChangeLevel();
+        if (settings_.MonoPieces != wasMono) {
+            host_.ApplyMonoPieces(settings_.MonoPieces);
+        }
+    }
+    host_.SetCursor();
+    host_.RedrawFrames();
+    // A failed save has shown its message; the dialog closes all the same.
+    WriteSettings(settings_, host_.WindowTopTwips(), host_.WindowLeftTwips());
+    accept();
+}
+
+} // namespace tolvekin

@@ -1,0 +1,30 @@
+#pragma once
+// A panel label's text, in the label's own font when it fits and otherwise in a font made
+// smaller only as far as needed, so a long name is never cut.
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include "Fonts.h"
+
+namespace tolvekin {
+
+// The panel's Gothic in its proportional form, for the variant names.
+inline QFont ProportionalPanelFont() {
+    QFont f = GothicFont(9.75);
+    QStringList families = f.families();
+    families.prepend("IPAPGothic");
+    f.setFamilies(families);
+    return f;
+}
+
+inline void SetFittedText(QLabel* label, const QString& text, const QFont& font) {
+    QFont f = font;
+    while (QFontMetrics(f).horizontalAdvance(text) > label->width() && f.pointSizeF() > 6) {
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
+    label->setFont(f);
+    label->setText(text);
+}
+
+} // namespace tolvekin

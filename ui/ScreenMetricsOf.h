@@ -1,0 +1,14 @@
+#pragma once
+// The screen as the screen fit and the board-size dialog see it: its size in twips and the
+// twips per pixel on each axis.
+
+#include "mdlOption.h"
+
+class QScreen;
+
+namespace tolvekin {
+
+// The metrics of screen; a 1024 x 768 screen at 96 dpi when there is none.
+ScreenMetrics ScreenMetricsOf(const QScreen* screen);
+
+} // namespace tolvekin

@@ -1,0 +1,129 @@
+#include "frmTolvekOptions.h"
+
+#include "PiecePictures.h"
+#include "ScreenMetricsOf.h"
+#include "TextFiles.h"
+#include "frmOptBrd.h"
+#include "frmTolvek.h"
+
+namespace tolvekin {
+namespace {
+
+double TwipsPerPixelX(const QWidget& w) {
+    return 1440.0 / w.logicalDpiX();
+}
+
+double TwipsPerPixelY(const QWidget& w) {
+    return 1440.0 / w.logicalDpiY();
+}
+
+} // namespace
+
+bool frmTolvekOptions::MoveMade() const {
+    return game_.State.MoveCount != 0;
+}
+
+bool frmTolvekOptions::AutoPlayActive() const {
+    // From はじめる on: before the first move, during the game and while the next one waits.
+    return game_.Phase() == GamePhase::AutoPlaying ||
+           game_.Phase() == GamePhase::AutoWaitingRestart;
+}
+
+int32_t frmTolvekOptions::UserLevel() const {
+    return game_.SavedLevel;
+}
+
+QPoint frmTolvekOptions::WindowTopLeft() const {
+    return window_.pos();
+}
+
+ScreenMetrics frmTolvekOptions::Screen() const {
+    ScreenMetrics m = ScreenMetricsOf(window_.screen());
+    m.PanelWidth = window_.PanelWidth();
+    return m;
+}
+
+double frmTolvekOptions::WindowTopTwips() const {
+    return window_.y() * TwipsPerPixelY(window_);
+}
+
+double frmTolvekOptions::WindowLeftTwips() const {
+    return window_.x() * TwipsPerPixelX(window_);
+}
+
+int32_t frmTolvekOptions::BoardColour() const {
+    return window_.BoardColor();
+}
+
+int32_t frmTolvekOptions::BackgroundColour() const {
+    return window_.BackgroundColor();
+}
+
+QColor frmTolvekOptions::BackgroundPainted() const {
+    return ColorFromSetting(window_.BackgroundColor(), window_.palette());
+}
+
+void frmTolvekOptions::SetBoardColour(int32_t value) {
+    window_.SetBoardColor(value);
+}
+
+void frmTolvekOptions::SetBackgroundColour(int32_t value) {
+    window_.SetBackgroundColor(value);
+}
+
+void frmTolvekOptions::SetBoardSeeThrough(bool seeThrough) {
+    window_.SetBoardSeeThrough(seeThrough);
+}
+
+bool frmTolvekOptions::BackPictureExists() const {
+    return FileExists(dataDir_ + "TLVFORM.BMP");
+}
+
+void frmTolvekOptions::ShowBackPicture(bool show) {
+    window_.ShowBackPicture(show);
+}
+
+void frmTolvekOptions::RedrawFrames() {
+    window_.RedrawFrames();
+}
+
+void frmTolvekOptions::ApplyBoardLook() {
+    window_.ApplyBoardLook();
+}
+
+void frmTolvekOptions::ShowGameTitle() {
+    window_.ShowGameTitle();
+}
+
+void frmTolvekOptions::ChangeChar(int side) {
+    window_.ChangeChar(side);
+}
+
+void frmTolvekOptions::ChangeMode() {
+    window_.ChangeMode();
+}
+
+void frmTolvekOptions::ChangeLevel() {
+    window_.ChangeLevel();
+}
+
+void frmTolvekOptions::ApplyMonoPieces(bool mono) {
+    game_.SetMonoPieces(mono);
+    window_.ApplyMonoMode(mono);
+    window_.RedrawOccupiedCells();
+}
+
+void frmTolvekOptions::SetCursor() {
+    window_.SetCursor();
+    window_.update();
+}
+
+void ConnectOptionsDialog(frmTolvek& window, Game& game, const QString& dataDir) {
+    window.ShowOptionsDialog = [&window, &game, dataDir] {
+        frmTolvekOptions host(window, game, dataDir);
+        frmOptBrd dialog(game.Options, host, &window);
+        dialog.exec();
+    };
+}
+
+} // namespace tolvekin
