@@ -3,6 +3,7 @@
 #include "CharacterSets.h"
 #include "ComputerPlayer.h"
 #include "Rules.h"
+#include "Rounding.h"
 
 #include <algorithm>
 #include <cassert>
@@ -12,11 +13,6 @@ namespace tolvekin {
 namespace {
 
 constexpr int ColorOfButton[3] = {1, 2, 4};
-
-// Board halves round to the even neighbour: 9 / 2 gives 4, 5 / 2 gives 2.
-int HalfRoundedEven(int n) {
-    return static_cast<int>(std::nearbyint(n / 2.0));
-}
 
 constexpr GameTimer AllTimers[GameTimerCount] = {GameTimer::Auto, GameTimer::Replay,
                                                  GameTimer::AutoRestart, GameTimer::Flash};
@@ -60,8 +56,8 @@ void Game::NewGame() {
         sx = g.StartX;
         sy = g.StartY;
     } else {
-        sx = HalfRoundedEven(g.BoardWidth);
-        sy = HalfRoundedEven(g.BoardHeight);
+        sx = MiddleOf(g.BoardWidth);
+        sy = MiddleOf(g.BoardHeight);
     }
     g.ClearBoard();
     g.ClearChanged();

@@ -2,6 +2,7 @@
 
 #include "ComputerPlayer.h"
 #include "mdlOption.h"
+#include "Rounding.h"
 
 #include <cmath>
 
@@ -94,10 +95,10 @@ SizeCheck CheckTypedSize(const QString& heightText, const QString& widthText) {
     // board of 9 but a block at rint(4.7) = 5.
     const double width = ParseNumber(widthText).value_or(0);
     const double height = ParseNumber(heightText).value_or(0);
-    result.cols = static_cast<int32_t>(std::nearbyint(width));
-    result.rows = static_cast<int32_t>(std::nearbyint(height));
-    result.midX = static_cast<int32_t>(std::nearbyint(width / 2));
-    result.midY = static_cast<int32_t>(std::nearbyint(height / 2));
+    result.cols = RoundEvenInt(width);
+    result.rows = RoundEvenInt(height);
+    result.midX = RoundEvenInt(width / 2);
+    result.midY = RoundEvenInt(height / 2);
     return result;
 }
 

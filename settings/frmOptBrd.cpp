@@ -6,6 +6,7 @@
 #include "frmColor.h"
 #include "frmSize.h"
 #include "frmVersion.h"
+#include "Rounding.h"
 
 #include <QEvent>
 #include <QFont>
@@ -226,9 +227,9 @@ void frmOptBrd::PlaceOnScreen() {
     const int outerHeight = DesignClientHeight + WindowFrameExtra.height();
     const int screenHeight = static_cast<int>(screen.HeightTwips / screen.TwipsPerPixelY);
     int top = (screenHeight - outerHeight) / 2;
-    const int left = main.x() + static_cast<int>(std::nearbyint(120 / screen.TwipsPerPixelX));
+    const int left = main.x() + RoundEvenInt(120 / screen.TwipsPerPixelX);
     if (top < main.y()) {
-        top = main.y() + static_cast<int>(std::nearbyint(120 / screen.TwipsPerPixelY));
+        top = main.y() + RoundEvenInt(120 / screen.TwipsPerPixelY);
     }
     move(left, top);
 }

@@ -4,6 +4,7 @@
 #include "DialogSeam.h"
 #include "Fonts.h"
 #include "SizePreview.h"
+#include "Rounding.h"
 
 #include <QMouseEvent>
 
@@ -48,7 +49,7 @@ QLineEdit* MakeNumberBox(QWidget* parent, const QRect& design) {
 }
 
 int32_t RoundedValue(const QString& text) {
-    return static_cast<int32_t>(std::nearbyint(ParseNumber(text).value_or(0)));
+    return RoundEvenInt(ParseNumber(text).value_or(0));
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "CharacterFiles.h"
 #include "DialogSeam.h"
+#include "FullWidth.h"
 #include "TextFiles.h"
+#include "Rounding.h"
 
 #include <QDir>
 
@@ -99,7 +101,7 @@ std::optional<int32_t> ToInt32(const QString& text) {
     if (!v) {
         return std::nullopt;
     }
-    const double r = std::nearbyint(*v);
+    const double r = RoundEven(*v);
     if (r < static_cast<double>(std::numeric_limits<int32_t>::min()) ||
         r > static_cast<double>(std::numeric_limits<int32_t>::max())) {
         return std::nullopt;
@@ -135,14 +137,6 @@ QString SingleText(double value) {
     char buffer[32];
     const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, f);
     return QString::fromLatin1(buffer, r.ptr - buffer);
-}
-
-QString FullWidthDigits(const QString& text) {
-    QString out;
-    for (QChar c : text) {
-        out += c.isDigit() ? QChar(static_cast<char16_t>(0xFF10 + c.digitValue())) : c;
-    }
-    return out;
 }
 
 QString ToQ(const std::string& s) {
@@ -200,7 +194,7 @@ void ApplySetting(const SettingEntry& e, Settings& s, const QString& value, bool
             // The default block sits in the middle of the board just read.
             const int32_t size = e.Across ? s.BoardWidth : s.BoardHeight;
             int32_t& live = e.Live(s);
-            live = static_cast<int32_t>(std::nearbyint(size / 2.0));
+            live = MiddleOf(size);
             if (const int32_t r = CheckInitialBlock(value, size); r != 0) {
                 live = r;
             }
@@ -401,14 +395,14 @@ void SnapshotSettings(Settings& s, SettingsSnapshot& snap, bool save) {
 int32_t CheckBoardSize(const QString& text, bool isWidth, QString* rangeText) {
     const int32_t max = isWidth ? MaxBoardWidth : MaxBoardHeight;
     if (rangeText != nullptr) {
-        *rangeText = FullWidthDigits(QStringLiteral(u"2～%1").arg(max));
+        *rangeText = ToFullWidth(QStringLiteral(u"2～%1").arg(max));
     }
     // The range is checked before rounding: 38.4 is refused, 2.4 gives 2.
     const std::optional<double> v = ParseNumber(text);
     if (!v || *v < 2 || *v > max) {
         return 0;
     }
-    return static_cast<int32_t>(std::nearbyint(*v));
+    return RoundEvenInt(*v);
 }
 
 int32_t CheckInitialBlock(const QString& text, int32_t size) {
@@ -417,7 +411,7 @@ int32_t CheckInitialBlock(const QString& text, int32_t size) {
         return 0;
     }
     // Below 1 the 2 x 2 block would leave the board: refused like 0.
-    const double r = std::nearbyint(*v);
+    const double r = RoundEven(*v);
     return r < 1 ? 0 : static_cast<int32_t>(r);
 }
 
@@ -425,10 +419,10 @@ void GetMaxBoardSize(ScreenMetrics& screen, int32_t& maxRows, int32_t& maxCols) 
     if (screen.PanelWidth == 0) {
         screen.PanelWidth = DefaultPanelWidth;
     }
-    const double w = std::nearbyint(screen.WidthTwips - screen.PanelWidth - 240);
-    const double h = std::nearbyint(screen.HeightTwips - 240);
-    const double rows = std::nearbyint(h / screen.TwipsPerPixelY / (screen.CellHeight + 1)) - 1;
-    const double cols = std::nearbyint(w / screen.TwipsPerPixelX / (screen.CellWidth + 1));
+    const double w = RoundEven(screen.WidthTwips - screen.PanelWidth - 240);
+    const double h = RoundEven(screen.HeightTwips - 240);
+    const double rows = RoundEven(h / screen.TwipsPerPixelY / (screen.CellHeight + 1)) - 1;
+    const double cols = RoundEven(w / screen.TwipsPerPixelX / (screen.CellWidth + 1));
     // A count that is no board size (also a senseless screen) falls back to the largest board.
     const auto fit = [](double count, bool isWidth, int32_t largest) {
         if (!std::isfinite(count) || std::fabs(count) > 1e6) {

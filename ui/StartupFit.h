@@ -9,9 +9,6 @@
 
 namespace tolvekin {
 
-// Digits and parentheses in their full-width forms: "(30→22)" gives （３０→２２）.
-QString ToFullWidth(const QString& text);
-
 // Shrinks BoardHeight to maxRows and BoardWidth to maxCols where they are larger, pulling the
 // initial block inside the smaller board. Returns the messages to show, in order.
 QStringList FitBoardToScreen(Settings& settings, int maxRows, int maxCols);

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "PictureBox.h"
 #include "PiecePictures.h"
+#include "Rounding.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -85,7 +86,7 @@ void frmStart::ResetTitle(const QString& gameTitle) {
 
 void frmStart::AddJunbiBar(int step) {
     const int n = step > 10 ? 10 : step;
-    barJunbi->resize(static_cast<int>(std::nearbyint(BarUnit * n)), barJunbi->height());
+    barJunbi->resize(RoundEvenInt(BarUnit * n), barJunbi->height());
     if (!IsFormLoaded("frmTolvek") || Sets == nullptr) {
         for (PictureBox* p : picChar) {
             p->hide();

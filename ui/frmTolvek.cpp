@@ -9,6 +9,7 @@
 #include "Fonts.h"
 #include "PictureFiles.h"
 #include "TextFiles.h"
+#include "Rounding.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -191,8 +192,7 @@ void frmTolvek::Load() {
     const QRect screen = ScreenRect();
     move(screen.x() + (screen.width() - OuterSize().width()) / 2,
          screen.y() + (screen.height() - OuterSize().height()) / 2);
-    panelWidth_ = static_cast<int32_t>(
-        std::nearbyint((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(this)));
+    panelWidth_ = RoundEvenInt((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(this));
 
     const QString title = QString::fromStdString(game_.Options.GameTitle);
     lblTitle->setText(title);
@@ -210,10 +210,10 @@ void frmTolvek::Load() {
     const double tpx = TwipsPerPixelX(this);
     const double tpy = 1440.0 / logicalDpiY();
     if (game_.Options.WindowTop != 0) {
-        move(x(), static_cast<int>(std::nearbyint(game_.Options.WindowTop / tpy)));
+        move(x(), RoundEvenInt(game_.Options.WindowTop / tpy));
     }
     if (game_.Options.WindowLeft != 0) {
-        move(static_cast<int>(std::nearbyint(game_.Options.WindowLeft / tpx)), y());
+        move(RoundEvenInt(game_.Options.WindowLeft / tpx), y());
     }
     backgroundColor_ = game_.Options.BackgroundColor;
     if (game_.Options.MonoPieces) {
