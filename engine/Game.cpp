@@ -2,8 +2,8 @@
 
 #include "CharacterSets.h"
 #include "ComputerPlayer.h"
-#include "Rules.h"
 #include "Rounding.h"
+#include "Rules.h"
 
 #include <algorithm>
 #include <cassert>

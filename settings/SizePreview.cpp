@@ -1,8 +1,8 @@
 #include "SizePreview.h"
 
 #include "ComputerPlayer.h"
-#include "mdlOption.h"
 #include "Rounding.h"
+#include "mdlOption.h"
 
 #include <cmath>
 

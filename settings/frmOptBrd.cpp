@@ -2,11 +2,11 @@
 
 #include "DialogHelpers.h"
 #include "Fonts.h"
+#include "Rounding.h"
 #include "SettingsList.h"
 #include "frmColor.h"
 #include "frmSize.h"
 #include "frmVersion.h"
-#include "Rounding.h"
 
 #include <QEvent>
 #include <QFont>

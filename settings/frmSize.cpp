@@ -3,8 +3,8 @@
 #include "DialogHelpers.h"
 #include "DialogSeam.h"
 #include "Fonts.h"
-#include "SizePreview.h"
 #include "Rounding.h"
+#include "SizePreview.h"
 
 #include <QMouseEvent>
 

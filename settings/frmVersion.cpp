@@ -2,6 +2,7 @@
 
 #include "DialogHelpers.h"
 #include "Fonts.h"
+#include "StandardOptions.h"
 
 namespace tolvekin {
 
@@ -16,9 +17,8 @@ frmVersion::frmVersion(QWidget* owner)
     fraMaker->setGeometry(8, 16, 297, 65);
 
     // Always the built-in name, whatever title the player has given the game.
-    lblProgramVersion = new QLabel(QStringLiteral("ぽるぽら") + " (Version " +
-                                       QString::fromLatin1(ProgramVersion) + ")",
-                                   fraMaker);
+    lblProgramVersion =
+        new QLabel(QStringLiteral("ぽるぽら") + " (Version " + ProgramVersion() + ")", fraMaker);
     lblProgramVersion->setGeometry(16, 13, 267, 17);
     lblProgramVersion->setAlignment(Qt::AlignCenter);
     lblProgramVersion->setFont(GothicFont(9, true));

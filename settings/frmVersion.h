@@ -12,9 +12,6 @@
 
 namespace tolvekin {
 
-// The version shown to the user.
-inline constexpr const char* ProgramVersion = "1.3e+";
-
 class frmVersion : public QDialog {
     Q_OBJECT
 public:

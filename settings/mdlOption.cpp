@@ -3,8 +3,8 @@
 #include "CharacterFiles.h"
 #include "DialogSeam.h"
 #include "FullWidth.h"
-#include "TextFiles.h"
 #include "Rounding.h"
+#include "TextFiles.h"
 
 #include <QDir>
 

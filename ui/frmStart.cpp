@@ -5,6 +5,7 @@
 #include "PictureBox.h"
 #include "PiecePictures.h"
 #include "Rounding.h"
+#include "StandardOptions.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -73,7 +74,7 @@ frmStart::frmStart(RandomSource& random, QWidget* parent)
     move(s.x() + (s.width() - (width() + 8)) / 2, s.y() + (s.height() - (height() + 28)) / 2);
     setWindowTitle(lblTitle->text() + "　開始");
     lblType->setText("for Windows98");
-    lblVersion->setText(QString("Version ") + "1.3e+");
+    lblVersion->setText(QString("Version ") + ProgramVersion());
     BarUnit = BarDesignWidth / 10.0;
     AddJunbiBar(1);
 }

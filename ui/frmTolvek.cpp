@@ -8,8 +8,9 @@
 #include "FitText.h"
 #include "Fonts.h"
 #include "PictureFiles.h"
-#include "TextFiles.h"
 #include "Rounding.h"
+#include "StandardOptions.h"
+#include "TextFiles.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -24,7 +25,6 @@ constexpr int CellWidth = 48;
 constexpr int CellHeight = 48;
 constexpr int DesignPanelLeft = 408; // cmdScore's left in the design
 constexpr QSize DesignClient(577, 400);
-constexpr const char* VersionText = "1.3e+";
 constexpr const char* BuildNote = "Qt 6 版";
 
 double TwipsPerPixelX(const QWidget* w) {
@@ -197,7 +197,7 @@ void frmTolvek::Load() {
     const QString title = QString::fromStdString(game_.Options.GameTitle);
     lblTitle->setText(title);
     setWindowTitle(title);
-    lblTitle->setToolTip(QString("Version %1 / %2").arg(VersionText, BuildNote));
+    lblTitle->setToolTip(QString("Version %1 / %2").arg(ProgramVersion(), BuildNote));
     for (int s = 1; s <= 2; ++s) {
         SetFittedText(lblName[s],
                       QString::fromStdString(game_.DisplayName(game_.Options.CharSet[s], s)),

@@ -2,8 +2,9 @@
 # Installs the build into a fresh prefix and checks the tree a player's system would get:
 # exactly the programs, menu entries, icons and metainfo, nothing from the tests or tools.
 #   check_install.sh <build folder> <prefix> <appstream id> <version> <with maker: ON|OFF>
+#                    <version as the programs show it>
 set -euo pipefail
-build=$1 prefix=$2 appid=$3 version=$4 maker=$5
+build=$1 prefix=$2 appid=$3 version=$4 maker=$5 shown=$6
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$prefix"
@@ -36,7 +37,7 @@ for p in "${programs[@]}"; do
     grep -qx "Exec=$p --data-home" "$entry" || fail "$entry does not start $p in the data folder"
     grep -qx "Icon=$p" "$entry" || fail "$entry names another icon"
     out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/$p" --version)
-    [ "$out" = "$p $version" ] || fail "bin/$p --version printed '$out'"
+    [ "$out" = "$p $shown" ] || fail "bin/$p --version printed '$out'"
 done
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$appid.metainfo.xml" ||
     fail "the metainfo does not name release $version"
