@@ -1,5 +1,7 @@
 #include "SettingsList.h"
 
+#include "CharacterSets.h"
+
 #include <array>
 #include <charconv>
 #include <string>
@@ -15,7 +17,9 @@ template <auto Member, size_t Index> auto& AtIndex(Settings& s) {
     return (s.*Member)[Index];
 }
 
-constexpr std::array<std::string_view, 3> CharSets{"SUN", "FISH", "BEAR"};
+// The option buttons of the character sets stand in the order of the set table.
+constexpr std::array<std::string_view, 3> CharSets{CharacterSets[0].Name, CharacterSets[1].Name,
+                                                   CharacterSets[2].Name};
 constexpr std::array<std::string_view, 3> Modes{"1", "2", "3"};
 constexpr std::array<std::string_view, 2> Levels{"1", "2"};
 constexpr int32_t SettingsTextChars = 6; // title and names given in a settings text
@@ -80,14 +84,14 @@ const std::array<SettingEntry, 24> List{
                  .Kind = K::Text,
                  .Rule = R::OneOf,
                  .Field = &AtIndex<&Settings::CharSet, 1>,
-                 .Builtin = std::string_view("SUN"),
+                 .Builtin = CharacterSets[0].Name,
                  .InSnapshot = true,
                  .Choices = CharSets},
     SettingEntry{.Key = "/KOMA2",
                  .Kind = K::Text,
                  .Rule = R::OneOf,
                  .Field = &AtIndex<&Settings::CharSet, 2>,
-                 .Builtin = std::string_view("FISH"),
+                 .Builtin = CharacterSets[1].Name,
                  .InSnapshot = true,
                  .Choices = CharSets},
     SettingEntry{.Key = "/MODE",
