@@ -99,7 +99,10 @@ std::optional<QStringList> ReadTextLines(const QString& path, QString* error, qi
     if (!bytes) {
         return std::nullopt;
     }
-    const QString text = DecodeCp932(*bytes);
+    return SplitLines(DecodeCp932(*bytes));
+}
+
+QStringList SplitLines(const QString& text) {
     QStringList lines;
     qsizetype begin = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -28,6 +28,9 @@ std::optional<QStringList> ReadTextLines(const QString& path, QString* error = n
                                          qint64 maxBytes = SmallTextLimit,
                                          bool* truncated = nullptr);
 
+// The lines of a text without their ends, split as ReadTextLines splits a file.
+QStringList SplitLines(const QString& text);
+
 // Replaces the file with lines, each followed by CR LF. The old file stays as it was unless
 // the whole new text was written. False on failure, with the description in error when given.
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);

@@ -1,10 +1,10 @@
 #include "ScoreFileIo.h"
 
 #include "DialogSeam.h"
+#include "RegularFiles.h"
 #include "ScoreFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -57,46 +57,20 @@ ScoreBytes LoadScoreBytes(const QString& path, bool cutToLimit) {
         out.Error = QStringLiteral("通常のファイルではありません: ") + path;
         return out;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.Error = file.errorString();
+    bool truncated = false;
+    std::optional<QByteArray> bytes =
+        ReadFileBytes(path, ScoreFileByteLimit, &out.Error, &truncated);
+    if (!bytes) {
         return out;
     }
-    // One byte more than the file should hold tells a file that grew past the limit.
-    out.Bytes = file.read(std::min(file.size(), ScoreFileByteLimit) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        out.Error = file.errorString();
+    if (truncated && !cutToLimit) {
+        out.Error =
+            QStringLiteral("ファイルが大きすぎます（%1 バイトまで）").arg(ScoreFileByteLimit);
         return out;
     }
-    if (out.Bytes.size() > ScoreFileByteLimit) {
-        if (!cutToLimit) {
-            out.Error =
-                QStringLiteral("ファイルが大きすぎます（%1 バイトまで）").arg(ScoreFileByteLimit);
-            return out;
-        }
-        out.Bytes.truncate(ScoreFileByteLimit);
-    }
+    out.Bytes = std::move(*bytes);
     out.Outcome = ScoreBytes::Result::Read;
     return out;
-}
-
-QStringList SplitScoreLines(const QString& text) {
-    QStringList lines;
-    qsizetype begin = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(begin, i - begin));
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-                ++i;
-            }
-            begin = i + 1;
-        }
-    }
-    if (begin < text.size()) {
-        lines.append(text.mid(begin));
-    }
-    return lines;
 }
 
 } // namespace tolvekin

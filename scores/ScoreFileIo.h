@@ -41,7 +41,4 @@ struct ScoreBytes {
 // of an error.
 ScoreBytes LoadScoreBytes(const QString& path, bool cutToLimit = false);
 
-// Lines of a decoded text without their ends (CR LF, LF or CR).
-QStringList SplitScoreLines(const QString& text);
-
 } // namespace tolvekin

@@ -85,7 +85,7 @@ bool RepairScoreFile(const QString& path) {
         error = in.Error;
     } else if (WriteBackup(ScoreBackupName(path), in.Bytes, error)) {
         QStringList repaired;
-        for (const QString& line : SplitScoreLines(DecodeCp932(in.Bytes))) {
+        for (const QString& line : SplitLines(DecodeCp932(in.Bytes))) {
             if (!TrimSpaces(line).isEmpty()) { // a blank line would turn into an empty entry
                 repaired.append(RepairScoreLine(line));
             }

@@ -2,30 +2,15 @@
 
 #include "BusyCursor.h"
 #include "DialogSeam.h"
+#include "ScreenMetricsOf.h"
 #include "StartupFit.h"
 #include "frmStart.h"
 #include "mdlOption.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QScreen>
 
 namespace tolvekin {
-namespace {
-
-ScreenMetrics MetricsOf(const QScreen* screen) {
-    ScreenMetrics m;
-    const QRect r = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const double dpiX = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
-    m.TwipsPerPixelX = 1440.0 / dpiX;
-    m.TwipsPerPixelY = 1440.0 / dpiY;
-    m.WidthTwips = r.width() * m.TwipsPerPixelX;
-    m.HeightTwips = r.height() * m.TwipsPerPixelY;
-    return m;
-}
-
-} // namespace
 
 GameSession::GameSession(const QString& dataDir, uint64_t seed)
     : random(seed), game(settings, random), dataDir_(dataDir) {}
@@ -71,7 +56,7 @@ void GameSession::Start(const StartOptions& options) {
         // The board shrinks to what fits on the screen, height before width.
         int32_t maxRows = 0;
         int32_t maxCols = 0;
-        ScreenMetrics screen = MetricsOf(QGuiApplication::primaryScreen());
+        ScreenMetrics screen = ScreenMetricsOf(QGuiApplication::primaryScreen());
         GetMaxBoardSize(screen, maxRows, maxCols);
         for (const QString& message : FitBoardToScreen(settings, maxRows, maxCols)) {
             MessageForm(message);
