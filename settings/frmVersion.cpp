@@ -29,7 +29,7 @@ frmVersion::frmVersion(QWidget* owner)
 
     // Read-only and without a frame, so it reads like a line of the window, yet can be selected
     // and copied.
-    txtHomePage = new QLineEdit(QStringLiteral("https://tolvekin.example.org/"), fraMaker);
+    txtHomePage = new QLineEdit(QStringLiteral(TOLVEKIN_HOMEPAGE), fraMaker);
     txtHomePage->setGeometry(16, 45, 267, 18);
     txtHomePage->setReadOnly(true);
     txtHomePage->setFrame(false);
