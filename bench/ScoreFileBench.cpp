@@ -1,6 +1,8 @@
-// Reading and writing the largest score table: a 38 x 26 board with ten full games.
+// Reading, writing and recording into the largest score table: a 38 x 26 board with ten full
+// games.
 
 #include "ScoreFile.h"
+#include "ScoreRecording.h"
 #include "ScoreTables.h"
 
 #include <QTemporaryDir>
@@ -35,6 +37,22 @@ void BM_ReadLargestTable(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadLargestTable)->Unit(benchmark::kMillisecond);
+
+// A new best score on the largest board: the header, the whole file read, and all ten entries
+// moved down with their games.
+void BM_RecordTopScoreLargestTable(benchmark::State& state) {
+    LargestTable largest;
+    ScoreTable table;
+    GameState game;
+    game.Allocate(38, 26);
+    const QDateTime when = QDateTime::currentDateTime();
+    for (auto _ : state) {
+        game.Tally[1][0] = ScoreSentinel - 1;
+        game.MoveRecord[1] = {0, 1, 2, 3, 4};
+        benchmark::DoNotOptimize(RecordScore(table, largest.Path, game, when));
+    }
+}
+BENCHMARK(BM_RecordTopScoreLargestTable)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -104,14 +104,58 @@ void Game::ClearGame() {
     RestartGame();
 }
 
-void Game::BeginReplay(int startX, int startY) {
+void Game::BeginReplay(const GameRecord& record) {
     for (GameTimer t : AllTimers) {
         clock_->SetTimer(t, false);
     }
+    replay_ = record;
     phase_ = GamePhase::Replay;
-    State.StartX = startX;
-    State.StartY = startY;
+    State.StartX = record.StartX;
+    State.StartY = record.StartY;
+    // A start corner that leaves no room for the block falls back to the centre.
+    if (State.StartX < 0 || State.StartX >= State.BoardWidth || State.StartY < 1 ||
+        State.StartY >= State.BoardHeight) {
+        State.StartX = 0;
+    }
     RestartGame();
+    clock_->SetTimerInterval(GameTimer::Replay, 500);
+    clock_->SetTimer(GameTimer::Replay, true);
+}
+
+void Game::ReplayTick() {
+    if (phase_ != GamePhase::Replay) {
+        return;
+    }
+    GameState& g = State;
+    if (g.MoveCount == 0) {
+        clock_->SetTimerInterval(GameTimer::Replay, 1000);
+    }
+    ++g.MoveCount;
+    const size_t m = static_cast<size_t>(g.MoveCount);
+    const int s = replay_.Side(m);
+    const MoveRow row = m < replay_.Moves.size() ? replay_.Moves[m] : MoveRow{};
+    const int color = row[2];
+    const int x = row[3];
+    const int y = row[4];
+    // A row that cannot be placed ends the record like a row of side 0: the board is never
+    // written outside its cells, whatever the record holds.
+    const bool placeable = (s == 1 || s == 2) && color >= 0 && color <= 7 && x >= 1 &&
+                           x <= g.BoardWidth && y >= 1 && y <= g.BoardHeight;
+    if (!placeable) {
+        clock_->SetTimer(GameTimer::Replay, false);
+        GameOver();
+        return;
+    }
+    // The side comes from the record, so passes need nothing; an illegal placement is still
+    // written and turns nothing over. The move record is left alone.
+    g.SideToMove = static_cast<int16_t>(s);
+    g.NextColor = color;
+    TurnSwitch(3 - s);
+    CanPlace(g, s, x, y);
+    g.SetCell(x, y, s, color);
+    TurnOver(g, x, y);
+    view_->RedrawBoard();
+    UpdateCount();
 }
 
 const std::string& Game::CycleCharSet(int side) {
@@ -374,8 +418,10 @@ void Game::Tick(GameTimer timer) {
     case GameTimer::AutoRestart:
         AutoRestartTick();
         break;
-    case GameTimer::Replay: // placements of a stored game come with the score table
-    case GameTimer::Flash:  // the window blinks the piece itself
+    case GameTimer::Replay:
+        ReplayTick();
+        break;
+    case GameTimer::Flash: // the window blinks the piece itself
         break;
     }
 }

@@ -5,6 +5,7 @@
 
 #include "GameClock.h"
 #include "GamePhase.h"
+#include "GameRecord.h"
 #include "GameRecorder.h"
 #include "GameState.h"
 #include "GameView.h"
@@ -89,9 +90,11 @@ public:
     // A tick of one of the game's timers, passed on to its handler.
     void Tick(GameTimer timer);
 
-    // A stored game starting from its initial block at (startX, startY) (column 0: the
-    // centre) is set up for replay. Its placements come with the score table.
-    void BeginReplay(int startX, int startY);
+    // A stored game is set up from its initial block (start column 0: the centre) and its
+    // placements follow one per replay tick, the first 500 ms from now, then one a second.
+    void BeginReplay(const GameRecord& record);
+    // One stored placement; the end of the record ends the game.
+    void ReplayTick();
 
     // Name under which a side is shown in messages.
     std::string DisplayName(const std::string& set, int side) const;
@@ -117,6 +120,7 @@ private:
     std::string resultText_;
     bool moving_ = false;
     uint64_t serial_ = 0;
+    GameRecord replay_; // the game being replayed
 };
 
 // Captions of the count labels and the lead text for the last count.

@@ -169,7 +169,7 @@ void frmTolvek::CreatePanel() {
     lblTitle->setAlignment(Qt::AlignCenter);
     Place(lblTitle, 40, 380, 81, 15);
 
-    connect(cmdScore, &QPushButton::clicked, this, [this] { setFocus(); });
+    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
     connect(cmdRestart, &QPushButton::clicked, this, [this] { cmdRestart_Click(); });
     connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
     connect(cmdPass, &QPushButton::clicked, this, [this] { cmdPass_Click(); });

@@ -6,6 +6,7 @@
 #include "MainWindowControls.h"
 #include "PictureBox.h"
 #include "PiecePictures.h"
+#include "ScoreTable.h"
 #include "mdlCheap3D.h"
 #include "mdlOption.h"
 
@@ -16,8 +17,7 @@
 
 namespace tolvekin {
 
-// The window is the game's display, its clock (four timers) and, once the score window exists,
-// where finished games go.
+// The window is the game's display, its clock (four timers) and where finished games go.
 class frmTolvek : public QWidget,
                   public GameView,
                   public GameClock,
@@ -90,6 +90,8 @@ public:
     void cmdPass_MouseDown();
     void cmdPass_MouseUp();
     void cmdRestart_Click() { game_.RestartClick(); }
+    // The score window in view mode; an entry chosen there is replayed.
+    void cmdScore_Click();
     void cmdEnd_Click();
     void Form_Click();
     void picMode_Click() { Form_Click(); }
@@ -101,6 +103,12 @@ public:
 
     // Runs while the options dialog is open (until it exists: nothing).
     std::function<void()> ShowOptionsDialog;
+
+    // The score table of the file read last: recorded games wait here for their names, and a
+    // replay takes its game from here.
+    ScoreTable Scores;
+    // The score file of the current mode, strength and board.
+    QString ScorePath() const;
 
     // Design outer size of the window: the client area plus a 4-pixel border and a caption.
     QSize OuterSize() const { return size() + QSize(8, 28); }
@@ -146,6 +154,8 @@ private:
                       bool bold = false);
     void Place(QWidget* control, int dx, int y, int w, int h);
     QString BackPicturePath() const;
+    // Shows the score window modally; the entry chosen for replay, 0 for none.
+    int ShowScoreWindow(bool entryMode);
 
     Game& game_;
     QString dataDir_;

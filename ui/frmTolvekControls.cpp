@@ -8,10 +8,14 @@
 #include "DialogSeam.h"
 #include "FitText.h"
 #include "Fonts.h"
+#include "ScoreFile.h"
+#include "ScoreRecording.h"
+#include "frmScore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDateTime>
 #include <QMouseEvent>
 
 namespace tolvekin {
@@ -61,6 +65,9 @@ void frmTolvek::ChangeMode() {
     lblModeGuide->setText(guides[mode - 1]);
     lblLevelGuide->setVisible(mode == 1);
     cmdPass->setText(mode == 3 ? "はじめる" : "先手をかえる");
+    if (game_.ReplayMode()) {
+        lblModeGuide->setText("再現");
+    }
 }
 
 void frmTolvek::ChangeLevel() {
@@ -298,12 +305,45 @@ void frmTolvek::ShowGameOver(int winner, const std::string& resultText) {
     }
 }
 
+QString frmTolvek::ScorePath() const {
+    const Settings& o = game_.Options;
+    return ScoreFileName(dataDir_, o.GameMode, o.GameLevel, game_.State.BoardWidth,
+                         game_.State.BoardHeight);
+}
+
+int frmTolvek::ShowScoreWindow(bool entryMode) {
+    ScoreWindowSettings s;
+    s.GameTitle = Q(game_.Options.GameTitle);
+    s.GameMode = game_.Options.GameMode;
+    s.LevelText = lblLevelGuide->text();
+    s.BoardWidth = game_.State.BoardWidth;
+    s.BoardHeight = game_.State.BoardHeight;
+    s.DefaultName = Q(game_.DisplayName(game_.Options.CharSet[1], 1));
+    s.FilePath = ScorePath();
+    frmScore window(Scores, s, entryMode, this);
+    window.exec();
+    return window.ReplayEntry();
+}
+
+void frmTolvek::cmdScore_Click() {
+    const int entry = ShowScoreWindow(false);
+    if (entry < 1 || entry > MaxScoreEntries) {
+        FocusEndButton();
+        return;
+    }
+    game_.BeginReplay(Scores.Games[static_cast<size_t>(entry)]);
+}
+
 void frmTolvek::RecordScore() {
-    // The high-score table takes the result once the score window exists.
+    if (tolvekin::RecordScore(Scores, ScorePath(), game_.State, QDateTime::currentDateTime()) !=
+        0) {
+        ShowScoreWindow(true);
+    }
 }
 
 void frmTolvek::RecordTwoPlayerGame() {
-    // The two-player record table comes with the score window.
+    tolvekin::RecordTwoPlayerGame(Scores, ScorePath(), game_.State, QDateTime::currentDateTime());
+    ShowScoreWindow(true);
 }
 
 void frmTolvek::WriteAutoResult() {

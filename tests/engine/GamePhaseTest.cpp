@@ -136,7 +136,7 @@ TEST_F(PhaseFixture, ClearingStopsEveryTimerEvenWhileWaitingToRestart) {
 
 TEST_F(PhaseFixture, ReplayLastsUntilTheBoardIsCleared) {
     Start(1);
-    game.BeginReplay(2, 3);
+    game.BeginReplay(GameRecord{{}, 2, 3});
     EXPECT_EQ(game.Phase(), GamePhase::Replay);
     EXPECT_TRUE(game.ReplayMode());
     EXPECT_EQ(view.controls, OnlyClearing);

@@ -79,7 +79,7 @@ TEST_F(GameFixture, ReplayWithoutStartColumnUsesTheCentre) {
     for (auto [w, h, x, y] :
          {std::array{7, 9, 4, 4}, std::array{9, 9, 4, 4}, std::array{10, 6, 5, 3}}) {
         Start(w, h);
-        game.BeginReplay(0, 0);
+        game.BeginReplay(GameRecord{});
         EXPECT_EQ(game.State.Board(x, y), 1) << w << "x" << h;
         EXPECT_EQ(game.State.Board(x + 1, y), 2) << w << "x" << h;
         EXPECT_EQ(game.State.StartX, 0);
@@ -162,7 +162,7 @@ TEST_F(GameFixture, OnlyAOnePlayerWinOfSideOneIsRecorded) {
     game.State.Tally[2][0] = 10;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
-    game.BeginReplay(0, 0);
+    game.BeginReplay(GameRecord{});
     game.State.Tally[1][0] = 10;
     game.State.Tally[2][0] = 0;
     game.GameOver();

@@ -2,10 +2,10 @@
 // the game timers paused, never during a replay, and what 決定 saves coming back at the next start.
 
 #include "Answerer.h"
+#include "GameSession.h"
 #include "ModalDriver.h"
 #include "frmColor.h"
 #include "frmOptBrd.h"
-#include "GameSession.h"
 #include "frmTolvek.h"
 #include "frmTolvekOptions.h"
 
@@ -48,10 +48,7 @@ struct OptionsWindow {
         QTest::mouseClick(form, Qt::LeftButton, {}, spot);
     }
     QImage Cell(int x, int y) {
-        return form->Cell(x, y)
-            ->Picture()
-            .toImage()
-            .convertToFormat(QImage::Format_ARGB32);
+        return form->Cell(x, y)->Picture().toImage().convertToFormat(QImage::Format_ARGB32);
     }
 };
 
@@ -95,7 +92,7 @@ TEST(OptionsOnMainWindow, NoDialogDuringAReplay) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     OptionsWindow w(dir.path() + "/", Settings{});
-    w.game.BeginReplay(0, 0);
+    w.game.BeginReplay(GameRecord{});
     bool opened = false;
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [&] {

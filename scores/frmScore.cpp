@@ -1,0 +1,255 @@
+#include "frmScore.h"
+
+#include "BusyCursor.h"
+#include "DialogSeam.h"
+#include "Fonts.h"
+#include "ScoreFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace tolvekin {
+namespace {
+
+constexpr int RowTop = 64;
+constexpr int RowStep = 24;
+
+QLabel* NewLabel(QWidget* parent, const QString& text, const QRect& r,
+                 Qt::Alignment align = Qt::AlignLeft) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(r);
+    label->setAlignment(align | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* NewButton(QWidget* parent, const QString& text, const QRect& r) {
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(r);
+    // Enter in the name box presses 閉じる alone, never a button that happens to have focus.
+    button->setAutoDefault(false);
+    return button;
+}
+
+void SetWhite(QLabel* label, bool white) {
+    label->setAutoFillBackground(white);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, white ? QColor(Qt::white) : QPalette().color(QPalette::Window));
+    label->setPalette(p);
+}
+
+} // namespace
+
+QString ClearScoreQuestion(int32_t gameMode) {
+    return (gameMode == 2 ? QStringLiteral("この記録を消します。")
+                          : QStringLiteral("このスコアを消します。")) +
+           QStringLiteral("\nよろしいですか？");
+}
+
+frmScore::frmScore(ScoreTable& table, const ScoreWindowSettings& settings, bool entryMode,
+                   QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      table_(table), settings_(settings), entryMode_(entryMode) {
+    setObjectName("frmScore");
+    setFont(GothicFont(9.75));
+    setFixedSize(DesignClientWidth, DesignClientHeight);
+    CreateControls();
+    Form_Load();
+    // Centred on the screen by the outer frame: a 4-pixel border and a 20-pixel caption.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect s = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+    move(s.x() + (s.width() - (width() + 8)) / 2, s.y() + (s.height() - (height() + 28)) / 2);
+}
+
+void frmScore::CreateControls() {
+    lblTitle = NewLabel(this, "", QRect(8, 8, 241, 19));
+    lblTitle->setFont(GothicFont(14.25, true));
+    lblSize = NewLabel(this, "[22×22]", QRect(252, 12, 55, 13));
+    lblLevelGuide = NewLabel(this, "コンピュータ…", QRect(316, 16, 97, 17));
+    lblLevel = NewLabel(this, "弱い", QRect(412, 14, 35, 16));
+    lblLevel->setFont(GothicFont(12, true));
+
+    const int subLeft[7] = {8, 48, 155, 192, 337, 369, 416};
+    const char* subText[7] = {"順位", "名前", "点数", "日時", "個数", "黒個数", "色数　"};
+    for (size_t i = 0; i < 7; ++i) {
+        lblSubTitle[i] = NewLabel(this, subText[i], QRect(subLeft[i], 40, 0, 14));
+        lblSubTitle[i]->adjustSize();
+    }
+    for (size_t i = 0; i < ScoreRows; ++i) {
+        const int top = RowTop + RowStep * static_cast<int>(i);
+        lblScore1[i] = NewLabel(this, "", QRect(8, top, 25, 14), Qt::AlignHCenter);
+        cmdNum[i] = NewButton(this, "", QRect(8, top, 25, 17));
+        cmdNum[i]->hide();
+        const int index = static_cast<int>(i);
+        connect(cmdNum[i], &QPushButton::clicked, this, [this, index] { cmdNum_Click(index); });
+        lblScore2[i] = NewLabel(this, "", QRect(48, top, 97, 14));
+        lblScore2[i]->installEventFilter(this);
+        lblScore3[i] = NewLabel(this, "", QRect(149, top, 30, 14), Qt::AlignRight);
+        lblScore4[i] = NewLabel(this, "", QRect(192, top, 137, 14));
+        lblScore5[i] = NewLabel(this, "", QRect(340, top, 21, 14), Qt::AlignRight);
+        lblScore6[i] = NewLabel(this, "", QRect(380, top, 20, 14), Qt::AlignRight);
+        lblScore7[i] = NewLabel(this, "", QRect(424, top, 17, 14), Qt::AlignHCenter);
+    }
+    lblNameGuide = NewLabel(this, "よい得点なので名前を入れて下さい", QRect(8, 304, 209, 17));
+    txtName = new QLineEdit(this);
+    txtName->setGeometry(224, 304, 121, 19);
+    connect(txtName, &QLineEdit::returnPressed, this, [this] { cmdClose_Click(); });
+    cmdRepair = NewButton(this, "修復", QRect(4, 304, 73, 25));
+    cmdRepair->setToolTip("ver1.3c以前に作成されてエラーになったファイルを修復します");
+    cmdRepair->hide();
+    cmdClear = NewButton(this, "クリア", QRect(288, 304, 73, 25));
+    cmdClear->hide();
+    cmdClose = NewButton(this, "閉じる", QRect(372, 304, 73, 25));
+    connect(cmdRepair, &QPushButton::clicked, this, [this] { cmdRepair_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
+
+std::array<QLabel*, 7> frmScore::RowLabels(int i) const {
+    const size_t r = static_cast<size_t>(i);
+    return {lblScore1[r], lblScore2[r], lblScore3[r], lblScore4[r],
+            lblScore5[r], lblScore6[r], lblScore7[r]};
+}
+
+QString frmScore::ScorePath() const {
+    return settings_.FilePath;
+}
+
+void frmScore::Form_Load() {
+    BusyCursor busy;
+    setWindowTitle(settings_.GameTitle + QStringLiteral("　スコア"));
+    if (settings_.GameMode == 2) {
+        lblLevelGuide->hide();
+        lblLevel->hide();
+        lblTitle->setText(settings_.GameTitle + QStringLiteral("　ふたりモードの記録"));
+        lblTitle->adjustSize();
+        lblSize->move(lblTitle->geometry().right() + 1 + 8, lblSize->y());
+        lblSubTitle[0]->setText("順番");
+        lblSubTitle[1]->setText("コメント");
+        lblNameGuide->setText("コメントを入力してください");
+    } else {
+        lblLevel->setText(settings_.LevelText);
+        lblTitle->setText(settings_.GameTitle + QStringLiteral("　ハイスコア"));
+        lblTitle->adjustSize();
+    }
+    lblSubTitle[0]->adjustSize();
+    lblSubTitle[1]->adjustSize();
+    lblSize->setText(
+        QStringLiteral("[%1×%2]").arg(settings_.BoardHeight).arg(settings_.BoardWidth));
+    lblSize->adjustSize();
+    txtName->setText(settings_.DefaultName);
+    txtName->selectAll();
+
+    if (!entryMode_) {
+        const bool header = ReadScoreHeader(table_, ScorePath());
+        ReadScoreFile(table_, ScorePath(), settings_.BoardWidth, settings_.BoardHeight, header);
+    }
+    for (int i = 0; i < ScoreRows; ++i) {
+        const size_t e = static_cast<size_t>(i) + 1;
+        const auto& text = table_.ScoreText[e];
+        const bool replayable = !entryMode_ && table_.Games[e].HasGame();
+        cmdNum[e - 1]->setText(text[ScoreColPlace]);
+        cmdNum[e - 1]->setVisible(replayable);
+        lblScore1[e - 1]->setText(text[ScoreColPlace]);
+        lblScore1[e - 1]->setVisible(!replayable);
+        const std::array<QLabel*, 7> row = RowLabels(i);
+        for (size_t c = 1; c < 7; ++c) {
+            row[c]->setText(text[c + 1]);
+        }
+    }
+    const int k = ScoreNumber(table_.ScoreText[0][ScoreColPlace]);
+    for (int i = 0; i < ScoreRows; ++i) {
+        for (QLabel* label : RowLabels(i)) {
+            SetWhite(label, i == k - 1);
+        }
+    }
+    txtName->setVisible(entryMode_);
+    lblNameGuide->setVisible(entryMode_);
+    cmdClear->setVisible(!entryMode_);
+    cmdRepair->setVisible(!entryMode_);
+    if (entryMode_) {
+        txtName->setFocus();
+    }
+    replayEntry_ = 0;
+}
+
+void frmScore::cmdClose_Click() {
+    if (entryMode_) {
+        const QString name = txtName->text();
+        if (name.contains(u'"')) {
+            MessageForm(DoubleQuoteRefusal);
+            return;
+        }
+        const int k = ScoreNumber(table_.ScoreText[0][ScoreColPlace]);
+        if (k >= 1 && k <= MaxScoreEntries) {
+            table_.ScoreText[static_cast<size_t>(k)][ScoreColName] = name;
+        }
+        WriteScoreFile(table_, ScorePath());
+    }
+    replayEntry_ = 0;
+    accept();
+}
+
+void frmScore::cmdClear_Click() {
+    if (!QuestionForm(ClearScoreQuestion(settings_.GameMode))) {
+        return;
+    }
+    const QString path = table_.ScoreFilePath.isEmpty() ? ScorePath() : table_.ScoreFilePath;
+    QFile file(path);
+    if (!file.remove()) {
+        if (QFileInfo::exists(path)) {
+            MessageForm(file.errorString());
+            return;
+        }
+    }
+    Form_Load();
+}
+
+void frmScore::cmdRepair_Click() {
+    if (!QuestionForm(RepairQuestion)) {
+        return;
+    }
+    RepairScoreFile(ScorePath());
+    MessageForm(RepairDoneText);
+}
+
+void frmScore::cmdNum_Click(int index) {
+    replayEntry_ = index + 1;
+    accept();
+}
+
+void frmScore::lblScore2_Click(int index) {
+    if (entryMode_) {
+        txtName->setText(lblScore2[static_cast<size_t>(index)]->text());
+    }
+}
+
+bool frmScore::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        for (size_t i = 0; i < ScoreRows; ++i) {
+            if (watched == lblScore2[i] && mouse->button() == Qt::LeftButton &&
+                lblScore2[i]->rect().contains(mouse->position().toPoint())) {
+                lblScore2_Click(static_cast<int>(i));
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmScore::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the window like its close box and lose a new entry without a word;
+    // the window closes by 閉じる or the close box only.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace tolvekin

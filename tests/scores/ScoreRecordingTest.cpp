@@ -1,0 +1,180 @@
+// Finished games put into score tables without a window: the place by score (equal scores go
+// below), entries moving down with their games, the full table and its header test, the
+// two-player roll-over, and the move record copied and then emptied.
+
+#include "ScoreRecording.h"
+#include "DialogSeam.h"
+#include "ScoreFile.h"
+#include "ScoreTables.h"
+#include "ScoreTestSupport.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tolvekin;
+
+namespace {
+
+const QDateTime When(QDate(2026, 12, 7), QTime(9, 5, 3));
+
+// Records the wait note and the messages.
+class Notes : public DialogHandler {
+public:
+    Notes() : previous_(SetDialogHandler(this)) {}
+    ~Notes() override { SetDialogHandler(previous_); }
+    void Message(const QString& text) override { messages << text; }
+    bool Question(const QString&) override { return false; }
+    void Status(const QString& text) override {
+        statuses << text;
+        shown = true;
+    }
+    void CloseStatus() override { shown = false; }
+    bool StatusShown() const override { return shown; }
+
+    QStringList messages;
+    QStringList statuses;
+    bool shown = false;
+
+private:
+    DialogHandler* previous_;
+};
+
+// A finished game on a board of w x h: side 1's numbers and a few placements.
+GameState FinishedGame(int w, int h, int32_t score, int16_t mark = 1) {
+    GameState g;
+    g.Allocate(w, h);
+    g.Tally[1] = {score, 20, 3, 4};
+    g.Tally[2] = {score / 2, 10, 0, 2};
+    for (int16_t m = 1; m <= 5; ++m) {
+        g.MoveRecord[static_cast<size_t>(m)] = {0, static_cast<int16_t>(2 - m % 2), mark,
+                                                static_cast<int16_t>(m), 2};
+    }
+    g.StartX = 3;
+    g.StartY = 2;
+    return g;
+}
+
+// A table of the given scores, entry i carrying a game whose first colour is i.
+ScoreTable TableOf(const std::vector<int>& scores, int w = 8, int h = 8) {
+    ScoreTable t = test::MakeScoreTable(w, h, static_cast<int>(scores.size()), 7);
+    for (size_t i = 0; i < scores.size(); ++i) {
+        t.ScoreText[i + 1][ScoreColScore] = QString::number(scores[i]);
+        t.Games[i + 1].Moves[1] = {0, 1, static_cast<int16_t>(i % 8), 1, 1};
+    }
+    return t;
+}
+
+std::vector<int> Scores(const ScoreTable& t) {
+    std::vector<int> s;
+    for (int e = 1; e <= t.EntryCount(); ++e) {
+        s.push_back(ScoreNumber(t.ScoreText[static_cast<size_t>(e)][ScoreColScore]));
+    }
+    return s;
+}
+
+TEST(ScoreRecording, PlacedBelowEqualScoresWithTheRestMovingDownWithTheirGames) {
+    ScoreTable t = TableOf({500, 400, 300, 200, 100});
+    EXPECT_EQ(ScorePlace(t, 600), 1);
+    EXPECT_EQ(ScorePlace(t, 301), 3);
+    EXPECT_EQ(ScorePlace(t, 0), 6);
+    const ScoreTable before = t;
+    GameState g = FinishedGame(8, 8, 300); // equal to place 3: goes below it
+    ASSERT_EQ(InsertScore(t, g, ScoreDateText(When)), 4);
+    EXPECT_EQ(Scores(t), (std::vector<int>{500, 400, 300, 300, 200, 100}));
+    EXPECT_EQ(t.ScoreText[6][ScoreColPlace], "6");
+    // Entries 4 and 5 went one row down with their names, numbers, games and start corners.
+    for (size_t e = 4; e <= 5; ++e) {
+        for (size_t c = ScoreColName; c <= ScoreColColors; ++c) {
+            EXPECT_EQ(t.ScoreText[e + 1][c], before.ScoreText[e][c]);
+        }
+        EXPECT_EQ(t.Games[e + 1].Moves, before.Games[e].Moves);
+        EXPECT_EQ(t.Games[e + 1].StartX, before.Games[e].StartX);
+    }
+    EXPECT_EQ(t.Games[3].Moves, before.Games[3].Moves);
+    const auto& row = t.ScoreText[4];
+    EXPECT_EQ(row[ScoreColName], DefaultScoreName);
+    EXPECT_EQ(row[ScoreColDate], "2026/12/07 09:05:03");
+    EXPECT_EQ(row[ScoreColBlack], "3");
+    EXPECT_EQ(t.ScoreText[0][ScoreColCount], "6");
+    EXPECT_EQ(t.ScoreText[0][ScoreColPlace], "4");
+}
+
+TEST(ScoreRecording, TheMoveRecordIsCopiedThenEmptied) {
+    ScoreTable t = TableOf({}, 5, 7);
+    GameState g = FinishedGame(5, 7, 12, 6);
+    const auto moves = g.MoveRecord;
+    ASSERT_EQ(InsertScore(t, g, "now"), 1);
+    const GameRecord& r = t.Games[1];
+    EXPECT_EQ(r.Moves.size(), static_cast<size_t>(MoveSlots(5, 7)) + 1);
+    for (size_t m = 1; m < moves.size(); ++m) {
+        EXPECT_EQ(r.Moves[m], moves[m]) << m;
+        EXPECT_EQ(g.MoveRecord[m], (MoveRow{})) << m;
+    }
+    EXPECT_EQ(r.Side(6), 0);
+    EXPECT_EQ(r.StartX, 3);
+    EXPECT_EQ(r.StartY, 2);
+    EXPECT_EQ(t.ScoreText[0][ScoreColCount], "1");
+}
+
+TEST(ScoreRecording, TwoPlayerGamesRollOverInOrderOfPlay) {
+    ScoreTable t = TableOf({});
+    for (int16_t game = 1; game <= 10; ++game) {
+        GameState g = FinishedGame(8, 8, 7, game % 8);
+        EXPECT_EQ(AppendTwoPlayerGame(t, g, QString::number(game)), game);
+    }
+    EXPECT_EQ(t.ScoreText[1][ScoreColDate], "1");
+    EXPECT_EQ(t.ScoreText[10][ScoreColName], DefaultTwoPlayerComment);
+    GameState eleventh = FinishedGame(8, 8, 7, 3);
+    EXPECT_EQ(AppendTwoPlayerGame(t, eleventh, "11"), 10);
+    for (size_t e = 1; e <= 10; ++e) {
+        EXPECT_EQ(t.ScoreText[e][ScoreColDate], QString::number(e + 1)) << e;
+        EXPECT_EQ(t.ScoreText[e][ScoreColPlace], QString::number(e)) << e;
+        EXPECT_EQ(t.Games[e].Moves[1][2], static_cast<int16_t>((e + 1) % 8)) << e;
+    }
+    EXPECT_EQ(t.ScoreText[0][ScoreColCount], "10");
+    EXPECT_EQ(t.ScoreText[0][ScoreColPlace], "10");
+}
+
+class ScoreRecordingFile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("TLVAHIGH.TXT");
+    Notes notes;
+
+    void Write(const ScoreTable& t) { ASSERT_TRUE(WriteScoreFile(t, path)); }
+};
+
+TEST_F(ScoreRecordingFile, TheHeaderTurnsAwayAScoreThatCannotEnter) {
+    Write(TableOf({1000, 900, 800, 700, 600, 500, 400, 300, 200, 100}));
+    const QByteArray bytes = test::ReadBytes(path);
+    ScoreTable t;
+    GameState equal = FinishedGame(8, 8, 100);
+    EXPECT_EQ(RecordScore(t, path, equal, When), 0);
+    EXPECT_TRUE(notes.statuses.isEmpty());
+    GameState higher = FinishedGame(8, 8, 101);
+    EXPECT_EQ(RecordScore(t, path, higher, When), 10);
+    EXPECT_EQ(notes.statuses, QStringList{PreparingScoreText});
+    EXPECT_FALSE(notes.shown);
+    // The old tenth has gone.
+    EXPECT_EQ(Scores(t), (std::vector<int>{1000, 900, 800, 700, 600, 500, 400, 300, 200, 101}));
+    EXPECT_EQ(test::ReadBytes(path), bytes); // the window writes the file, not the recording
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ScoreRecordingFile, WithoutHeaderTheFileDecidesWithoutNote) {
+    ScoreTable t;
+    // A file of the older layout: a table without its header line.
+    ScoreTable full = TableOf({90, 80, 70, 60, 50, 40, 30, 20, 10, 5});
+    Write(full);
+    QByteArray bytes = test::ReadBytes(path);
+    test::WriteBytes(path, bytes.mid(bytes.indexOf("\r\n") + 2));
+    GameState equal = FinishedGame(8, 8, 5);
+    EXPECT_EQ(RecordScore(t, path, equal, When), 0);
+    GameState g2 = FinishedGame(8, 8, 60);
+    EXPECT_EQ(RecordScore(t, path, g2, When), 5);
+    EXPECT_TRUE(notes.statuses.isEmpty());
+    EXPECT_TRUE(notes.messages.isEmpty());
+}
+
+} // namespace

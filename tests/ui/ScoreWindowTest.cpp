@@ -1,0 +1,252 @@
+// The score window offscreen, opened as the game opens it: a won game taking its name, the
+// refused double quote, the close box that keeps the file as it was, the view with its replay
+// buttons, clearing and repair, and a replay started from the window.
+
+#include "Answerer.h"
+#include "DialogSeam.h"
+#include "GameSession.h"
+#include "ModalDriver.h"
+#include "ScoreFile.h"
+#include "ScoreRecording.h"
+#include "frmScore.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace tolvekin;
+using tolvekin::testing::Answerer;
+using tolvekin::testing::WhenModalShown;
+
+namespace {
+
+struct ScoreGame {
+    QTemporaryDir dir;
+    GameSession session;
+    Game& game = session.game;
+    frmTolvek* form = nullptr;
+
+    explicit ScoreGame(int mode = 1) : session(dir.path() + "/", 3) {
+        Settings& s = session.settings;
+        s.GameMode = mode;
+        s.FlashMove = false;
+        StartOptions start;
+        start.ReadSettings = false;
+        start.FitToScreen = false;
+        session.Start(start);
+        form = session.Window();
+    }
+    MainWindowControls& c() { return form->Controls(); }
+    QString Path(const char* name) const { return dir.filePath(name); }
+
+    // A table on file with the given scores; entries with an odd place carry a game.
+    void WriteTable(const char* name, const std::vector<int>& scores) {
+        ScoreTable t;
+        t.ResetGames(8, 8);
+        t.ClearText();
+        for (size_t i = 0; i < scores.size(); ++i) {
+            const QStringList row{QString::number(i + 1),
+                                  QString("名%1").arg(i + 1),
+                                  QString::number(scores[i]),
+                                  "2026/01/02 03:04:05",
+                                  "30",
+                                  "2",
+                                  "3"};
+            for (size_t c = 1; c <= 7; ++c) {
+                t.ScoreText[i + 1][c] = row[static_cast<qsizetype>(c - 1)];
+            }
+            if (i % 2 == 0) {
+                t.Games[i + 1].Moves[1] = {0, 1, 4, 5, 3};
+                t.Games[i + 1].Moves[2] = {0, 2, 2, 4, 3};
+            }
+        }
+        t.ScoreText[0][ScoreColCount] = QString::number(scores.size());
+        ASSERT_TRUE(WriteScoreFile(t, Path(name)));
+    }
+    ScoreTable ReadTable(const char* name) {
+        ScoreTable t;
+        ReadScoreFile(t, Path(name), 8, 8, ReadScoreHeader(t, Path(name)));
+        return t;
+    }
+    // One real placement and the computer's answer, then the game ends with side 1 ahead.
+    void WinWith(int score) {
+        QTest::mouseClick(form->Cell(5, 3), Qt::LeftButton);
+        ASSERT_EQ(game.State.MoveCount, 2);
+        game.State.Tally[1] = {score, 20, 1, 3};
+        game.State.Tally[2] = {1, 10, 0, 1};
+        game.GameOver();
+    }
+};
+
+bool White(const QLabel* label) {
+    return label->autoFillBackground() && label->palette().color(QPalette::Window) == Qt::white;
+}
+
+TEST(ScoreWindow, AWonGameTakesItsPlaceAndItsNameOnClose) {
+    Answerer answers;
+    ScoreGame g;
+    g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
+    bool shown = false;
+    WhenModalShown<frmScore>([&](frmScore& f) {
+        shown = true;
+        EXPECT_FALSE(MessageFormLoaded()); // the wait note has gone
+        EXPECT_TRUE(f.ScoreEntryMode());
+        EXPECT_EQ(f.lblTitle->text(), "ぽるぽら　ハイスコア");
+        EXPECT_FALSE(f.cmdClear->isVisible());
+        EXPECT_EQ(f.txtName->text(), "おひさま");
+        EXPECT_EQ(f.txtName->selectedText(), "おひさま");
+        for (int i = 0; i < ScoreRows; ++i) {
+            EXPECT_FALSE(f.cmdNum[static_cast<size_t>(i)]->isVisible()) << i;
+            for (QLabel* label : f.RowLabels(i)) {
+                EXPECT_EQ(White(label), i == 1) << i;
+            }
+        }
+        EXPECT_EQ(f.lblScore2[1]->text(), DefaultScoreName);
+        EXPECT_EQ(f.lblScore3[1]->text(), "250");
+        EXPECT_EQ(f.lblScore2[2]->text(), "名2");
+        // A click on an earlier name copies it; then a name of one's own, and Enter.
+        QTest::mouseClick(f.lblScore2[0], Qt::LeftButton);
+        EXPECT_EQ(f.txtName->text(), "名1");
+        f.txtName->setText("はなこ");
+        QTest::keyClick(f.txtName, Qt::Key_Return);
+    });
+    g.WinWith(250);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(g.game.Phase(), GamePhase::Over);
+    const ScoreTable t = g.ReadTable("TLVAHIGH.TXT");
+    EXPECT_EQ(t.EntryCount(), 4);
+    EXPECT_EQ(t.ScoreText[2][ScoreColName], "はなこ");
+    EXPECT_EQ(t.ScoreText[2][ScoreColScore], "250");
+    EXPECT_EQ(t.ScoreText[3][ScoreColName], "名2");
+    EXPECT_EQ(t.Games[2].Side(2), 2);
+    EXPECT_EQ(t.Games[2].Side(3), 0);
+    EXPECT_EQ(g.game.State.MoveRecord[1], (MoveRow{}));
+    EXPECT_EQ(answers.messages, QStringList{"status: " + PreparingScoreText});
+}
+
+TEST(ScoreWindow, ADoubleQuoteIsRefusedAndTheCloseBoxWritesNothing) {
+    Answerer answers;
+    ScoreGame g;
+    g.WriteTable("TLVAHIGH.TXT", {300});
+    const QByteArray before = [&] {
+        QFile f(g.Path("TLVAHIGH.TXT"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    WhenModalShown<frmScore>([&](frmScore& f) {
+        f.txtName->setText("a\"b");
+        QTest::keyClick(f.txtName, Qt::Key_Return);
+        EXPECT_EQ(answers.messages.back(), DoubleQuoteRefusal);
+        EXPECT_TRUE(f.isVisible());
+        f.cmdClose->click();
+        EXPECT_EQ(answers.messages.count(DoubleQuoteRefusal), 2);
+        EXPECT_TRUE(f.isVisible());
+        QTest::keyClick(&f, Qt::Key_Escape); // no way out but the two
+        EXPECT_TRUE(f.isVisible());
+        f.close();
+    });
+    g.WinWith(400);
+    QFile file(g.Path("TLVAHIGH.TXT"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
+
+TEST(ScoreWindow, TheViewOffersReplaysOfStoredGamesAndLaysOutItsRows) {
+    Answerer answers;
+    ScoreGame g;
+    g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
+    bool shown = false;
+    WhenModalShown<frmScore>([&](frmScore& f) {
+        shown = true;
+        EXPECT_FALSE(f.ScoreEntryMode());
+        EXPECT_EQ(f.size(), QSize(454, 333));
+        EXPECT_EQ(f.lblSize->text(), "[8×8]");
+        EXPECT_FALSE(f.txtName->isVisible());
+        EXPECT_TRUE(f.cmdClear->isVisible());
+        EXPECT_TRUE(f.cmdRepair->isVisible());
+        EXPECT_EQ(f.cmdNum[2]->geometry(), QRect(8, 112, 25, 17));
+        EXPECT_EQ(f.lblScore7[9]->geometry(), QRect(424, 280, 17, 14));
+        // Entries 1 and 3 have games; entry 2 and the empty rows show plain places.
+        const bool buttons[ScoreRows] = {true, false, true};
+        for (size_t i = 0; i < ScoreRows; ++i) {
+            EXPECT_EQ(f.cmdNum[i]->isVisible(), buttons[i]) << i;
+            EXPECT_EQ(f.lblScore1[i]->isVisible(), !buttons[i]) << i;
+            EXPECT_FALSE(White(f.lblScore2[i])) << i;
+        }
+        EXPECT_EQ(f.cmdNum[2]->text(), "3");
+        EXPECT_EQ(f.lblScore1[1]->text(), "2");
+        EXPECT_EQ(f.lblScore4[0]->text(), "2026/01/02 03:04:05");
+        EXPECT_EQ(f.lblScore2[5]->text(), "");
+        f.cmdNum[2]->click();
+    });
+    g.form->cmdScore_Click();
+    ASSERT_TRUE(shown);
+    // The replay of entry 3 begins: only clearing takes clicks, and the mode reads 再現.
+    EXPECT_EQ(g.game.Phase(), GamePhase::Replay);
+    EXPECT_EQ(g.c().lblModeGuide->text(), "再現");
+    EXPECT_TRUE(g.c().timReplay.isActive());
+    EXPECT_EQ(g.c().timReplay.interval(), 500);
+    EXPECT_FALSE(g.c().cmdScore->isEnabled());
+    EXPECT_TRUE(g.c().cmdRestart->isEnabled());
+    for (int tick = 0; tick < 3; ++tick) {
+        g.form->timReplay_Timer();
+    }
+    EXPECT_EQ(g.game.Phase(), GamePhase::ReplayOver);
+    EXPECT_EQ(g.game.State.Board(4, 3), 2);
+    EXPECT_EQ(g.game.State.Board(5, 3), 1);
+    EXPECT_FALSE(g.c().timReplay.isActive());
+    EXPECT_TRUE(answers.questions.isEmpty()); // a replay records nothing
+    answers.answers = {true};
+    g.c().cmdRestart->click();
+    EXPECT_FALSE(g.game.ReplayMode());
+    EXPECT_EQ(g.c().lblModeGuide->text(), "ひとり");
+    EXPECT_TRUE(g.c().cmdScore->isEnabled());
+
+    // Closed without a choice: nothing is replayed.
+    WhenModalShown<frmScore>([](frmScore& f) { f.cmdClose->click(); });
+    g.form->cmdScore_Click();
+    EXPECT_EQ(g.game.Phase(), GamePhase::Ready);
+}
+
+TEST(ScoreWindow, ClearingEmptiesTheTableAndRepairReports) {
+    Answerer answers;
+    ScoreGame g;
+    g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
+    WhenModalShown<frmScore>([&](frmScore& f) {
+        answers.answers = {false};
+        f.cmdClear->click();
+        EXPECT_EQ(answers.questions.back(), "このスコアを消します。\nよろしいですか？");
+        EXPECT_TRUE(QFile::exists(g.Path("TLVAHIGH.TXT")));
+        EXPECT_TRUE(f.cmdNum[0]->isVisible());
+
+        answers.answers = {true};
+        f.cmdRepair->click();
+        EXPECT_EQ(answers.questions.back(), RepairQuestion);
+        EXPECT_EQ(answers.messages.back(), RepairDoneText);
+        EXPECT_TRUE(QFile::exists(g.Path("TLVAHIGH.bak")));
+
+        answers.answers = {true};
+        f.cmdClear->click();
+        EXPECT_FALSE(QFile::exists(g.Path("TLVAHIGH.TXT")));
+        for (size_t i = 0; i < ScoreRows; ++i) {
+            EXPECT_FALSE(f.cmdNum[i]->isVisible()) << i;
+            EXPECT_EQ(f.lblScore2[i]->text(), "") << i;
+        }
+        f.cmdClose->click();
+    });
+    g.form->cmdScore_Click();
+    EXPECT_EQ(answers.messages, QStringList{RepairDoneText});
+    // The next result gets place 1.
+    WhenModalShown<frmScore>([](frmScore& f) {
+        EXPECT_TRUE(White(f.lblScore1[0]));
+        f.cmdClose->click();
+    });
+    g.WinWith(5);
+    EXPECT_EQ(g.ReadTable("TLVAHIGH.TXT").EntryCount(), 1);
+}
+
+} // namespace
