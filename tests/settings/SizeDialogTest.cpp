@@ -131,6 +131,8 @@ TEST_F(SizeDialog, NineByNineAndClicksThatMoveTheBlock) {
     EXPECT_TRUE(answers.Messages.isEmpty());
     ASSERT_EQ(CellCount(), 81);
     EXPECT_FALSE(dialog->lblGuide2[0]->isHidden());
+    // The guide beside 仮決定 ends before 閉じる, which would hide its end.
+    EXPECT_LT(dialog->lblGuide2[0]->geometry().right(), dialog->cmdClose->x());
     // Halves go to the even neighbour: the block of a 9-wide board starts at column 4.
     EXPECT_EQ(dialog->BlockX(), 4);
     EXPECT_EQ(dialog->BlockY(), 4);
