@@ -1,5 +1,6 @@
 #pragma once
-// The Japanese Gothic font of the game's windows, with fallbacks where IPAGothic is missing.
+// The Japanese Gothic fonts of both programs' windows, with fallbacks where the IPA fonts are
+// missing: the fixed-width Gothic of most texts and its proportional form.
 
 #include <QFont>
 #include <QStringList>
@@ -11,6 +12,14 @@ inline QFont GothicFont(double points = 9.75, bool bold = false) {
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(bold);
+    return f;
+}
+
+inline QFont ProportionalGothicFont(double points = 9.75, bool bold = false) {
+    QFont f = GothicFont(points, bold);
+    QStringList families = f.families();
+    families.prepend(QStringLiteral("IPAPGothic"));
+    f.setFamilies(families);
     return f;
 }
 

@@ -1,6 +1,7 @@
 #include "frmOptBrd.h"
 
 #include "DialogHelpers.h"
+#include "FitText.h"
 #include "Fonts.h"
 #include "Rounding.h"
 #include "SettingsList.h"
@@ -18,24 +19,6 @@
 namespace tolvekin {
 namespace {
 
-// The proportional Gothic of the dialog's buttons and check boxes.
-QFont ProportionalGothic() {
-    QFont f = GothicFont(9.75);
-    QStringList families = f.families();
-    families.prepend("IPAPGothic");
-    f.setFamilies(families);
-    return f;
-}
-
-// The label's font, made smaller in quarter points until its text fits in width pixels.
-void FitFont(QLabel* label, int width) {
-    QFont f = label->font();
-    while (QFontMetrics(f).horizontalAdvance(label->text()) > width && f.pointSizeF() > 6) {
-        f.setPointSizeF(f.pointSizeF() - 0.25);
-    }
-    label->setFont(f);
-}
-
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -49,10 +32,11 @@ template <typename W> W* Put(W* control, int x, int y, int w, int h, const QStri
     if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
         width = std::max(w, control->sizeHint().width());
         height = std::max(h, control->sizeHint().height());
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        FitFont(label, w);
     }
     control->setGeometry(x, y, width, height);
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        SetFittedText(label, label->text(), label->font());
+    }
     if (!tip.isEmpty()) {
         control->setToolTip(tip);
     }
@@ -73,7 +57,7 @@ frmOptBrd::frmOptBrd(Settings& settings, OptionsHost& host, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       settings_(settings), host_(host) {
-    setFont(ProportionalGothic());
+    setFont(ProportionalGothicFont());
     setFixedSize(DesignClientWidth, DesignClientHeight);
     // The frames, check boxes and option buttons take the window's colour through the palette.
     QPalette p = palette();

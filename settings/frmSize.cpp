@@ -16,16 +16,6 @@ namespace {
 
 const QColor PreviewGrey(0xC0, 0xC0, 0xC0);
 
-// The proportional Gothic the dialog's texts are laid out for: 9 pt for the labels, whose design
-// widths just hold their texts in it, and 9.75 pt for the buttons.
-QFont ProportionalGothic(double points) {
-    QFont f = GothicFont(points);
-    QStringList families = f.families();
-    families.prepend("IPAPGothic");
-    f.setFamilies(families);
-    return f;
-}
-
 QString Tip() {
     return QStringLiteral("たて　よこ　を入力して、仮決定を押してください");
 }
@@ -42,7 +32,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& design) {
 QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& design,
                         const QString& tip) {
     auto* button = new QPushButton(text, parent);
-    button->setFont(ProportionalGothic(9.75));
+    button->setFont(ProportionalGothicFont(9.75));
     button->setGeometry(design);
     button->setToolTip(tip);
     return button;
@@ -70,7 +60,7 @@ frmSize::frmSize(Settings& settings, const ScreenMetrics& screen, const QColor& 
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       screen_(screen) {
-    setFont(ProportionalGothic(9));
+    setFont(ProportionalGothicFont(9));
     setWindowTitle(QString::fromStdString(settings.GameTitle) + QStringLiteral("　サイズの変更"));
     QPalette p = palette();
     p.setColor(QPalette::Window, background);

@@ -145,7 +145,7 @@ void frmTolvek::CreatePanel() {
         Place(lblComment[s], s == 1 ? 0 : 88, 360, 81, 13);
         // Two pixels in on each side: the right label would otherwise pass the window's edge.
         lblComment[s]->setGeometry(lblComment[s]->geometry().adjusted(2, 0, -2, 0));
-        SetFittedText(lblComment[s], comment, ProportionalPanelFont());
+        SetFittedText(lblComment[s], comment, ProportionalGothicFont());
         connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
         connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
     }

@@ -9,15 +9,7 @@
 
 namespace tolvekin {
 
-// The panel's Gothic in its proportional form, for the variant names.
-inline QFont ProportionalPanelFont() {
-    QFont f = GothicFont(9.75);
-    QStringList families = f.families();
-    families.prepend("IPAPGothic");
-    f.setFamilies(families);
-    return f;
-}
-
+// The label gets text in font, made smaller in quarter points only as far as needed to fit.
 inline void SetFittedText(QLabel* label, const QString& text, const QFont& font) {
     QFont f = font;
     while (QFontMetrics(f).horizontalAdvance(text) > label->width() && f.pointSizeF() > 6) {
