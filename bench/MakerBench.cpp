@@ -5,6 +5,7 @@
 #include "frmZenbro.h"
 
 #include <QApplication>
+
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -61,12 +62,3 @@ void BM_ConvertPicturesOnly(benchmark::State& state) {
 BENCHMARK(BM_ConvertPicturesOnly)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

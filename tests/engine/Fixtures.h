@@ -4,6 +4,7 @@
 // from text.
 
 #include "Game.h"
+#include "GameClock.h"
 #include "GameState.h"
 #include "Random.h"
 
@@ -105,5 +106,19 @@ inline std::vector<std::pair<int, int>> Candidates(const GameState& g) {
     }
     return list;
 }
+
+// A game wired to a recording view and a clock that the test advances; the clock's ticks go to
+// the game as the window's timers would.
+struct ClockedGame {
+    Settings settings;
+    ScriptedRandom random;
+    RecordingView view;
+    ManualClock clock;
+    Game game{settings, random, view, clock, view};
+
+    ClockedGame() {
+        clock.SetHandler([this](GameTimer t) { game.Tick(t); });
+    }
+};
 
 } // namespace tolvekin::testing

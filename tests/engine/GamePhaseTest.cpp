@@ -14,16 +14,7 @@ using tolvekin::testing::ScriptedRandom;
 
 namespace {
 
-struct PhaseFixture : ::testing::Test {
-    Settings settings;
-    ScriptedRandom random;
-    RecordingView view;
-    ManualClock clock;
-    Game game{settings, random, view, clock, view};
-
-    PhaseFixture() {
-        clock.SetHandler([this](GameTimer t) { game.Tick(t); });
-    }
+struct PhaseFixture : ::testing::Test, tolvekin::testing::ClockedGame {
     void Start(int mode, int w = 8, int h = 8) {
         settings.GameMode = mode;
         settings.BoardWidth = w;

@@ -12,17 +12,7 @@ using tolvekin::testing::ScriptedRandom;
 
 namespace {
 
-struct GameFixture : ::testing::Test {
-    Settings settings;
-    ScriptedRandom random;
-    RecordingView view;
-    ManualClock clock;
-    Game game{settings, random, view, clock, view};
-
-    GameFixture() {
-        clock.SetHandler([this](GameTimer t) { game.Tick(t); });
-    }
-
+struct GameFixture : ::testing::Test, tolvekin::testing::ClockedGame {
     void Start(int w = 8, int h = 8) {
         settings.BoardWidth = w;
         settings.BoardHeight = h;
