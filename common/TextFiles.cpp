@@ -1,7 +1,8 @@
 #include "TextFiles.h"
 
+#include "SavedFiles.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -122,18 +123,7 @@ QStringList SplitLines(const QString& text) {
 }
 
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes = JoinLines(lines);
-        if (file.write(bytes) == bytes.size() && file.commit()) {
-            return true;
-        }
-    }
-    if (error != nullptr) {
-        *error = file.errorString();
-    }
-    file.cancelWriting();
-    return false;
+    return SaveFileBytes(path, JoinLines(lines), error);
 }
 
 bool AppendTextLine(const QString& path, const QString& line, QString* error) {

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QObject>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -32,26 +31,6 @@ protected:
 };
 
 } // namespace
-
-QSize OuterSize(const QWidget& window) {
-    return window.size() + WindowFrameExtra;
-}
-
-QPoint CentreOnOwner(const QWidget* owner, QSize outerSize, bool notLeftOfOwner) {
-    QRect frame;
-    if (owner != nullptr) {
-        const QWidget* window = owner->window();
-        frame = QRect(window->pos(), OuterSize(*window));
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        frame = screen->geometry();
-    }
-    int left = frame.left() + (frame.width() - outerSize.width()) / 2;
-    const int top = frame.top() + (frame.height() - outerSize.height()) / 2;
-    if (notLeftOfOwner && owner != nullptr && left < frame.left()) {
-        left = frame.left();
-    }
-    return QPoint(left, top);
-}
 
 void SelectAllText() {
     if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {

@@ -1,26 +1,13 @@
 #pragma once
-// Small helpers shared by the settings dialogs: the outer frame of a window, centring a dialog on
-// the window that opened it, and selecting a text box's whole text when it gets the focus.
+// Small helpers shared by the settings dialogs: selecting a text box's whole text when it gets
+// the focus. The window frame and centring live in WindowGeometry.h.
 
-#include <QPoint>
-#include <QSize>
+#include "WindowGeometry.h"
 
 class QLineEdit;
 class QWidget;
 
 namespace tolvekin {
-
-// A window's outer frame: a 4-pixel border on each side and a 20-pixel caption around the client
-// area.
-inline constexpr QSize WindowFrameExtra{8, 28};
-
-// The outer size of a top-level window.
-QSize OuterSize(const QWidget& window);
-
-// The outer top-left that centres a window of outerSize on owner's outer frame. With
-// notLeftOfOwner the window never starts left of the owner. Without an owner the window is
-// centred on the primary screen.
-QPoint CentreOnOwner(const QWidget* owner, QSize outerSize, bool notLeftOfOwner = false);
 
 // Selects the whole text of the text box that has the keyboard focus (nothing for other
 // controls).
