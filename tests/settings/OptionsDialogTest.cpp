@@ -47,11 +47,11 @@ public:
     }
     double WindowTopTwips() const override { return 1860; }
     double WindowLeftTwips() const override { return 2400; }
-    int32_t BoardColour() const override { return board; }
-    int32_t BackgroundColour() const override { return background; }
+    int32_t BoardColor() const override { return board; }
+    int32_t BackgroundColor() const override { return background; }
     QColor BackgroundPainted() const override { return Qt::gray; }
-    void SetBoardColour(int32_t v) override { board = v; }
-    void SetBackgroundColour(int32_t v) override { background = v; }
+    void SetBoardColor(int32_t v) override { board = v; }
+    void SetBackgroundColor(int32_t v) override { background = v; }
     void SetBoardSeeThrough(bool v) override { seeThrough = v; }
     bool BackPictureExists() const override { return pictureExists; }
     void ShowBackPicture(bool show) override {
