@@ -312,10 +312,3 @@ TEST(MakerArtwork, IconAtAnySizeFrom16To256) {
     EXPECT_TRUE(MakerIcon(257).isNull());
     EXPECT_EQ(MakerMark().size(), QSize(MarkSize, MarkSize));
 }
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -277,10 +277,3 @@ TEST(MakerMessageDialog, OwnCaptionMarkAndIconAndCloseBoxAnswersNo) {
     handler.CloseStatus();
     EXPECT_FALSE(handler.StatusShown());
 }
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 // Esc in the options dialog, Tab into the option-button columns, the colour picker's focus as
 // it opens, and text boxes that show the start of a text too long for them.
 
-#include "DialogTestTools.h"
 #include "Helpers.h"
 #include "frmColor.h"
 #include "frmOptBrd.h"
@@ -19,8 +18,8 @@
 namespace tolvekin {
 namespace {
 
-using test::RecordingDialogs;
-using test::WaitFor;
+using testing::DialogAnswerer;
+using testing::WaitFor;
 
 // A main window that only keeps the colours it is told to show.
 class QuietHost : public OptionsHost {
@@ -83,7 +82,7 @@ protected:
         ShowActive(*dialog);
     }
 
-    RecordingDialogs answers;
+    DialogAnswerer answers;
     Settings settings;
     ScreenMetrics screen;
     std::unique_ptr<frmSize> dialog;
@@ -112,15 +111,15 @@ TEST_F(SizeDialogKeys, EnterInABoxPreviewsWhatWasTypedAndNeverTheLargestBoard) {
     QTest::keyClick(dialog->txtTate, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(dialog->PreviewHeight(), 7);
     EXPECT_EQ(dialog->txtYoko->text(), "11");
-    EXPECT_TRUE(answers.Messages.isEmpty());
+    EXPECT_TRUE(answers.messages.isEmpty());
 }
 
 TEST_F(SizeDialogKeys, EnterWithABadNumberGivesTheRangeMessageAndKeepsTheDialog) {
     dialog->txtTate->setFocus();
     dialog->txtTate->setText("30");
     QTest::keyClick(dialog->txtTate, Qt::Key_Return);
-    ASSERT_EQ(answers.Messages.size(), 1);
-    EXPECT_EQ(answers.Messages[0], QStringLiteral("２～２６の数字を入力してください"));
+    ASSERT_EQ(answers.messages.size(), 1);
+    EXPECT_EQ(answers.messages[0], QStringLiteral("２～２６の数字を入力してください"));
     EXPECT_EQ(dialog->focusWidget(), dialog->txtTate);
     EXPECT_EQ(dialog->PreviewHeight(), 8);
     EXPECT_TRUE(dialog->isVisible());

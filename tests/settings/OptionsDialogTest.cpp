@@ -2,9 +2,7 @@
 // 取消 and 決定 do to the settings, the main window and the settings file, and the colour picker
 // and board-size dialog it opens.
 
-#include "DialogTestTools.h"
 #include "Helpers.h"
-#include "ModalDriver.h"
 #include "frmColor.h"
 #include "frmOptBrd.h"
 #include "frmSize.h"
@@ -18,7 +16,7 @@ namespace tolvekin {
 namespace {
 
 using test::ReadBytes;
-using test::RecordingDialogs;
+using testing::DialogAnswerer;
 using testing::WhenModalShown;
 
 // A main window that records what the dialog asks of it.
@@ -291,11 +289,11 @@ TEST_F(OptionsDialog, FailedSaveShowsItsMessageClosesAndKeepsTheOldFile) {
     const QString path = dir.path() + "/" + QString(250, u'p');
     settings.SettingsPath = path.toStdString();
     test::WriteBytes(path, "/MODE2\r\n");
-    RecordingDialogs messages;
+    DialogAnswerer messages;
     frmOptBrd dialog(settings, host);
     dialog.cmdClose_Click();
-    ASSERT_EQ(messages.Messages.size(), 1);
-    EXPECT_TRUE(messages.Messages[0].startsWith(
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].startsWith(
         QStringLiteral("とりきめをファイルに保存できませんでした")));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(ReadBytes(path), "/MODE2\r\n");
@@ -339,12 +337,12 @@ TEST_F(OptionsDialog, ColumnCaptionEmphasisedWhileItsButtonHasTheFocus) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     dialog.optRight[1]->setFocus();
-    EXPECT_TRUE(test::WaitFor([&] { return dialog.fraRight->font().bold(); }));
+    EXPECT_TRUE(testing::WaitFor([&] { return dialog.fraRight->font().bold(); }));
     EXPECT_FALSE(dialog.fraLeft->font().bold());
     dialog.txtKoma[0]->setFocus();
-    EXPECT_TRUE(test::WaitFor([&] { return !dialog.fraRight->font().bold(); }));
+    EXPECT_TRUE(testing::WaitFor([&] { return !dialog.fraRight->font().bold(); }));
     // A name box selects its whole text when it gets the focus.
-    EXPECT_TRUE(test::WaitFor([&] { return dialog.txtKoma[0]->selectedText() == "おひさま"; }));
+    EXPECT_TRUE(testing::WaitFor([&] { return dialog.txtKoma[0]->selectedText() == "おひさま"; }));
     dialog.reject();
 }
 
