@@ -2,6 +2,7 @@
 // Esc in the options dialog, Tab into the option-button columns, the colour picker's focus as
 // it opens, and text boxes that show the start of a text too long for them.
 
+#include "FakeOptionsHost.h"
 #include "Helpers.h"
 #include "frmColor.h"
 #include "frmOptBrd.h"
@@ -18,44 +19,9 @@
 namespace tolvekin {
 namespace {
 
+using test::FakeHost;
 using testing::DialogAnswerer;
 using testing::WaitFor;
-
-// A main window that only keeps the colours it is told to show.
-class QuietHost : public OptionsHost {
-public:
-    int32_t board = 0xFFFFFF;
-    int32_t background = SystemButtonFace;
-
-    bool MoveMade() const override { return false; }
-    bool AutoPlayActive() const override { return false; }
-    int32_t UserLevel() const override { return 1; }
-    QPoint WindowTopLeft() const override { return {100, 50}; }
-    ScreenMetrics Screen() const override {
-        ScreenMetrics m;
-        m.WidthTwips = 1024 * 15;
-        m.HeightTwips = 768 * 15;
-        return m;
-    }
-    double WindowTopTwips() const override { return 750; }
-    double WindowLeftTwips() const override { return 1500; }
-    int32_t BoardColor() const override { return board; }
-    int32_t BackgroundColor() const override { return background; }
-    QColor BackgroundPainted() const override { return Qt::gray; }
-    void SetBoardColor(int32_t v) override { board = v; }
-    void SetBackgroundColor(int32_t v) override { background = v; }
-    void SetBoardSeeThrough(bool) override {}
-    bool BackPictureExists() const override { return false; }
-    void ShowBackPicture(bool) override {}
-    void RedrawFrames() override {}
-    void ApplyBoardLook() override {}
-    void ShowGameTitle() override {}
-    void ChangeChar(int) override {}
-    void ChangeMode() override {}
-    void ChangeLevel() override {}
-    void ApplyMonoPieces(bool) override {}
-    void SetCursor() override {}
-};
 
 // Shows a window and waits until it has the keyboard (a bounded wait that fails).
 void ShowActive(QWidget& window) {
@@ -162,7 +128,7 @@ protected:
 
     QTemporaryDir dir;
     Settings settings;
-    QuietHost host;
+    FakeHost host;
 };
 
 TEST_F(OptionsDialogKeys, EscapeCancelsAsCancelDoes) {

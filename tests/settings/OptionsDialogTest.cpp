@@ -2,6 +2,7 @@
 // 取消 and 決定 do to the settings, the main window and the settings file, and the colour picker
 // and board-size dialog it opens.
 
+#include "FakeOptionsHost.h"
 #include "Helpers.h"
 #include "frmColor.h"
 #include "frmOptBrd.h"
@@ -15,56 +16,10 @@
 namespace tolvekin {
 namespace {
 
+using test::FakeHost;
 using test::ReadBytes;
 using testing::DialogAnswerer;
 using testing::WhenModalShown;
-
-// A main window that records what the dialog asks of it.
-class FakeHost : public OptionsHost {
-public:
-    bool moveMade = false;
-    bool autoPlay = false;
-    int32_t userLevel = 1;
-    QPoint topLeft{100, 50};
-    int32_t board = 0xFFFFFF;
-    int32_t background = SystemButtonFace;
-    bool seeThrough = false;
-    bool pictureExists = false;
-    bool pictureShown = false;
-    QStringList calls;
-
-    bool MoveMade() const override { return moveMade; }
-    bool AutoPlayActive() const override { return autoPlay; }
-    int32_t UserLevel() const override { return userLevel; }
-    QPoint WindowTopLeft() const override { return topLeft; }
-    ScreenMetrics Screen() const override {
-        ScreenMetrics m;
-        m.WidthTwips = 1024 * 15;
-        m.HeightTwips = 768 * 15;
-        return m;
-    }
-    double WindowTopTwips() const override { return 1860; }
-    double WindowLeftTwips() const override { return 2400; }
-    int32_t BoardColor() const override { return board; }
-    int32_t BackgroundColor() const override { return background; }
-    QColor BackgroundPainted() const override { return Qt::gray; }
-    void SetBoardColor(int32_t v) override { board = v; }
-    void SetBackgroundColor(int32_t v) override { background = v; }
-    void SetBoardSeeThrough(bool v) override { seeThrough = v; }
-    bool BackPictureExists() const override { return pictureExists; }
-    void ShowBackPicture(bool show) override {
-        pictureShown = show;
-        calls << QString("picture %1").arg(show);
-    }
-    void RedrawFrames() override { calls << "frames"; }
-    void ApplyBoardLook() override { calls << "look"; }
-    void ShowGameTitle() override { calls << "title"; }
-    void ChangeChar(int side) override { calls << QString("char %1").arg(side); }
-    void ChangeMode() override { calls << "mode"; }
-    void ChangeLevel() override { calls << "level"; }
-    void ApplyMonoPieces(bool mono) override { calls << QString("mono %1").arg(mono); }
-    void SetCursor() override { calls << "cursor"; }
-};
 
 class OptionsDialog : public ::testing::Test {
 protected:
