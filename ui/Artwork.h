@@ -41,7 +41,8 @@ QImage ModePicture(int index, qreal ratio = 1.0);
 QImage CursorPicture(int index, qreal ratio = 1.0);
 
 // The point of a cursor picture that marks the mouse position, in logical pixels (the same at
-// every ratio).
+// every ratio). A QCursor made from the picture takes its hot spot in the picture's own pixels
+// (X11 shows a 64-pixel cursor at ratio 2 with the hot spot given as is): multiply by the ratio.
 QPoint CursorHotSpot();
 
 // The program icon at 16, 32, 48 and 64 pixels.

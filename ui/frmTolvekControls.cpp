@@ -3,7 +3,6 @@
 
 #include "frmTolvek.h"
 
-#include "Artwork.h"
 #include "AutoResultLog.h"
 #include "CharacterSets.h"
 #include "DialogSeam.h"
@@ -92,9 +91,8 @@ void frmTolvek::ChangeLevel() {
 
 void frmTolvek::SetCursor() {
     if (game_.Options.HintCursor && game_.Options.GameMode != 3) {
-        const QPoint hot = artwork::CursorHotSpot(); // in logical pixels, at any pixel ratio
-        const QCursor plain(imgCursor[1], hot.x(), hot.y());
-        const QCursor smiling(imgCursor[0], hot.x(), hot.y());
+        const QCursor plain(imgCursor[1], imgCursor[1].width() / 2, imgCursor[1].height() / 2);
+        const QCursor smiling(imgCursor[0], imgCursor[0].width() / 2, imgCursor[0].height() / 2);
         for (PictureBox* cell : picKoma) {
             cell->setCursor(plain);
         }
