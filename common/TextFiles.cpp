@@ -1,8 +1,10 @@
 #include "TextFiles.h"
 
+#include "FileErrors.h"
 #include "SavedFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -134,7 +136,10 @@ bool AppendTextLine(const QString& path, const QString& line, QString* error) {
         if (file.write(bytes) == bytes.size() && file.flush()) {
             return true;
         }
-        why = file.errorString();
+        why = JapaneseFileError(file.errorString());
+        if (why.isEmpty()) {
+            why = QStringLiteral("%1 に書き足せません").arg(QFileInfo(path).fileName());
+        }
     }
     if (error != nullptr) {
         *error = why;

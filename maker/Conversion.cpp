@@ -1,14 +1,17 @@
 #include "Conversion.h"
 
 #include "CharacterFiles.h"
+#include "FileErrors.h"
+#include "PictureFiles.h"
+#include "SavedFiles.h"
 #include "TextFiles.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <array>
 #include <utility>
@@ -142,7 +145,19 @@ bool LoadOutlinePicture(const QString& path, QImage* preview, QString* error) {
     if (!info.isFile()) {
         return fail(QStringLiteral("通常のファイルではありません。（%1）").arg(info.fileName()));
     }
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail(
+            WithDescription(QStringLiteral("画像を読み込めません。（%1）").arg(info.fileName()),
+                            tolvekin::JapaneseFileError(file.errorString())));
+    }
+    // A bitmap cut off before its last row would show leftover memory as cells.
+    if (tolvekin::IsCutOffBmp(file)) {
+        return fail(
+            QStringLiteral("画像を読み込めません。（%1）\n画像ファイルが途中で切れています。")
+                .arg(info.fileName()));
+    }
+    QImageReader reader(&file);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > MaxOutlineSide || size.height() > MaxOutlineSide)) {
         return fail(QStringLiteral("画像が大きすぎます（%1 x %2）。（%3）")
@@ -152,8 +167,9 @@ bool LoadOutlinePicture(const QString& path, QImage* preview, QString* error) {
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        return fail(QStringLiteral("画像を読み込めません。（%1）\n%2")
-                        .arg(info.fileName(), reader.errorString()));
+        return fail(
+            WithDescription(QStringLiteral("画像を読み込めません。（%1）").arg(info.fileName()),
+                            tolvekin::JapaneseFileError(reader.errorString())));
     }
     QImage sheet = BlankPreview();
     QPainter p(&sheet);
@@ -164,27 +180,19 @@ bool LoadOutlinePicture(const QString& path, QImage* preview, QString* error) {
 }
 
 bool SavePicture(const QImage& picture, const QString& path, QString* error) {
-    QSaveFile file(path);
-    QString why;
-    if (file.open(QIODevice::WriteOnly)) {
-        // A 32-bit picture without alpha goes out as a 24-bit bitmap.
-        QImageWriter writer(&file, "BMP");
-        if (writer.write(picture.convertToFormat(QImage::Format_RGB32))) {
-            if (file.commit()) {
-                return true;
-            }
-            why = file.errorString();
-        } else {
-            why = writer.errorString();
-            file.cancelWriting();
+    // The whole bitmap is made in memory first, so the file is replaced only by a complete one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // A 32-bit picture without alpha goes out as a 24-bit bitmap.
+    QImageWriter writer(&buffer, "BMP");
+    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32))) {
+        if (error != nullptr) {
+            *error = QStringLiteral("画像を作れません。");
         }
-    } else {
-        why = file.errorString();
+        return false;
     }
-    if (error != nullptr) {
-        *error = why;
-    }
-    return false;
+    return tolvekin::SaveFileBytes(path, bytes, error);
 }
 
 void MakeWhitePicture(QImage& preview, const RowDone& rowDone) {

@@ -1,0 +1,157 @@
+// Replacing a file: a full disk, a folder that takes no new files, and the words of a failure.
+
+#include "SavedFiles.h"
+#include "FileBytes.h"
+#include "FileErrors.h"
+#include "FullDisk.h"
+#include "TextFiles.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tolvekin {
+namespace {
+
+using test::ReadBytes;
+using test::SmallDisk;
+using test::WriteBytes;
+
+// Latin letters in a message outside the file names it quotes.
+bool HasEnglish(QString text, const QStringList& fileNames = {}) {
+    for (const QString& name : fileNames) {
+        text.remove(name);
+    }
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    return text.contains(latin);
+}
+
+TEST(SavedFiles, AFullDiskKeepsTheOldFileAndSaysWhy) {
+    SmallDisk disk;
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    }
+    const QString settings = disk.FilePath("TlvPar.txt");
+    ASSERT_TRUE(WriteTextLines(settings, {"/FLASHFalse", "[MoveSize]"}));
+    const QByteArray before = ReadBytes(settings);
+    const QString picture = disk.FilePath("TLVSUN0.BMP");
+    ASSERT_TRUE(SaveFileBytes(picture, QByteArray(6000, 'p')));
+
+    // Nearly full: the first part of a larger file would fit, the rest not.
+    disk.Fill(8 * 1024);
+    QString error;
+    EXPECT_FALSE(SaveFileBytes(picture, QByteArray(40000, 'q'), &error));
+    EXPECT_EQ(ReadBytes(picture), QByteArray(6000, 'p'));
+    EXPECT_TRUE(error.contains(QStringLiteral("空き"))) << error.toStdString();
+    EXPECT_FALSE(HasEnglish(error)) << error.toStdString();
+
+    // Full: even a few lines do not fit, and the settings stay as they were.
+    disk.Fill();
+    QStringList lines;
+    for (int i = 0; i < 400; ++i) {
+        lines << QStringLiteral("/TITLEぽるぽら%1").arg(i);
+    }
+    error.clear();
+    EXPECT_FALSE(WriteTextLines(settings, lines, &error));
+    EXPECT_EQ(ReadBytes(settings), before);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(HasEnglish(error)) << error.toStdString();
+
+    // No temporary file is left behind.
+    for (const QString& name : disk.Names()) {
+        EXPECT_TRUE(name == "TlvPar.txt" || name == "TLVSUN0.BMP" || name == "filler")
+            << name.toStdString();
+    }
+}
+
+// Runs body as an unprivileged user in a child process (root may write into any folder), or
+// directly when the test does not run as root. body returns the exit status.
+template <typename Body> void AsPlainUser(Body body) {
+    if (::geteuid() != 0) {
+        EXPECT_EQ(body(), 0);
+        return;
+    }
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+                std::_Exit(9);
+            }
+            std::_Exit(body());
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(SavedFiles, AFolderThatTakesNoNewFilesStillSavesAWritableFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString writable = dir.filePath("TlvPar.txt");
+    const QString locked = dir.filePath("TLVAHIGH.TXT");
+    WriteBytes(writable, "old settings\r\n");
+    WriteBytes(locked, "old scores\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(writable).constData(), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0444), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+
+    AsPlainUser([&] {
+        QString error;
+        // Written in place, shorter and then longer than before.
+        if (!WriteTextLines(writable, {"/MODE2"}, &error) || ReadBytes(writable) != "/MODE2\r\n") {
+            return 1;
+        }
+        if (!WriteTextLines(writable, {"/MODE3", "/LEVEL2", "[MoveSize]"}, &error) ||
+            ReadBytes(writable) != "/MODE3\r\n/LEVEL2\r\n[MoveSize]\r\n") {
+            return 2;
+        }
+        // A file that may not be written is refused in Japanese and kept.
+        error.clear();
+        if (WriteTextLines(locked, {"new"}, &error) || ReadBytes(locked) != "old scores\r\n") {
+            return 3;
+        }
+        if (error.isEmpty() || HasEnglish(error, {locked})) {
+            return 4;
+        }
+        // A new file cannot be made in the folder at all.
+        if (SaveFileBytes(dir.filePath("TLVSUN.BMP"), "x", &error) || HasEnglish(error)) {
+            return 5;
+        }
+        return 0;
+    });
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(SavedFiles, FileErrorsAreToldInJapanese) {
+    for (int code : {EACCES, EPERM, EROFS, ENOSPC, EISDIR, ENAMETOOLONG, EFBIG}) {
+        const QString text = FileErrorText(code);
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_FALSE(HasEnglish(text)) << code;
+        // What Qt passes on from the C library becomes the same words.
+        EXPECT_EQ(JapaneseFileError(QString::fromLocal8Bit(::strerror(code))), text) << code;
+    }
+    const QString path = QStringLiteral("/data/TlvPar.txt");
+    const QString notWritable =
+        JapaneseFileError(QStringLiteral("Existing file %1 is not writable").arg(path));
+    EXPECT_TRUE(notWritable.contains(path));
+    EXPECT_FALSE(HasEnglish(notWritable, {path}));
+    EXPECT_FALSE(HasEnglish(JapaneseFileError("Not a regular file")));
+    EXPECT_FALSE(HasEnglish(JapaneseFileError("Filename refers to a directory")));
+
+    // "Unknown error" says nothing: the message then tells only what failed.
+    EXPECT_EQ(FileErrorMessage(QStringLiteral("スコアファイルを削除できません。"), "Unknown error"),
+              QStringLiteral("スコアファイルを削除できません。"));
+    EXPECT_EQ(FileErrorMessage(QStringLiteral("スコアファイルを削除できません。"),
+                               QStringLiteral("Permission denied")),
+              QStringLiteral("スコアファイルを削除できません。\n") + FileErrorText(EACCES));
+}
+
+} // namespace
+} // namespace tolvekin
