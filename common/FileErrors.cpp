@@ -37,12 +37,15 @@ constexpr std::array<ErrorWords, 16> KnownErrors{{
 }};
 
 // Phrases of Qt's own file code and of this program's file checks that carry no error number.
-constexpr std::array<std::pair<const char*, const char*>, 5> KnownPhrases{{
+constexpr std::array<std::pair<const char*, const char*>, 7> KnownPhrases{{
     {"Not a regular file", "通常のファイルではありません"},
     {"Filename refers to a directory", "ファイル名がフォルダを指しています"},
     {"No file engine available or engine does not support UnMapExtension", "ファイルを扱えません"},
     {"Cannot open file", "ファイルを開けません"},
     {"Unknown error", ""},
+    // Qt's own Japanese words for it say no more.
+    {"未知のエラー", ""},
+    {"不明なエラー", ""},
 }};
 
 const QString GeneralError = QStringLiteral("ファイルを扱えません");
