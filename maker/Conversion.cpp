@@ -3,6 +3,7 @@
 #include "CharacterFiles.h"
 #include "FileErrors.h"
 #include "PictureFiles.h"
+#include "RegularFiles.h"
 #include "SavedFiles.h"
 #include "TextFiles.h"
 
@@ -135,11 +136,12 @@ bool LoadOutlinePicture(const QString& path, QImage* preview, QString* error) {
     if (!info.isFile()) {
         return fail(QStringLiteral("通常のファイルではありません。（%1）").arg(info.fileName()));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return fail(
-            WithDescription(QStringLiteral("画像を読み込めません。（%1）").arg(info.fileName()),
-                            tolvekin::JapaneseFileError(file.errorString())));
+    // Only a regular file is opened: a pipe put in its place never holds the program.
+    QFile file;
+    QString why;
+    if (!tolvekin::OpenRegularFile(file, path, QIODevice::ReadOnly, &why)) {
+        return fail(WithDescription(
+            QStringLiteral("画像を読み込めません。（%1）").arg(info.fileName()), why));
     }
     // A bitmap cut off before its last row would show leftover memory as cells.
     if (tolvekin::IsCutOffBmp(file)) {
