@@ -6,6 +6,8 @@
 #include "FullDisk.h"
 #include "TextFiles.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -15,6 +17,9 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -127,6 +132,46 @@ TEST(SavedFiles, AFolderThatTakesNoNewFilesStillSavesAWritableFile) {
     });
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// Sets or clears the immutable flag of a folder; false where the file system or the user may not.
+bool SetImmutable(const QString& path, bool on) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) {
+        return false;
+    }
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+TEST(SavedFiles, AnImmutableFolderStillSavesItsFileInPlace) {
+    // Not in /tmp's tmpfs, which may not keep the flag: beside the test program.
+    QTemporaryDir dir(QCoreApplication::applicationDirPath() + "/frozen-XXXXXX");
+    ASSERT_TRUE(dir.isValid());
+    const QString settings = dir.filePath("TlvPar.txt");
+    WriteBytes(settings, "old\r\n");
+    if (!SetImmutable(dir.path(), true)) {
+        GTEST_SKIP() << "cannot make a folder immutable here";
+    }
+    // Thawed on every way out, so the folder can be removed.
+    struct Thaw {
+        QString path;
+        ~Thaw() { SetImmutable(path, false); }
+    } thaw{dir.path()};
+    QString error;
+    const bool saved = WriteTextLines(settings, {"/MODE2", "[MoveSize]"}, &error);
+    const bool refused = SaveFileBytes(dir.filePath("TLVSUN.BMP"), "x");
+    SetImmutable(dir.path(), false);
+    EXPECT_TRUE(saved) << error.toStdString();
+    EXPECT_EQ(ReadBytes(settings), "/MODE2\r\n[MoveSize]\r\n");
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(SavedFiles, FileErrorsAreToldInJapanese) {
