@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -69,6 +70,18 @@ TEST(SavedFiles, AFullDiskKeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(ReadBytes(settings), before);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(HasEnglish(error)) << error.toStdString();
+
+    // A line added to a log on the full disk is refused whole.
+    const QString log = disk.FilePath("AutoResult.txt");
+    ASSERT_TRUE(QFile::rename(disk.FilePath("filler"), log));
+    // Room for part of the line in the last page of the log, but not for all of it.
+    ASSERT_TRUE(QFile::resize(log, QFileInfo(log).size() - 1000));
+    const qint64 logSize = QFileInfo(log).size();
+    error.clear();
+    EXPECT_FALSE(AppendTextLine(log, QString(3000, u'x'), &error));
+    EXPECT_EQ(QFileInfo(log).size(), logSize);
+    EXPECT_TRUE(error.contains(QStringLiteral("空き"))) << error.toStdString();
+    ASSERT_TRUE(QFile::rename(log, disk.FilePath("filler")));
 
     // No temporary file is left behind.
     for (const QString& name : disk.Names()) {
