@@ -2,10 +2,19 @@
 // so and status 1, never a crash; --help and --version still answer.
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -68,6 +77,53 @@ TEST(StartUp, WithoutADisplayBothProgramsSaySoInOneLine) {
         EXPECT_EQ(help.status, 0);
         EXPECT_TRUE(help.out.contains("Usage"));
     }
+}
+
+TEST(StartUp, ADisplayThatNeverAnswersEndsTheWaitWithTheSameLine) {
+    // A socket where an X server would listen, taking connections and never saying a word.
+    QDir().mkpath("/tmp/.X11-unix");
+    const QString socketPath = QStringLiteral("/tmp/.X11-unix/X87");
+    if (QFileInfo::exists(socketPath)) {
+        GTEST_SKIP() << "display :87 is in use";
+    }
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(socketPath);
+    std::memcpy(address.sun_path, native.constData(), static_cast<size_t>(native.size()));
+    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener, 8) != 0) {
+        ::close(listener);
+        GTEST_SKIP() << "cannot listen on " << socketPath.toStdString();
+    }
+    QProcessEnvironment silent = WithoutDisplay();
+    silent.insert("DISPLAY", ":87");
+    // Both at once: each waits for the display on its own.
+    QTemporaryDir folder;
+    QProcess processes[2];
+    const char* programs[2] = {ZENBRO_PATH, TOLVEKIN_PATH};
+    for (int i = 0; i < 2; ++i) {
+        processes[i].setProcessEnvironment(silent);
+        processes[i].setWorkingDirectory(folder.path());
+        processes[i].start(programs[i], {});
+    }
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(programs[i]);
+        const bool ended = processes[i].waitForFinished(45000);
+        if (!ended) {
+            processes[i].kill();
+            processes[i].waitForFinished(5000);
+        }
+        EXPECT_TRUE(ended);
+        EXPECT_EQ(processes[i].exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(processes[i].exitCode(), 1);
+        const QString err = QString::fromUtf8(processes[i].readAllStandardError());
+        EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("ディスプレイを開けません")));
+    }
+    ::close(listener);
+    ::unlink(native.constData());
 }
 
 } // namespace
