@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Rounding.h"
 #include "SettingsList.h"
+#include "Utf8Text.h"
 #include "frmColor.h"
 #include "frmSize.h"
 #include "frmVersion.h"
@@ -20,10 +21,6 @@
 
 namespace tolvekin {
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A control at its place on the window. A check box or option button that needs more room than
 // that grows right and down (push buttons keep their size); a label keeps its size and takes a
@@ -118,8 +115,7 @@ void frmOptBrd::CreateNameFrame() {
     // Each row's variant label and name box, in the order of the character sets.
     for (size_t i = 0; i < 3; ++i) {
         const int y = 48 + 24 * static_cast<int>(i);
-        lblKoma[i] =
-            Put(new QLabel(Q(std::string(CharacterSets[i].Variant)), fraName), 16, y, 65, 13);
+        lblKoma[i] = Put(new QLabel(Q(CharacterSets[i].Variant), fraName), 16, y, 65, 13);
         txtKoma[i] = Put(new QLineEdit(fraName), 84, y - 4, 65, 21);
     }
     // The three variant labels share the font of the one that needed the smallest.
@@ -152,12 +148,12 @@ void frmOptBrd::CreateRuleFrame() {
     fraRule = Put(new QGroupBox(QStringLiteral("動かし方など"), this), 244, 4, 145, 225);
     fraMode = Put(new QGroupBox(QStringLiteral("対戦モード"), fraRule), 12, 24, 121, 93);
     for (size_t i = 0; i < 3; ++i) {
-        optMode[i] = Put(new QRadioButton(Q(std::string(GameModeNames[i])), fraMode), 28,
+        optMode[i] = Put(new QRadioButton(Q(GameModeNames[i]), fraMode), 28,
                          20 + 24 * static_cast<int>(i), i == 2 ? 56 : 53, 13);
     }
     fraLevel = Put(new QGroupBox(QStringLiteral("コンピュータの強さ"), fraRule), 12, 128, 121, 37);
     for (size_t i = 0; i < 2; ++i) {
-        optLevel[i] = Put(new QRadioButton(Q(std::string(GameLevelNames[i])), fraLevel),
+        optLevel[i] = Put(new QRadioButton(Q(GameLevelNames[i]), fraLevel),
                           8 + 56 * static_cast<int>(i), 16, 45, 13);
     }
     fraMono = Put(new QGroupBox(QStringLiteral("コマの色"), fraRule), 12, 176, 121, 37);
@@ -308,7 +304,7 @@ void frmOptBrd::TakeOptions() {
         if (b->Check != nullptr) {
             entry.FlagOf(settings_) = b->Check->isChecked();
         } else if (b->Text != nullptr) {
-            entry.TextOf(settings_) = b->Text->text().left(entry.TakeChars).toStdString();
+            entry.TextOf(settings_) = Utf8(b->Text->text().left(entry.TakeChars));
         } else if (entry.Kind == SettingKind::Flag) {
             entry.FlagOf(settings_) = b->Options[1]->isChecked();
         } else {

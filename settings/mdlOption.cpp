@@ -5,6 +5,7 @@
 #include "FullWidth.h"
 #include "Rounding.h"
 #include "TextFiles.h"
+#include "Utf8Text.h"
 
 #include <QDir>
 
@@ -139,10 +140,6 @@ QString SingleText(double value) {
     return QString::fromLatin1(buffer, r.ptr - buffer);
 }
 
-QString ToQ(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QString KeyText(const SettingEntry& e) {
     return QString::fromLatin1(e.Key.data(), static_cast<qsizetype>(e.Key.size()));
 }
@@ -163,11 +160,11 @@ void ApplySetting(const SettingEntry& e, Settings& s, const QString& value, bool
         break;
     case SettingRule::KeepIfAbsent:
         if (const QString v = WithoutControls(value); !v.isEmpty()) {
-            e.TextOf(s) = LeftChars(v, e.MaxChars).toStdString();
+            e.TextOf(s) = Utf8(LeftChars(v, e.MaxChars));
         }
         break;
     case SettingRule::OneOf: {
-        const std::string text = value.toStdString();
+        const std::string text = Utf8(value);
         int index = -1;
         for (size_t i = 0; i < e.Choices.size(); ++i) {
             if (e.Choices[i] == text) {
@@ -223,7 +220,7 @@ QString ValueText(const SettingEntry& e, const Settings& s, double windowTop, do
     case SettingKind::Color:
         return QString::number(e.NumberOf(s));
     case SettingKind::Text:
-        return ToQ(e.TextOf(s));
+        return Q(e.TextOf(s));
     case SettingKind::Section:
         break;
     }
@@ -300,7 +297,7 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
     const QString defaultPath = dataDir + SettingsFileName;
     const QString commandLine = arguments.join(u' ');
     if (commandLine.count(u' ') == commandLine.size()) {
-        s.SettingsPath = defaultPath.toStdString();
+        s.SettingsPath = Utf8(defaultPath);
         ParseSettings(s, ReadSettingsFile(defaultPath).toUpper());
         return;
     }
@@ -316,13 +313,13 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
     QString path = commandLine.mid(from, to - from);
     if (path.trimmed().isEmpty()) {
         // No "/PAR": the settings file is not read in this run, but a save goes to it.
-        s.SettingsPath = defaultPath.toStdString();
+        s.SettingsPath = Utf8(defaultPath);
         return;
     }
     if (QDir::isRelativePath(path)) {
         path.prepend(dataDir);
     }
-    s.SettingsPath = path.toStdString();
+    s.SettingsPath = Utf8(path);
     const QString fileText = ReadSettingsFile(path);
     if (!fileText.isEmpty()) {
         ParseSettings(s, fileText.toUpper());
@@ -335,7 +332,7 @@ bool WriteSettings(const Settings& s, double windowTop, double windowLeft) {
         lines.append(KeyText(e) + ValueText(e, s, windowTop, windowLeft));
     }
     QString error;
-    if (!WriteTextLines(ToQ(s.SettingsPath), lines, &error)) {
+    if (!WriteTextLines(Q(s.SettingsPath), lines, &error)) {
         MessageForm(QStringLiteral(u"とりきめをファイルに保存できませんでした") + u'\n' + error);
         return false;
     }
@@ -368,13 +365,13 @@ void LoadNames(Settings& s, const QString& dataDir, bool builtinOnly) {
     }
     if (const QString t = ReadFirstLine(dataDir + QStringLiteral("TLVTITLE.TXT"), TitleFileChars);
         !t.isEmpty()) {
-        s.GameTitle = t.toStdString();
+        s.GameTitle = Utf8(t);
     }
     for (int i = 1; i <= 3; ++i) {
         const QString stem = QString::fromLatin1(CharacterStems[static_cast<size_t>(i - 1)]);
         const QString t = ReadFirstLine(dataDir + NameFile(stem), CharacterNameChars);
         if (!t.isEmpty()) {
-            s.CharName[i] = t.toStdString();
+            s.CharName[i] = Utf8(t);
         }
     }
 }
