@@ -1,9 +1,10 @@
-// Drives the real message dialog through the dialog seam: a single-shot timer looks at the dialog
+// Drives the real message dialog through the dialog seam: the modal driver looks at the dialog
 // while it is up and then answers it as a user would.
 
 #include "DialogSeam.h"
 #include "Fonts.h"
 #include "MessageDialogs.h"
+#include "ModalDriver.h"
 #include "frmMessage.h"
 
 #include <QApplication>
@@ -13,22 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace tolvekin {
 namespace {
 
-// Runs action on the modal message dialog as soon as it is up. action must close the dialog.
-void WhenShown(std::function<void(frmMessage&)> action, int triesLeft = 400) {
-    QTimer::singleShot(5, [action, triesLeft] {
-        auto* dialog = qobject_cast<frmMessage*>(QApplication::activeModalWidget());
-        if (dialog != nullptr && dialog->isVisible()) {
-            action(*dialog);
-        } else if (triesLeft > 0) {
-            WhenShown(action, triesLeft - 1);
-        }
-    });
-}
+using testing::WhenModalShown;
 
 void PressEscape(QWidget& target) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -87,7 +76,7 @@ protected:
     // Shows a message, records how it looked and presses OK.
     Seen ShowMessage(const QString& text) {
         Seen seen;
-        WhenShown([&seen](frmMessage& d) {
+        WhenModalShown<frmMessage>([&seen](frmMessage& d) {
             seen = Look(d);
             d.cmdClose->click();
         });
@@ -102,7 +91,7 @@ protected:
 TEST_F(MessageTest, QuestionIsYesOnlyForTheYesButton) {
     Seen seen;
     QFont buttons[2];
-    WhenShown([&seen, &buttons](frmMessage& d) {
+    WhenModalShown<frmMessage>([&seen, &buttons](frmMessage& d) {
         seen = Look(d);
         buttons[0] = d.cmdClose->font();
         buttons[1] = d.cmdCancel->font();
@@ -119,13 +108,13 @@ TEST_F(MessageTest, QuestionIsYesOnlyForTheYesButton) {
     EXPECT_TRUE(seen.cancelVisible);
     EXPECT_TRUE(seen.closeHasFocus);
 
-    WhenShown([](frmMessage& d) { d.cmdCancel->click(); });
+    WhenModalShown<frmMessage>([](frmMessage& d) { d.cmdCancel->click(); });
     EXPECT_FALSE(QuestionForm("記録しますか？"));
 
     // Closed with the close box or Escape, a question answers no.
-    WhenShown([](frmMessage& d) { d.close(); });
+    WhenModalShown<frmMessage>([](frmMessage& d) { d.close(); });
     EXPECT_FALSE(QuestionForm("記録しますか？"));
-    WhenShown([](frmMessage& d) { PressEscape(*d.cmdClose); });
+    WhenModalShown<frmMessage>([](frmMessage& d) { PressEscape(*d.cmdClose); });
     EXPECT_FALSE(QuestionForm("記録しますか？"));
 }
 
@@ -168,7 +157,7 @@ TEST_F(MessageTest, LongTextMakesTheWindowTallerAndKeepsItClearOfTheButtons) {
     EXPECT_EQ(two.close.top(), 72);
 
     Seen three;
-    WhenShown([&three](frmMessage& d) {
+    WhenModalShown<frmMessage>([&three](frmMessage& d) {
         three = Look(d);
         d.cmdCancel->click();
     });
@@ -221,7 +210,7 @@ TEST_F(MessageTest, MessageTakesThePlaceOfAStatusNote) {
     ASSERT_TRUE(MessageFormLoaded());
     bool noteWasUp = true;
     int shown = 0;
-    WhenShown([&](frmMessage& d) {
+    WhenModalShown<frmMessage>([&](frmMessage& d) {
         noteWasUp = MessageFormLoaded();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             shown += qobject_cast<frmMessage*>(w) != nullptr && w->isVisible() ? 1 : 0;
@@ -299,7 +288,7 @@ TEST_F(MessageTest, ProgramWithoutMainWindowRuleGivesItsOwnCaptionIconAndFixedMa
     bool scaled = true;
     bool ownIcon = false;
     QSize markSize;
-    WhenShown([&](frmMessage& d) {
+    WhenModalShown<frmMessage>([&](frmMessage& d) {
         scaled = d.imgMark->hasScaledContents();
         ownIcon = d.windowIcon().cacheKey() == maker.icon.cacheKey();
         markSize = d.imgMark->pixmap().size();

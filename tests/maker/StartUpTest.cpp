@@ -1,7 +1,6 @@
 // Both programs started as a player would from a terminal without a display: one line that says
 // so and status 1, never a crash; --help and --version still answer.
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -127,9 +126,3 @@ TEST(StartUp, ADisplayThatNeverAnswersEndsTheWaitWithTheSameLine) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

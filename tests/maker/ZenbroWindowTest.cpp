@@ -1,49 +1,28 @@
 // The maker's window driven offscreen as the user drives it: clicking and dragging over cells,
 // the buttons, reading and converting a character; and the maker's own message dialog.
 
-#include "DialogSeam.h"
+#include "DialogAnswerer.h"
 #include "MakerMessages.h"
+#include "ModalDriver.h"
 #include "frmZenbro.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace zenbro;
 
 namespace {
 
-// Records every message and question and gives every question the same answer.
-class Recorder : public tolvekin::DialogHandler {
-public:
-    Recorder() { previous_ = tolvekin::SetDialogHandler(this); }
-    ~Recorder() override { tolvekin::SetDialogHandler(previous_); }
-    QStringList messages;
-    QStringList questions;
-    bool answer = false;
-    void Message(const QString& text) override { messages << text; }
-    bool Question(const QString& text) override {
-        questions << text;
-        return answer;
-    }
-    void Status(const QString& text) override { messages << "status: " + text; }
-    void CloseStatus() override {}
-    bool StatusShown() const override { return false; }
-
-private:
-    tolvekin::DialogHandler* previous_ = nullptr;
-};
-
 struct Maker {
     QTemporaryDir temp;
-    Recorder dialogs;
+    tolvekin::testing::DialogAnswerer dialogs;
     std::unique_ptr<frmZenbro> form = std::make_unique<frmZenbro>(temp.path());
 
     QString Dir() const { return temp.path() + "/"; }
@@ -228,64 +207,55 @@ TEST(ZenbroWindow, CloseAsksFirst) {
     m.Click(m.form->cmdClose);
     EXPECT_EQ(m.dialogs.questions, QStringList{"キャラクタ作成を終了しますか？"});
     EXPECT_TRUE(m.form->isVisible());
-    m.dialogs.answer = true;
+    m.dialogs.answers.push_back(true);
     m.Click(m.form->cmdClose);
     EXPECT_FALSE(m.form->isVisible());
 }
 
 namespace {
 
-// Waits for the maker's dialog and acts on it once. A dialog that never comes leaves `seen`
-// false and the test fails; one still open after five seconds is closed so the test cannot hang.
-struct DialogDriver {
+// What the maker's dialog looked like while it was up.
+struct SeenDialog {
     bool seen = false;
     QString caption;
     QSize markSize;
     bool markScaled = true;
     bool hasIcon = false;
-    QTimer timer;
-    QElapsedTimer clock;
-
-    explicit DialogDriver(std::function<void(tolvekin::frmMessage*)> act) {
-        clock.start();
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this, act] {
-            auto* dialog = qobject_cast<tolvekin::frmMessage*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            if (!seen) {
-                seen = true;
-                caption = dialog->windowTitle();
-                markSize = dialog->imgMark->pixmap().size();
-                markScaled = dialog->imgMark->hasScaledContents();
-                hasIcon = !dialog->windowIcon().isNull();
-                act(dialog);
-            } else if (clock.elapsed() > 5000) {
-                dialog->reject();
-            }
-        });
-        timer.start();
-    }
 };
+
+// Looks at the maker's dialog as soon as it is up, then acts on it (act should close it). A
+// dialog that never comes, or one left open, is a failure of the modal driver.
+std::shared_ptr<SeenDialog> WhenDialogShown(std::function<void(tolvekin::frmMessage&)> act) {
+    auto seen = std::make_shared<SeenDialog>();
+    tolvekin::testing::WhenModalShown<tolvekin::frmMessage>(
+        [seen, act](tolvekin::frmMessage& dialog) {
+            seen->seen = true;
+            seen->caption = dialog.windowTitle();
+            seen->markSize = dialog.imgMark->pixmap().size();
+            seen->markScaled = dialog.imgMark->hasScaledContents();
+            seen->hasIcon = !dialog.windowIcon().isNull();
+            act(dialog);
+        });
+    return seen;
+}
 
 } // namespace
 
 TEST(MakerMessageDialog, OwnCaptionMarkAndIconAndCloseBoxAnswersNo) {
     MakerMessages handler;
     {
-        DialogDriver driver([](tolvekin::frmMessage* d) { d->close(); });
+        const auto driver = WhenDialogShown([](tolvekin::frmMessage& d) { d.close(); });
         EXPECT_FALSE(handler.Question("終わりますか？"));
-        EXPECT_TRUE(driver.seen);
-        EXPECT_EQ(driver.caption, "キャラクタ作成　メッセージ");
-        EXPECT_EQ(driver.markSize, QSize(48, 48));
-        EXPECT_FALSE(driver.markScaled);
-        EXPECT_TRUE(driver.hasIcon);
+        EXPECT_TRUE(driver->seen);
+        EXPECT_EQ(driver->caption, "キャラクタ作成　メッセージ");
+        EXPECT_EQ(driver->markSize, QSize(48, 48));
+        EXPECT_FALSE(driver->markScaled);
+        EXPECT_TRUE(driver->hasIcon);
     }
     {
-        DialogDriver driver([](tolvekin::frmMessage* d) { d->cmdClose->click(); });
+        const auto driver = WhenDialogShown([](tolvekin::frmMessage& d) { d.cmdClose->click(); });
         EXPECT_TRUE(handler.Question("終わりますか？"));
-        EXPECT_TRUE(driver.seen);
+        EXPECT_TRUE(driver->seen);
     }
     // The wait note shows and returns at once; unloading takes it away.
     handler.Status("しばらくお待ちください");
