@@ -23,9 +23,9 @@ TEST(ScoreKill, KilledWriterLeavesOneWholeTable) {
     constexpr int Kills = 200;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("TLVA2638.TXT"));
-    ASSERT_TRUE(WriteScoreFile(MakeScoreTable(38, 26, 10, 2), path));
+    ASSERT_TRUE(WriteScoreFile(MakeScoreTable(38, 26, 10, 2), path).Ok);
     const QByteArray second = ReadBytes(path);
-    ASSERT_TRUE(WriteScoreFile(MakeScoreTable(38, 26, 10, 1), path));
+    ASSERT_TRUE(WriteScoreFile(MakeScoreTable(38, 26, 10, 1), path).Ok);
     const QByteArray first = ReadBytes(path);
     ASSERT_NE(first, second);
     ASSERT_GT(first.size(), 50000);
