@@ -20,6 +20,7 @@ const QChar BadByte(0xFFFD); // what a byte that is not Shift-JIS decodes to
 // A damaged file is kept whole before it is written over, however large it grew.
 constexpr qint64 KeptCopyByteLimit = 256 * 1024 * 1024;
 
+const QString FolderInPlace = QStringLiteral("スコアファイルの名前のフォルダがあります: ");
 const QString PreviousFileKept = QStringLiteral("前のスコアファイルはそのまま残っています。");
 
 QString TwoDigits(int n) {
@@ -356,7 +357,11 @@ ScoreFileOutcome WriteScoreFile(const ScoreTable& table, const QString& path,
                                 const QDateTime& when) {
     ScoreBusyPointer busy;
     const QStringList lines = ScoreFileLines(table);
-    const bool hadFile = QFileInfo(path).isFile();
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        return {false, ScoreOutputError + u'\n' + FolderInPlace + info.fileName()};
+    }
+    const bool hadFile = info.isFile();
     std::optional<QString> kept;
     QString error;
     if (hadFile && !ReadsAsTable(path, table)) {
@@ -393,8 +398,7 @@ ScoreFileOutcome ClearScoreFile(const QString& path) {
     }
     const QString failed = QStringLiteral("スコアファイルを消せません。\n");
     if (info.isDir()) {
-        return {false, failed + QStringLiteral("スコアファイルの名前のフォルダがあります: ") +
-                           info.fileName()};
+        return {false, failed + FolderInPlace + info.fileName()};
     }
     QFile file(path);
     if (!file.remove()) {

@@ -51,7 +51,7 @@ frmScore::frmScore(ScoreTable& table, const ScoreWindowSettings& settings, bool 
     : QDialog(parent, FixedDialogFlags), table_(table), settings_(settings), entryMode_(entryMode) {
     setObjectName("frmScore");
     setFont(GothicFont(9.75));
-    setFixedSize(DesignClientWidth, DesignClientHeight);
+    setFixedSize(ClientWidth, ClientHeight);
     CreateControls();
     Form_Load();
     move(CentreOnScreen(ScreenOf(nullptr), OuterSize(*this)));

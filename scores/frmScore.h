@@ -36,8 +36,8 @@ inline constexpr int ScoreRows = MaxScoreEntries;
 class frmScore : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int DesignClientWidth = 454;
-    static constexpr int DesignClientHeight = 333;
+    static constexpr int ClientWidth = 454;
+    static constexpr int ClientHeight = 333;
 
     // The table is shown as it is in entry mode and read from the file in view mode.
     frmScore(ScoreTable& table, const ScoreWindowSettings& settings, bool entryMode,

@@ -89,9 +89,10 @@ TEST_F(ScoreWriteTest, AFolderInPlaceOfTheTableIsOneTrueMessagePerStep) {
     EXPECT_TRUE(read.Message.contains(QStringLiteral("フォルダ")));
     const ScoreFileOutcome written = WriteScoreFile(MakeScoreTable(5, 7, 1, 1), Path(), When);
     EXPECT_FALSE(written.Ok);
-    EXPECT_TRUE(written.Message.startsWith(ScoreOutputError + u'\n'));
     // There was no previous score file to keep.
-    EXPECT_FALSE(written.Message.contains(QStringLiteral("前のスコアファイル")));
+    EXPECT_EQ(written.Message,
+              ScoreOutputError +
+                  QStringLiteral("\nスコアファイルの名前のフォルダがあります: TLVA0507.TXT"));
     EXPECT_TRUE(QFileInfo(Path()).isDir());
     EXPECT_EQ(Files(), QStringList{"TLVA0507.TXT"});
     const ScoreFileOutcome repair = Repair();
