@@ -246,31 +246,38 @@ QStringList ScoreFileLines(const ScoreTable& table) {
     return lines;
 }
 
-// True when the regular file at path reads as a table of the board.
-bool ReadsAsTable(const QString& path, const ScoreTable& like) {
-    const ScoreBytes in = LoadScoreBytes(path, ScoreFileByteLimit);
-    if (in.Outcome != ScoreBytes::Result::Read) {
+// True when the bytes of a score file read as a table of the board.
+bool ReadsAsTable(const QByteArray& bytes, const ScoreTable& like) {
+    if (bytes.size() > ScoreFileByteLimit) {
         return false;
     }
     ScoreTable probe;
     probe.Reset(like.BoardWidth, like.BoardHeight);
-    return !ParseScoreText(DecodeCp932(in.Bytes), probe);
+    return !ParseScoreText(DecodeCp932(bytes), probe);
 }
 
-// The regular file at path copied whole under KeptCopyName; the copy's path, or the
-// description of what failed.
-std::optional<QString> KeepCopy(const QString& path, const QDateTime& when, QString& error) {
-    const ScoreBytes in = LoadScoreBytes(path, KeptCopyByteLimit);
-    if (in.Outcome != ScoreBytes::Result::Read) {
-        error = in.Error;
-        return std::nullopt;
-    }
+// The file's bytes kept whole under KeptCopyName; the copy's path, or the description of what
+// failed.
+std::optional<QString> KeepCopy(const QString& path, const QByteArray& bytes, const QDateTime& when,
+                                QString& error) {
     const QString copy = KeptCopyName(path, when);
-    if (!SaveFileBytes(copy, in.Bytes, &error)) {
+    if (!SaveFileBytes(copy, bytes, &error)) {
         error = FileNameOf(copy) + QStringLiteral(": ") + error;
         return std::nullopt;
     }
     return copy;
+}
+
+// What a failed write left of the file that was there before, in words that are true.
+QString WhatWasLeft(const QString& path, const std::optional<QByteArray>& before) {
+    if (!before) {
+        return QString(); // there was no score file
+    }
+    const ScoreBytes now = LoadScoreBytes(path, KeptCopyByteLimit);
+    if (now.Outcome == ScoreBytes::Result::Read && now.Bytes == *before) {
+        return u'\n' + PreviousFileKept;
+    }
+    return u'\n' + QStringLiteral("前のスコアファイルは書き換えの途中で変わってしまいました。");
 }
 
 } // namespace
@@ -361,12 +368,25 @@ ScoreFileOutcome WriteScoreFile(const ScoreTable& table, const QString& path,
     if (info.isDir()) {
         return {false, ScoreOutputError + u'\n' + FolderInPlace + info.fileName()};
     }
-    const bool hadFile = info.isFile();
+    std::optional<QByteArray> before;
     std::optional<QString> kept;
     QString error;
-    if (hadFile && !ReadsAsTable(path, table)) {
-        kept = KeepCopy(path, when, error);
-        if (!kept) {
+    if (info.isFile()) {
+        const ScoreBytes in = LoadScoreBytes(path, KeptCopyByteLimit);
+        if (in.Outcome == ScoreBytes::Result::Read) {
+            before = in.Bytes;
+        }
+        // A file that does not read is kept whole before anything is written over it.
+        bool safe = false;
+        if (!before) {
+            error = in.Error;
+        } else if (ReadsAsTable(*before, table)) {
+            safe = true;
+        } else {
+            kept = KeepCopy(path, *before, when, error);
+            safe = kept.has_value();
+        }
+        if (!safe) {
             return {false, ScoreOutputError + u'\n' +
                                QStringLiteral("読めないスコアファイルを別の名前で残せないため、"
                                               "書き込みませんでした。") +
@@ -374,10 +394,7 @@ ScoreFileOutcome WriteScoreFile(const ScoreTable& table, const QString& path,
         }
     }
     if (!WriteTextLines(path, lines, &error)) {
-        QString message = ScoreOutputError + u'\n' + error;
-        if (hadFile) {
-            message += u'\n' + PreviousFileKept;
-        }
+        QString message = ScoreOutputError + u'\n' + error + WhatWasLeft(path, before);
         if (kept) {
             message += u'\n' + QStringLiteral("読めなかったスコアファイルは %1 にも残しました。")
                                    .arg(FileNameOf(*kept));
