@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -281,6 +282,29 @@ TEST(ScoreWindow, ClearingEmptiesTheTableAndRepairReports) {
     });
     g.WinWith(5);
     EXPECT_EQ(g.ReadTable("TLVAHIGH.TXT").EntryCount(), 1);
+}
+
+TEST(ScoreWindow, AFolderInPlaceOfTheTableIsOneMessagePerAction) {
+    Answerer answers;
+    ScoreGame g;
+    ASSERT_TRUE(QDir(g.dir.path()).mkpath("TLVAHIGH.TXT/inside"));
+    WhenModalShown<frmScore>([&](frmScore& f) {
+        ASSERT_EQ(answers.messages.size(), 1);
+        EXPECT_EQ(answers.messages[0],
+                  ScoreInputError + "\nスコアファイルの名前のフォルダがあります: TLVAHIGH.TXT");
+        answers.answers = {true};
+        f.cmdRepair->click();
+        ASSERT_EQ(answers.messages.size(), 2);
+        EXPECT_FALSE(answers.messages[1].contains(RepairDoneText)); // the repair failed
+        answers.answers = {true};
+        f.cmdClear->click();
+        ASSERT_EQ(answers.messages.size(), 3);
+        EXPECT_TRUE(answers.messages[2].startsWith("スコアファイルを消せません。\n"));
+        f.cmdClose->click();
+    });
+    g.form->cmdScore_Click();
+    EXPECT_EQ(answers.messages.size(), 3);
+    EXPECT_TRUE(QFileInfo(g.Path("TLVAHIGH.TXT")).isDir());
 }
 
 } // namespace
