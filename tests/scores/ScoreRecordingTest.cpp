@@ -18,28 +18,6 @@ namespace {
 
 const QDateTime When(QDate(2026, 12, 7), QTime(9, 5, 3));
 
-// Records the wait note and the messages.
-class Notes : public DialogHandler {
-public:
-    Notes() : previous_(SetDialogHandler(this)) {}
-    ~Notes() override { SetDialogHandler(previous_); }
-    void Message(const QString& text) override { messages << text; }
-    bool Question(const QString&) override { return false; }
-    void Status(const QString& text) override {
-        statuses << text;
-        shown = true;
-    }
-    void CloseStatus() override { shown = false; }
-    bool StatusShown() const override { return shown; }
-
-    QStringList messages;
-    QStringList statuses;
-    bool shown = false;
-
-private:
-    DialogHandler* previous_;
-};
-
 // A finished game on a board of w x h: side 1's numbers and a few placements.
 GameState FinishedGame(int w, int h, int32_t score, int16_t mark = 1) {
     GameState g;
@@ -136,7 +114,7 @@ class ScoreRecordingFile : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path = dir.filePath("TLVAHIGH.TXT");
-    Notes notes;
+    test::ScoreDialogs notes;
 
     void Write(const ScoreTable& t) { ASSERT_TRUE(WriteScoreFile(t, path).Ok); }
 };
@@ -147,11 +125,11 @@ TEST_F(ScoreRecordingFile, TheHeaderTurnsAwayAScoreThatCannotEnter) {
     ScoreTable t;
     GameState equal = FinishedGame(8, 8, 100);
     EXPECT_EQ(RecordScore(t, path, equal, When), 0);
-    EXPECT_TRUE(notes.statuses.isEmpty());
+    EXPECT_TRUE(notes.Statuses.isEmpty());
     GameState higher = FinishedGame(8, 8, 101);
     EXPECT_EQ(RecordScore(t, path, higher, When), 10);
-    EXPECT_EQ(notes.statuses, QStringList{PreparingScoreText});
-    EXPECT_FALSE(notes.shown);
+    EXPECT_EQ(notes.Statuses, QStringList{PreparingScoreText});
+    EXPECT_FALSE(notes.StatusUp);
     // The old tenth has gone.
     EXPECT_EQ(Scores(t), (std::vector<int>{1000, 900, 800, 700, 600, 500, 400, 300, 200, 101}));
     EXPECT_EQ(test::ReadBytes(path), bytes); // the window writes the file, not the recording
@@ -169,8 +147,8 @@ TEST_F(ScoreRecordingFile, WithoutHeaderTheFileDecidesWithoutNote) {
     EXPECT_EQ(RecordScore(t, path, equal, When), 0);
     GameState g2 = FinishedGame(8, 8, 60);
     EXPECT_EQ(RecordScore(t, path, g2, When), 5);
-    EXPECT_TRUE(notes.statuses.isEmpty());
-    EXPECT_TRUE(notes.messages.isEmpty());
+    EXPECT_TRUE(notes.Statuses.isEmpty());
+    EXPECT_TRUE(notes.Messages.isEmpty());
 }
 
 TEST_F(ScoreRecordingFile, ADamagedTableKeepsItsEntriesAndItsFile) {
@@ -183,10 +161,13 @@ TEST_F(ScoreRecordingFile, ADamagedTableKeepsItsEntriesAndItsFile) {
     GameState g = FinishedGame(8, 8, 850);
     EXPECT_EQ(RecordScore(t, path, g, When), 2);
     // One message, over no wait note and without the busy pointer.
-    ASSERT_EQ(notes.messages.size(), 1);
-    EXPECT_TRUE(notes.messages[0].startsWith(ScoreInputError + u'\n'));
-    EXPECT_TRUE(notes.messages[0].endsWith(QStringLiteral("その前の読めた記録 2 件を使います。")));
-    EXPECT_FALSE(notes.shown);
+    ASSERT_EQ(notes.Messages.size(), 1);
+    EXPECT_TRUE(notes.Messages[0].startsWith(ScoreInputError + u'\n'));
+    EXPECT_TRUE(notes.Messages[0].endsWith(QStringLiteral("その前の読めた記録 2 件を使います。")));
+    EXPECT_EQ(notes.Statuses, QStringList{PreparingScoreText});
+    EXPECT_FALSE(notes.MessageOverStatus);
+    EXPECT_FALSE(notes.BusyDuringMessage);
+    EXPECT_FALSE(notes.StatusUp);
     EXPECT_EQ(Scores(t), (std::vector<int>{900, 850, 800}));
 
     // The window writes the table once the entry has its name: the damaged file is kept under

@@ -1,6 +1,6 @@
 #pragma once
 // What the score tests share: an answerer that records the dialogs (and whether the busy
-// pointer was up while each message showed), raw file helpers and table checks.
+// pointer or a wait note was up while a message showed), raw file helpers and table checks.
 
 #include "DialogSeam.h"
 #include "ScoreTable.h"
@@ -36,7 +36,7 @@ public:
         if (QGuiApplication::overrideCursor() != nullptr) {
             BusyDuringMessage = true;
         }
-        if (status_) {
+        if (StatusUp) {
             MessageOverStatus = true;
         }
     }
@@ -44,17 +44,21 @@ public:
         Messages.append(text);
         return false;
     }
-    void Status(const QString&) override { status_ = true; }
-    void CloseStatus() override { status_ = false; }
-    bool StatusShown() const override { return status_; }
+    void Status(const QString& text) override {
+        Statuses.append(text);
+        StatusUp = true;
+    }
+    void CloseStatus() override { StatusUp = false; }
+    bool StatusShown() const override { return StatusUp; }
 
-    QStringList Messages;
+    QStringList Messages; // messages and questions, in order
+    QStringList Statuses; // wait notes
+    bool StatusUp = false;
     bool BusyDuringMessage = false;
     bool MessageOverStatus = false;
 
 private:
     DialogHandler* previous_;
-    bool status_ = false;
 };
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
