@@ -61,9 +61,10 @@ ScoreFileOutcome LoadScoreTable(ScoreTable& table, const QString& path, int32_t 
                                 int32_t boardHeight);
 
 // Replaces the file at path with the table: a write that fails leaves the previous file as it
-// was. A file already there that does not read is first kept under KeptCopyName, and the
-// message names that copy. A double quote in a text is written as "”" and a line break as a
-// blank, so every record reads back as written.
+// was, and the message says whether it still is. A file already there that does not read is
+// first kept whole under KeptCopyName, and the message names that copy; when it cannot be kept
+// nothing is written. A double quote in a text is written as "”" and a line break as a blank,
+// so every record reads back as written.
 ScoreFileOutcome WriteScoreFile(const ScoreTable& table, const QString& path,
                                 const QDateTime& when = QDateTime::currentDateTime());
 
