@@ -146,8 +146,12 @@ ScoreFileOutcome RepairScoreFile(const QString& path, int32_t boardWidth, int32_
                     u'\n' + error};
     }
     if (!WriteTextLines(path, repaired, &error)) {
+        const ScoreBytes now = LoadScoreBytes(path, in.Bytes.size() + 1);
+        const bool unchanged = now.Outcome == ScoreBytes::Result::Read && now.Bytes == in.Bytes;
         return {false, ScoreInputError + u'\n' + error + u'\n' +
-                           QStringLiteral("スコアファイルは修復前のままです。")};
+                           (unchanged ? QStringLiteral("スコアファイルは修復前のままです。")
+                                      : QStringLiteral("修復前のファイルは %1 に残っています。")
+                                            .arg(QFileInfo(backup).fileName()))};
     }
     return {true, RepairDoneText + u'\n' +
                       QStringLiteral("修復前のファイルは %1 に残しました。")
