@@ -1,5 +1,7 @@
 #include "ScoreFile.h"
 
+#include "FileErrors.h"
+
 #include "SavedFiles.h"
 #include "ScoreFields.h"
 #include "ScoreFileIo.h"
@@ -419,7 +421,8 @@ ScoreFileOutcome ClearScoreFile(const QString& path) {
     }
     QFile file(path);
     if (!file.remove()) {
-        return {false, failed + info.fileName() + QStringLiteral(": ") + file.errorString()};
+        return {false, failed + info.fileName() + QStringLiteral(": ") +
+                           JapaneseFileError(file.errorString())};
     }
     return {};
 }
