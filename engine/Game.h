@@ -11,8 +11,11 @@
 #include "GameView.h"
 #include "Random.h"
 #include "Settings.h"
+#include "Side.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tolvekin {
@@ -41,18 +44,24 @@ public:
     int32_t SavedLevel = 1; // the level in force when automatic play began
 
     GamePhase Phase() const { return phase_; }
-    // Role of the pass button: 0 give the first move away, 1 show places, 2 start automatic play.
-    int32_t PassMode() const { return PassModeOf(phase_, Options.GameMode); }
+    PlayMode Mode() const { return static_cast<PlayMode>(Options.GameMode); }
+    // Role of the pass button.
+    PassRole PassMode() const { return PassRoleOf(phase_, Mode()); }
     // True from the start of a replay until the board is cleared.
     bool ReplayMode() const { return IsReplay(phase_); }
+    // True from はじめる on until the board is cleared, the wait for the next game included.
+    bool AutoPlayActive() const { return IsAutoPlay(phase_); }
+    // The guide text of the computer's strength in force ("弱い", "強い").
+    std::string LevelText() const { return StrengthText(Options.GameLevel); }
     ControlStates Controls() const { return ControlsFor(phase_, Options.MonoPieces); }
 
     // Sizes the state for Options.BoardWidth x Options.BoardHeight and builds the cell weights.
     void AllocateBoard();
     // Initial block and per-game values; the callers then hand the turn to side 1.
     void NewGame();
-    // Blank cells, new game, counts, side 1 to move.
-    void RestartGame();
+    // Blank cells, new game, counts, side 1 to move. progress, when given, runs after the
+    // board is drawn (1), after the count (2) and once side 1 is to move (3).
+    void RestartGame(const std::function<void(int)>& progress = {});
     // Clearing once it is decided: the user's level back after automatic play, timers off, a
     // fresh game in the Ready phase.
     void ClearGame();
@@ -69,7 +78,7 @@ public:
     // Counts into Tally and shows the count labels.
     void UpdateCount();
     // Moves the turn display from side to the other side and returns that side.
-    int TurnSwitch(int side);
+    Side TurnSwitch(Side side);
     // The turn sequence after a player's placement or a first move given away.
     void NextKoma();
     // Result display and hand-off of the finished game.
@@ -84,6 +93,19 @@ public:
     void CellClick(int index); // a cell picture clicked
     void PassClick();          // the pass button in roles 0 and 2
     void RestartClick();       // clearing, with its question
+    // The close button: true when the player has chosen to quit. The game timers stand still
+    // while the question is open and run on after a no.
+    bool EndClick();
+    // A click on the window's background or mode picture: nothing during a replay, otherwise
+    // showOptions runs with the game timers standing still.
+    void OptionsClick(const std::function<void()>& showOptions);
+
+    // Which timers were on when a modal dialog stopped them.
+    using TimerStates = std::array<bool, GameTimerCount>;
+    // Switches off the three game timers (and with blink the blinking too), noting their states.
+    TimerStates PauseTimers(bool blink);
+    // Gives each timer back the state PauseTimers noted.
+    void RestoreTimers(const TimerStates& was);
     // Computer-against-computer play: one move per tick, and the restart after a game.
     void AutoMoveTick();
     void AutoRestartTick();
@@ -135,5 +157,6 @@ inline constexpr const char* BothBlockedText = "どちらも置くところが�
 inline constexpr const char* RecordQuestionText = "記録しますか？";
 inline constexpr const char* ClearQuestionText = "クリアしますか？";
 std::string PassText(const std::string& name); // "... は次に置くところがないので\n順番をかえます"
+std::string QuitQuestionText(const std::string& title); // "... を終了しますか？"
 
 } // namespace tolvekin

@@ -4,6 +4,7 @@
 // way: time comes through GameClock, finished games leave through GameRecorder.
 
 #include "GamePhase.h"
+#include "Side.h"
 
 #include <array>
 #include <string>
@@ -45,16 +46,16 @@ public:
     virtual void RedrawBoard() = 0;
     virtual void ClearCellPictures() = 0;
     // Turn box of a side shows its next piece in the given colour (8: the outline).
-    virtual void ShowNextPiece(int side, int color) = 0;
+    virtual void ShowNextPiece(Side side, int color) = 0;
     // The turn display moves from side `from` to side `to`.
-    virtual void ShowTurn(int from, int to) = 0;
+    virtual void ShowTurn(Side from, Side to) = 0;
     // Show the computer's piece on (x, y) and blink it; returns when the blinking has ended.
     virtual FlashResult FlashNextMachine(int x, int y) = 0;
 
     // Count labels and lead text from the last count (MakeCountCaptions gives their texts).
     virtual void ShowCount() = 0;
-    // End of a game: winner 1 or 2, or 0 for a draw; text for the result label.
-    virtual void ShowGameOver(int winner, const std::string& resultText) = 0;
+    // End of a game: the winner, NoSide for a draw; text for the result label.
+    virtual void ShowGameOver(Side winner, const std::string& resultText) = 0;
 };
 
 // A view that shows nothing: questions answer no, blinking ends at once.
@@ -70,11 +71,11 @@ public:
     void FocusEndButton() override {}
     void RedrawBoard() override {}
     void ClearCellPictures() override {}
-    void ShowNextPiece(int, int) override {}
-    void ShowTurn(int, int) override {}
+    void ShowNextPiece(Side, int) override {}
+    void ShowTurn(Side, Side) override {}
     FlashResult FlashNextMachine(int, int) override { return FlashResult::Done; }
     void ShowCount() override {}
-    void ShowGameOver(int, const std::string&) override {}
+    void ShowGameOver(Side, const std::string&) override {}
 };
 
 } // namespace tolvekin

@@ -46,11 +46,11 @@ void FillScoreEntry(ScoreTable& table, int p, GameState& game, const QString& na
     const auto& t = game.Tally[1];
     row[ScoreColPlace] = QString::number(p);
     row[ScoreColName] = name;
-    row[ScoreColScore] = QString::number(t[0]);
+    row[ScoreColScore] = QString::number(t.Score);
     row[ScoreColDate] = when;
-    row[ScoreColPieces] = QString::number(t[1]);
-    row[ScoreColBlack] = QString::number(t[2]);
-    row[ScoreColColors] = QString::number(t[3]);
+    row[ScoreColPieces] = QString::number(t.Pieces);
+    row[ScoreColBlack] = QString::number(t.BlackPieces);
+    row[ScoreColColors] = QString::number(t.Colours);
 
     GameRecord& record = table.Games[static_cast<size_t>(p)];
     record.Reset(table.BoardWidth, table.BoardHeight);
@@ -65,7 +65,7 @@ void FillScoreEntry(ScoreTable& table, int p, GameState& game, const QString& na
 
 int InsertScore(ScoreTable& table, GameState& game, const QString& when) {
     const int n = table.EntryCount();
-    const int p = ScorePlace(table, game.Tally[1][0]);
+    const int p = ScorePlace(table, game.Tally[Side1].Score);
     if (p > MaxScoreEntries) {
         return 0;
     }
@@ -93,7 +93,7 @@ int AppendTwoPlayerGame(ScoreTable& table, GameState& game, const QString& when)
 
 int RecordScore(ScoreTable& table, const QString& path, GameState& game, const QDateTime& when) {
     ScoreBusyPointer busy;
-    const int32_t score = game.Tally[1][0];
+    const int32_t score = game.Tally[Side1].Score;
     const bool header = ReadScoreHeader(table, path);
     if (header) {
         // The header repeats the last entry: a full table whose last score is at least as

@@ -79,13 +79,8 @@ void GameSession::Start(const StartOptions& options) {
     step(6);
     window_->LoadCharPictures();
     step(7);
-    game.NewGame();
-    window_->RedrawBoard();
-    step(8);
-    game.UpdateCount();
-    step(9);
-    game.State.SideToMove = static_cast<int16_t>(game.TurnSwitch(2));
-    step(10);
+    // The bar reaches 8 with the board drawn, 9 with the count and 10 with side 1 to move.
+    game.RestartGame([&step](int n) { step(7 + n); });
 
     busy.reset();
     splash.reset();

@@ -13,28 +13,17 @@
 #include "TextFiles.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace tolvekin {
 namespace {
 
 constexpr int CellWidth = 48;
 constexpr int CellHeight = 48;
-constexpr int DesignPanelLeft = 408; // cmdScore's left in the design
-constexpr QSize DesignClient(577, 400);
+constexpr int StandardPanelLeft = 408; // cmdScore's left before the panel is arranged
+constexpr QSize StandardClient(577, 400);
 constexpr const char* BuildNote = "Qt 6 版";
-
-double TwipsPerPixelX(const QWidget* w) {
-    return 1440.0 / w->logicalDpiX();
-}
-
-QRect ScreenRect() {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s != nullptr ? s->geometry() : QRect(0, 0, 1024, 768);
-}
 
 } // namespace
 
@@ -71,7 +60,7 @@ QLabel* frmTolvek::MakeLabel(const QString& text, Qt::Alignment align, double po
 }
 
 void frmTolvek::Place(QWidget* control, int dx, int y, int w, int h) {
-    control->setGeometry(DesignPanelLeft + dx, y, w, h);
+    control->setGeometry(StandardPanelLeft + dx, y, w, h);
 }
 
 void frmTolvek::CreatePanel() {
@@ -187,12 +176,10 @@ void frmTolvek::Load() {
     }
     CreatePanel();
 
-    // Centre at the design size; the arrangement later changes the size, not the place.
-    resize(DesignClient);
-    const QRect screen = ScreenRect();
-    move(screen.x() + (screen.width() - OuterSize().width()) / 2,
-         screen.y() + (screen.height() - OuterSize().height()) / 2);
-    panelWidth_ = RoundEvenInt((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(this));
+    // Centre at the standard size; the arrangement later changes the size, not the place.
+    resize(StandardClient);
+    move(CentreOnScreen(ScreenOf(this), OuterSize()));
+    panelWidth_ = RoundEvenInt((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(*this));
 
     const QString title = QString::fromStdString(game_.Options.GameTitle);
     lblTitle->setText(title);
@@ -207,8 +194,8 @@ void frmTolvek::Load() {
     for (int s = 1; s <= 2; ++s) {
         imgChar[s]->move(picChar[s]->x(), imgChar[s]->y());
     }
-    const double tpx = TwipsPerPixelX(this);
-    const double tpy = 1440.0 / logicalDpiY();
+    const double tpx = TwipsPerPixelX(*this);
+    const double tpy = TwipsPerPixelY(*this);
     if (game_.Options.WindowTop != 0) {
         move(x(), RoundEvenInt(game_.Options.WindowTop / tpy));
     }
@@ -340,8 +327,8 @@ void frmTolvek::ArrangePanel() {
         }
         frames_.Shift(shift);
     }
-    const QRect screen = ScreenRect();
-    resize(cmdEnd->width() + cmdEnd->x() + 14 - 8, height());
+    const QRect screen = ScreenArea(ScreenOf(this));
+    resize(cmdEnd->width() + cmdEnd->x() + 14 - WindowFrameExtra.width(), height());
     if (x() + OuterSize().width() > screen.right() + 1) {
         move(screen.x(), y());
     }
@@ -351,7 +338,7 @@ void frmTolvek::ArrangePanel() {
         if (picture.isValid() && outerHeight < picture.height()) {
             outerHeight = picture.height();
         }
-        resize(width(), outerHeight - 28);
+        resize(width(), outerHeight - WindowFrameExtra.height());
         if (y() + OuterSize().height() > screen.bottom() + 1) {
             move(x(), screen.y());
         }

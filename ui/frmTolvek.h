@@ -7,6 +7,7 @@
 #include "PictureBox.h"
 #include "PiecePictures.h"
 #include "ScoreTable.h"
+#include "WindowGeometry.h"
 #include "mdlCheap3D.h"
 #include "mdlOption.h"
 
@@ -110,8 +111,8 @@ public:
     // The score file of the current mode, strength and board.
     QString ScorePath() const;
 
-    // Design outer size of the window: the client area plus a 4-pixel border and a caption.
-    QSize OuterSize() const { return size() + QSize(8, 28); }
+    // Outer size of the window: the client area plus its border and caption.
+    QSize OuterSize() const { return tolvekin::OuterSize(*this); }
 
     // GameView.
     void MessageForm(const std::string& text) override;
@@ -120,10 +121,10 @@ public:
     void ApplyControls(const ControlStates& controls) override;
     void FocusEndButton() override;
     void ClearCellPictures() override;
-    void ShowNextPiece(int side, int color) override;
-    void ShowTurn(int from, int to) override;
+    void ShowNextPiece(Side side, int color) override;
+    void ShowTurn(Side from, Side to) override;
     void ShowCount() override;
-    void ShowGameOver(int winner, const std::string& resultText) override;
+    void ShowGameOver(Side winner, const std::string& resultText) override;
     // GameRecorder.
     void RecordScore() override;
     void RecordTwoPlayerGame() override;
@@ -145,9 +146,6 @@ private:
     void BuildCells();
     void BuildGridLines();
     void EnableBoard(bool enabled);
-    // The three game timers switched off around a modal dialog, then given back their states.
-    std::array<bool, 3> PauseGameTimers();
-    void RestoreGameTimers(const std::array<bool, 3>& was);
     QTimer& TimerOf(GameTimer timer);
     const QTimer& TimerOf(GameTimer timer) const;
     QLabel* MakeLabel(const QString& text, Qt::Alignment align, double pointSize = 0,

@@ -112,11 +112,11 @@ void frmTolvek::EraseFrame3D(const QWidget* control) {
     update(FrameRect(control->geometry()).adjusted(0, 0, 1, 1));
 }
 
-void frmTolvek::ShowNextPiece(int side, int color) {
+void frmTolvek::ShowNextPiece(Side side, int color) {
     SetPiecePicture(picCharImg[static_cast<size_t>(side)], side, color);
 }
 
-void frmTolvek::ShowTurn(int from, int to) {
+void frmTolvek::ShowTurn(Side from, Side to) {
     EraseFrame3D(picChar[static_cast<size_t>(from)]);
     picChar[static_cast<size_t>(from)]->SetBorder(false);
     SetPiecePicture(picCharImg[static_cast<size_t>(from)], from, 8);

@@ -62,7 +62,7 @@ public:
         answers.pop_front();
         return a;
     }
-    void ShowTurn(int from, int to) override { turns.emplace_back(from, to); }
+    void ShowTurn(Side from, Side to) override { turns.emplace_back(from, to); }
     FlashResult FlashNextMachine(int x, int y) override {
         flashes.emplace_back(x, y);
         if (onFlash) {
@@ -71,7 +71,7 @@ public:
         return flashResult;
     }
     void ApplyControls(const ControlStates& c) override { controls = c; }
-    void ShowGameOver(int winner, const std::string& text) override {
+    void ShowGameOver(Side winner, const std::string& text) override {
         results.push_back(std::to_string(winner) + ":" + text);
     }
     void RecordScore() override { ++recordScore; }

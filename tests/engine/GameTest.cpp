@@ -90,7 +90,7 @@ TEST_F(GameFixture, NewGameClearsTheMoveRecordOfALongerGame) {
 TEST_F(GameFixture, CountsColoursAndBlackPieces) {
     Start();
     auto c = MakeCountCaptions(game);
-    EXPECT_EQ(game.State.Tally[1], (std::array<int32_t, 4>{0, 2, 0, 0}));
+    EXPECT_EQ(game.State.Tally[1], (SideTally{0, 2, 0, 0}));
     EXPECT_EQ(c.Result, "現在同点です");
     EXPECT_EQ(c.CountColor[0], "x 0色");
     EXPECT_EQ(c.Total[1], "0点");
@@ -102,7 +102,7 @@ TEST_F(GameFixture, CountsColoursAndBlackPieces) {
     g.SetCell(3, 1, 1, 7);
     g.SetCell(4, 1, 1, 7);
     game.UpdateCount();
-    EXPECT_EQ(g.Tally[1], (std::array<int32_t, 4>{2 * (6 - 2), 6, 2, 2}));
+    EXPECT_EQ(g.Tally[1], (SideTally{2 * (6 - 2), 6, 2, 2}));
     c = MakeCountCaptions(game);
     EXPECT_EQ(c.Count[0], "6個");
     EXPECT_EQ(c.CountBlack[0], "- 黒2個");
@@ -111,8 +111,8 @@ TEST_F(GameFixture, CountsColoursAndBlackPieces) {
 
     settings.MonoPieces = true;
     game.UpdateCount();
-    EXPECT_EQ(g.Tally[1], (std::array<int32_t, 4>{6, 6, 0, 1}));
-    EXPECT_EQ(g.Tally[2], (std::array<int32_t, 4>{2, 2, 0, 1}));
+    EXPECT_EQ(g.Tally[1], (SideTally{6, 6, 0, 1}));
+    EXPECT_EQ(g.Tally[2], (SideTally{2, 2, 0, 1}));
     c = MakeCountCaptions(game);
     EXPECT_EQ(c.CountBlack[0], "- 黒0個");
     EXPECT_EQ(c.CountColor[1], "x 1色");
@@ -132,29 +132,29 @@ TEST_F(GameFixture, DisplayNamesAndResultTexts) {
 
     settings.MonoPieces = false;
     settings.CharSet = {"", "SUN", "FISH"};
-    game.State.Tally[1][0] = 5;
-    game.State.Tally[2][0] = 9;
+    game.State.Tally[Side1].Score = 5;
+    game.State.Tally[Side2].Score = 9;
     game.GameOver();
     EXPECT_EQ(game.ResultText(), "おさかなの勝ち。");
-    game.State.Tally[1][0] = 9;
+    game.State.Tally[Side1].Score = 9;
     game.GameOver();
     EXPECT_EQ(view.results.back(), "0:引き分けです。");
 }
 
 TEST_F(GameFixture, OnlyAOnePlayerWinOfSideOneIsRecorded) {
     Start();
-    game.State.Tally[1][0] = 10;
-    game.State.Tally[2][0] = 3;
+    game.State.Tally[Side1].Score = 10;
+    game.State.Tally[Side2].Score = 3;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
-    game.State.Tally[2][0] = 30;
+    game.State.Tally[Side2].Score = 30;
     game.GameOver();
-    game.State.Tally[2][0] = 10;
+    game.State.Tally[Side2].Score = 10;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
     game.BeginReplay(GameRecord{});
-    game.State.Tally[1][0] = 10;
-    game.State.Tally[2][0] = 0;
+    game.State.Tally[Side1].Score = 10;
+    game.State.Tally[Side2].Score = 0;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
 
@@ -190,7 +190,7 @@ TEST_F(GameFixture, TwoPlayersTakeTurnsAndAForcedPassIsAnnounced) {
     game.CellClick(game.State.CellIndex(3, 1));
     EXPECT_EQ(game.State.MoveCount, 1);
     EXPECT_EQ(game.State.SideToMove, 2);
-    EXPECT_EQ(game.PassMode(), 1);
+    EXPECT_EQ(game.PassMode(), PassRole::ShowPlaces);
     EXPECT_EQ(view.turns.size(), static_cast<size_t>(before + 1));
     // Play on with the first legal place until the end; every pass message names the side.
     int guard = 0;
@@ -230,7 +230,7 @@ TEST_F(GameFixture, GivingTheFirstMoveAwayLetsTheComputerPlaceEvenWhenBlinking) 
         EXPECT_EQ(game.State.MoveCount, 1) << flash;
         EXPECT_EQ(game.State.MoveRecord[1][1], 2);
         EXPECT_EQ(game.State.SideToMove, 1);
-        EXPECT_EQ(game.PassMode(), 1);
+        EXPECT_EQ(game.PassMode(), PassRole::ShowPlaces);
         EXPECT_EQ(view.flashes.size(), flash ? 1u : 0u);
     }
 }

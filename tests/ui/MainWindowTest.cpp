@@ -242,8 +242,8 @@ TEST(MainWindowGames, OnePlayerAgainstASeededComputer) {
     EXPECT_FALSE(c.cmdPass->isEnabled());
     EXPECT_EQ(answers.messages.count("どちらも置くところがないので、これまで"), 1);
     // The counts shown are the board's.
-    EXPECT_EQ(c.lblCount[0]->text(), QString::number(w.game.State.Tally[1][1]) + "個");
-    EXPECT_EQ(c.lblCount[1]->text(), QString::number(w.game.State.Tally[2][1]) + "個");
+    EXPECT_EQ(c.lblCount[0]->text(), QString::number(w.game.State.Tally[Side1].Pieces) + "個");
+    EXPECT_EQ(c.lblCount[1]->text(), QString::number(w.game.State.Tally[Side2].Pieces) + "個");
 }
 
 TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {

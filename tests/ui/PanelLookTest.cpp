@@ -82,11 +82,11 @@ TEST(PanelLook, LosersFrameGoesWithItsBox) {
     frmTolvek& f = *p.form;
     MainWindowControls& c = f.Controls();
     f.DrawFrame3D(c.picChar[2]);
-    f.ShowGameOver(1, "おひさまの勝ち。");
+    f.ShowGameOver(Side1, "おひさまの勝ち。");
     EXPECT_TRUE(f.HasFrame3D(c.picChar[1]));
     EXPECT_FALSE(f.HasFrame3D(c.picChar[2]));
     EXPECT_FALSE(c.picChar[2]->isVisibleTo(&f));
-    f.ShowGameOver(0, "引き分けです。");
+    f.ShowGameOver(NoSide, "引き分けです。");
     EXPECT_TRUE(f.HasFrame3D(c.picChar[2]));
 }
 
