@@ -209,6 +209,7 @@ void frmTolvek::Load() {
     PlaceBoardLabel();
     BuildCells();
     BuildGridLines();
+    BuildBoardCursor();
     lblBoard->lower();
     ApplyBoardLook();
     // One filter sees every input event: it swallows clicks while a piece blinks, and notices
@@ -261,6 +262,12 @@ void frmTolvek::BuildGridLines() {
     // The last line reaches one pixel further, so the bottom-right corner is closed.
     QWidget* last = lineYoko.back();
     last->resize(last->width() + 1, 1);
+}
+
+void frmTolvek::BuildBoardCursor() {
+    boardCursor_ = new BoardCursor(game_.State.BoardWidth, game_.State.BoardHeight,
+                                   QSize(CellWidth, CellHeight), lblBoard->pos(), this);
+    boardCursor_->raise(); // over the cells and the grid lines
 }
 
 void frmTolvek::SetBoardSeeThrough(bool seeThrough) {

@@ -2,6 +2,7 @@
 // The main window: the board on the left, the side panel on the right. It carries out what the
 // rules engine asks through GameView and passes every click on to the engine's handlers.
 
+#include "BoardCursor.h"
 #include "Game.h"
 #include "MainWindowControls.h"
 #include "PictureBox.h"
@@ -39,6 +40,8 @@ public:
     const MainWindowControls& Controls() const { return *this; }
     // The picture of the cell at (x, y), or nullptr before the board is built.
     PictureBox* Cell(int x, int y) const;
+    // The keyboard's cell, or nullptr before the board is built.
+    BoardCursor* KeyboardCursor() const { return boardCursor_; }
 
     // Public methods the rest of the program calls.
     void NextKoma() { game_.NextKoma(); }
@@ -101,6 +104,10 @@ public:
     void timAutoRestart_Timer() { game_.Tick(GameTimer::AutoRestart); }
     void timReplay_Timer() { game_.Tick(GameTimer::Replay); }
     void timFlash_Timer();
+    // A key pressed in the window: the arrow keys and Home move the keyboard's cell (and give
+    // the board the focus), Space and Enter on the board act as a click on that cell, B, Y, R
+    // and 1, 2, 3 press the colour buttons. True when the key was one of them.
+    bool KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifiers);
 
     // Runs while the options dialog is open (until it exists: nothing).
     std::function<void()> ShowOptionsDialog;
@@ -145,6 +152,7 @@ private:
     void PlaceBoardLabel();
     void BuildCells();
     void BuildGridLines();
+    void BuildBoardCursor();
     void EnableBoard(bool enabled);
     QTimer& TimerOf(GameTimer timer);
     const QTimer& TimerOf(GameTimer timer) const;
@@ -163,7 +171,8 @@ private:
     int32_t backgroundColor_ = SystemButtonFace;
     int32_t panelWidth_ = DefaultPanelWidth;
     std::vector<QWidget*> panel_; // every control that moves with the panel
-    bool blocking_ = false;       // input to the window is swallowed while a piece blinks
+    BoardCursor* boardCursor_ = nullptr;
+    bool blocking_ = false; // input to the window is swallowed while a piece blinks
     bool flashing_ = false;
     bool closing_ = false;
 };

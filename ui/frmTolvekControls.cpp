@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace tolvekin {
@@ -200,6 +201,13 @@ bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (type == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (w != nullptr && w->window() == this && KeyPress(w, key->key(), key->modifiers())) {
+            return true;
+        }
+    }
     if (watched == lblTitle && type == QEvent::MouseButtonRelease && lblTitle->isEnabled()) {
         lblTitle_Click();
         return true;
@@ -212,6 +220,60 @@ bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmTolvek::KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
+    if (boardCursor_ == nullptr || (modifiers & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+        return false;
+    }
+    BoardCursor& cursor = *boardCursor_;
+    const auto move = [&cursor](int column, int row) {
+        cursor.MoveTo(column, row);
+        cursor.setFocus(Qt::OtherFocusReason);
+        return true;
+    };
+    switch (key) {
+    case Qt::Key_Left:
+        return move(cursor.Column() - 1, cursor.Row());
+    case Qt::Key_Right:
+        return move(cursor.Column() + 1, cursor.Row());
+    case Qt::Key_Up:
+        return move(cursor.Column(), cursor.Row() - 1);
+    case Qt::Key_Down:
+        return move(cursor.Column(), cursor.Row() + 1);
+    case Qt::Key_Home:
+        return move(1, 1);
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        if (target != &cursor) {
+            return false; // a focused button takes its own keys
+        }
+        // What a click on the cell does, and nothing when the cell takes no clicks.
+        const int index = game_.State.CellIndex(cursor.Column(), cursor.Row());
+        if (picKoma[static_cast<size_t>(index)]->isEnabled()) {
+            picKoma_Click(index);
+        }
+        return true;
+    }
+    default:
+        break;
+    }
+    int button = -1;
+    if (key == Qt::Key_B || key == Qt::Key_1) {
+        button = 0;
+    } else if (key == Qt::Key_Y || key == Qt::Key_2) {
+        button = 1;
+    } else if (key == Qt::Key_R || key == Qt::Key_3) {
+        button = 2;
+    }
+    if (button < 0) {
+        return false;
+    }
+    if (cmdColor[static_cast<size_t>(button)]->isEnabled()) {
+        cmdColor[static_cast<size_t>(button)]->click();
+    }
+    return true;
 }
 
 void frmTolvek::MessageForm(const std::string& text) {

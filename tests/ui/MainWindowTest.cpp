@@ -226,6 +226,104 @@ TEST(MainWindowGames, TwoPlayersClickAGameToItsEnd) {
     EXPECT_FALSE(w.Cell(1, 2)->isEnabled());
 }
 
+// The keyboard's cell of a window, moved there with Home and the arrow keys.
+void KeyTo(Window& w, int x, int y) {
+    QWidget* from = w.form->focusWidget() != nullptr ? w.form->focusWidget() : w.c().cmdEnd;
+    QTest::keyClick(from, Qt::Key_Home);
+    BoardCursor* cursor = w.form->KeyboardCursor();
+    for (int i = 1; i < x; ++i) {
+        QTest::keyClick(cursor, Qt::Key_Right);
+    }
+    for (int i = 1; i < y; ++i) {
+        QTest::keyClick(cursor, Qt::Key_Down);
+    }
+}
+
+TEST(MainWindowKeys, KeysPlayTheSameGameAsClicks) {
+    Answerer answers;
+    auto twoPlayers = [](Settings& s) { s.GameMode = 2; };
+    Window keys(4, 4, "/nonexistent/", twoPlayers);
+    Window clicks(4, 4, "/nonexistent/", twoPlayers);
+    keys.form->show();
+    BoardCursor* cursor = keys.form->KeyboardCursor();
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(1, 1));
+    // An arrow key pressed on a panel button brings the keyboard to the board.
+    QTest::keyClick(keys.c().cmdEnd, Qt::Key_Right);
+    EXPECT_EQ(keys.form->focusWidget(), cursor);
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(2, 1));
+    QTest::keyClick(cursor, Qt::Key_Home);
+    QTest::keyClick(cursor, Qt::Key_Left);
+    QTest::keyClick(cursor, Qt::Key_Up);
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(1, 1));
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(cursor, Qt::Key_Right);
+        QTest::keyClick(cursor, Qt::Key_Down);
+    }
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(4, 4));
+
+    // A refused cell answers as a click does.
+    KeyTo(keys, 1, 1);
+    QTest::keyClick(cursor, Qt::Key_Space);
+    EXPECT_EQ(answers.messages, QStringList{"そこには置けません"});
+    answers.messages.clear();
+
+    // Both windows play the first candidate each turn, with colour keys and colour buttons.
+    const int colourKeys[3] = {Qt::Key_B, Qt::Key_2, Qt::Key_R};
+    int turn = 0;
+    while (clicks.c().cmdPass->isEnabled() && turn < 30) {
+        GameState copy = clicks.game.State;
+        ASSERT_TRUE(CollectCandidates(copy, copy.SideToMove));
+        const int x = copy.CandX[1];
+        const int y = copy.CandY[1];
+        const size_t colour = static_cast<size_t>(turn % 3);
+        clicks.Click(clicks.c().cmdColor[colour]);
+        clicks.ClickCell(x, y);
+        QTest::keyClick(cursor, colourKeys[colour]);
+        KeyTo(keys, x, y);
+        QTest::keyClick(cursor, turn % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
+        ++turn;
+        ASSERT_EQ(keys.game.State.MoveCount, clicks.game.State.MoveCount) << turn;
+    }
+    EXPECT_FALSE(keys.c().cmdPass->isEnabled());
+    EXPECT_EQ(keys.game.State.MoveRecord, clicks.game.State.MoveRecord);
+    EXPECT_EQ(keys.game.State.Tally, clicks.game.State.Tally);
+    EXPECT_EQ(keys.c().lblResult->text(), clicks.c().lblResult->text());
+    // Over: the cells take no clicks, and no key either.
+    const qsizetype messages = answers.messages.size();
+    KeyTo(keys, 1, 1);
+    QTest::keyClick(cursor, Qt::Key_Space);
+    EXPECT_EQ(answers.messages.size(), messages);
+}
+
+TEST(MainWindowKeys, ColourKeysPressOnlyEnabledButtons) {
+    Answerer answers;
+    Window w(4, 4, "/nonexistent/", [](Settings& s) { s.GameMode = 2; });
+    MainWindowControls& c = w.c();
+    w.form->show();
+    const GameState& g = w.game.State;
+    QTest::keyClick(c.cmdEnd, Qt::Key_Y);
+    EXPECT_EQ(g.NextColor, 2);
+    QTest::keyClick(c.cmdEnd, Qt::Key_1);
+    EXPECT_EQ(g.NextColor, 1);
+    QTest::keyClick(c.cmdEnd, Qt::Key_3);
+    EXPECT_EQ(g.NextColor, 4);
+    QTest::keyClick(c.cmdEnd, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(g.NextColor, 4);
+    // Space on a focused button is that button's, never a placement.
+    QTest::keyClick(c.cmdColor[0], Qt::Key_Space);
+    EXPECT_EQ(g.NextColor, 1);
+    EXPECT_EQ(g.MoveCount, 0);
+    // Black-and-white pieces: the colour buttons are off, and so are their keys.
+    answers.answers = {true};
+    QTest::mouseClick(c.lblTitle, Qt::LeftButton);
+    ASSERT_TRUE(w.settings.MonoPieces);
+    ASSERT_FALSE(c.cmdColor[2]->isEnabled());
+    QTest::keyClick(c.cmdEnd, Qt::Key_R);
+    EXPECT_EQ(g.NextColor, 1);
+    EXPECT_TRUE(answers.messages.isEmpty());
+}
+
 TEST(MainWindowGames, OnePlayerAgainstASeededComputer) {
     Answerer answers;
     Window w(6, 6);
