@@ -63,19 +63,32 @@ void frmTolvek::Place(QWidget* control, int dx, int y, int w, int h) {
     control->setGeometry(StandardPanelLeft + dx, y, w, h);
 }
 
+QPushButton* frmTolvek::MakeButton(const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setFont(GothicFont(9.75));
+    b->setFocusPolicy(Qt::TabFocus);
+    panel_.push_back(b);
+    return b;
+}
+
 void frmTolvek::CreatePanel() {
-    auto button = [this](const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setFont(GothicFont(9.75));
-        b->setFocusPolicy(Qt::TabFocus);
-        panel_.push_back(b);
-        return b;
-    };
-    cmdScore = button("スコア");
+    CreateTopButtons();
+    CreateCountLabels();
+    CreateSideColumns();
+    CreateColourButtons();
+    lblTitle = MakeLabel(QString::fromStdString(game_.Options.GameTitle), Qt::AlignHCenter);
+    lblTitle->setFrameShape(QFrame::Box);
+    lblTitle->setLineWidth(1);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    Place(lblTitle, 40, 380, 81, 15);
+}
+
+void frmTolvek::CreateTopButtons() {
+    cmdScore = MakeButton("スコア");
     Place(cmdScore, 0, 8, 49, 33);
-    cmdRestart = button("クリア");
+    cmdRestart = MakeButton("クリア");
     Place(cmdRestart, 56, 8, 49, 33);
-    cmdEnd = button("閉じる");
+    cmdEnd = MakeButton("閉じる");
     Place(cmdEnd, 112, 8, 49, 33);
     picMode = new PictureBox(this);
     panel_.push_back(picMode);
@@ -84,8 +97,16 @@ void frmTolvek::CreatePanel() {
     Place(lblModeGuide, 108, 64, 39, 13);
     lblLevelGuide = MakeLabel("弱い", Qt::AlignLeft);
     Place(lblLevelGuide, 112, 84, 26, 13);
-    cmdPass = button("先手をかえる");
+    cmdPass = MakeButton("先手をかえる");
     Place(cmdPass, 28, 108, 105, 25);
+    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
+    connect(cmdRestart, &QPushButton::clicked, this, [this] { cmdRestart_Click(); });
+    connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
+    connect(cmdPass, &QPushButton::clicked, this, [this] { cmdPass_Click(); });
+    connect(picMode, &PictureBox::clicked, this, [this] { picMode_Click(); });
+}
+
+void frmTolvek::CreateCountLabels() {
     lblResult = MakeLabel("どちらの勝ち？", Qt::AlignHCenter);
     Place(lblResult, 38, 160, 93, 13);
     lblResult->setGeometry(lblResult->geometry().adjusted(-30, 0, 30, 0)); // long names fit
@@ -106,6 +127,9 @@ void frmTolvek::CreatePanel() {
             l->setGeometry(l->geometry().adjusted(-10, 0, 10, 0));
         }
     }
+}
+
+void frmTolvek::CreateSideColumns() {
     const int boxX[3] = {0, 16, 104};
     const int nameX[3] = {0, 14, 102};
     for (int s = 1; s <= 2; ++s) {
@@ -120,28 +144,43 @@ void frmTolvek::CreatePanel() {
         picCharImg[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
         // Name and variant of the side's set; the name is set again once the window loads.
         // Names grow about their centres as far as the two columns allow, so "黒おひさま" shows
-        // whole; the variant labels reach the window's edge already and take a smaller font
-        // where they need it.
+        // whole.
         const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s]);
         const QString name =
             set != nullptr ? QString::fromStdString(game_.Options.CharName[set->Index + 1]) : "";
-        const QString comment =
-            set != nullptr ? QString::fromUtf8(set->Variant.data(), set->Variant.size()) : "";
         lblName[s] = MakeLabel(name, Qt::AlignHCenter);
         Place(lblName[s], nameX[s], 309, 53, 13);
         lblName[s]->setGeometry(lblName[s]->geometry().adjusted(-17, 0, 17, 0));
-        lblComment[s] = MakeLabel(comment, Qt::AlignHCenter);
+        lblComment[s] = MakeLabel("", Qt::AlignHCenter);
         Place(lblComment[s], s == 1 ? 0 : 88, 360, 81, 13);
         // Two pixels in on each side: the right label would otherwise pass the window's edge.
         lblComment[s]->setGeometry(lblComment[s]->geometry().adjusted(2, 0, -2, 0));
-        SetFittedText(lblComment[s], comment, ProportionalGothicFont());
         connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
         connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
     }
+    // Both variant labels take the one size in which the longest variant fits, so the two
+    // read alike whichever sets the sides have.
+    variantFont_ = ProportionalGothicFont();
+    for (const CharacterSetInfo& set : CharacterSets) {
+        const QString text = QString::fromUtf8(set.Variant.data(), set.Variant.size());
+        while (QFontMetrics(variantFont_).horizontalAdvance(text) > lblComment[1]->width() &&
+               variantFont_.pointSizeF() > 6) {
+            variantFont_.setPointSizeF(variantFont_.pointSizeF() - 0.25);
+        }
+    }
+    for (int s = 1; s <= 2; ++s) {
+        lblComment[s]->setFont(variantFont_);
+        if (const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s])) {
+            lblComment[s]->setText(QString::fromUtf8(set->Variant.data(), set->Variant.size()));
+        }
+    }
+}
+
+void frmTolvek::CreateColourButtons() {
     const char* colorCaptions[3] = {"青", "黄", "赤"};
     const QColor faces[3] = {QColor(192, 255, 255), QColor(255, 255, 192), QColor(255, 192, 192)};
     for (size_t e = 0; e < 3; ++e) {
-        cmdColor[e] = button(colorCaptions[e]);
+        cmdColor[e] = MakeButton(colorCaptions[e]);
         Place(cmdColor[e], 16 + 48 * static_cast<int>(e), 328, 41, 25);
         // Flat in its own colour: the widget style would paint its gradient over a palette colour.
         cmdColor[e]->setStyleSheet(
@@ -152,17 +191,6 @@ void frmTolvek::CreatePanel() {
         connect(cmdColor[e], &QPushButton::clicked, this,
                 [this, e] { cmdColor_Click(static_cast<int>(e)); });
     }
-    lblTitle = MakeLabel(QString::fromStdString(game_.Options.GameTitle), Qt::AlignHCenter);
-    lblTitle->setFrameShape(QFrame::Box);
-    lblTitle->setLineWidth(1);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    Place(lblTitle, 40, 380, 81, 15);
-
-    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
-    connect(cmdRestart, &QPushButton::clicked, this, [this] { cmdRestart_Click(); });
-    connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
-    connect(cmdPass, &QPushButton::clicked, this, [this] { cmdPass_Click(); });
-    connect(picMode, &PictureBox::clicked, this, [this] { picMode_Click(); });
 }
 
 void frmTolvek::Load() {

@@ -149,6 +149,11 @@ protected:
 
 private:
     void CreatePanel();
+    void CreateTopButtons();
+    void CreateCountLabels();
+    void CreateSideColumns();
+    void CreateColourButtons();
+    QPushButton* MakeButton(const QString& caption);
     void PlaceBoardLabel();
     void BuildCells();
     void BuildGridLines();
@@ -172,6 +177,7 @@ private:
     int32_t panelWidth_ = DefaultPanelWidth;
     std::vector<QWidget*> panel_; // every control that moves with the panel
     BoardCursor* boardCursor_ = nullptr;
+    QFont variantFont_;     // of both variant labels
     bool blocking_ = false; // input to the window is swallowed while a piece blinks
     bool flashing_ = false;
     bool closing_ = false;

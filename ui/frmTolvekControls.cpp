@@ -47,7 +47,7 @@ void frmTolvek::ChangeChar(int side) {
         const PictureSet& pictures = Pictures.At(info->Index);
         picCharImg[s]->SetPicture(pictures[static_cast<size_t>(index)]);
         imgChar[s]->SetPicture(pictures[8]);
-        SetFittedText(lblComment[s], Q(info->Variant), ProportionalGothicFont());
+        lblComment[s]->setText(Q(info->Variant));
     }
     SetFittedText(lblName[s], Q(game_.DisplayName(set, side)), GothicFont(9.75));
     RedrawOccupiedCells();

@@ -90,4 +90,18 @@ TEST(PanelLook, LosersFrameGoesWithItsBox) {
     EXPECT_TRUE(f.HasFrame3D(c.picChar[2]));
 }
 
+TEST(PanelLook, VariantLabelsShareOneSizeAndFit) {
+    Panel p([](Settings&) {});
+    MainWindowControls& c = p.form->Controls();
+    // Side 2 goes through all three sets; both variants read in one size each time.
+    for (int click = 0; click < 3; ++click) {
+        SCOPED_TRACE(click);
+        EXPECT_EQ(c.lblComment[1]->font(), c.lblComment[2]->font());
+        EXPECT_TRUE(Fits(c.lblComment[1]));
+        EXPECT_TRUE(Fits(c.lblComment[2]));
+        QTest::mouseClick(c.picChar[2], Qt::LeftButton);
+    }
+    EXPECT_EQ(c.lblComment[2]->text(), "海のぽるぽら");
+}
+
 } // namespace
