@@ -80,7 +80,7 @@ TEST(MainWindowLayout, EightByEight) {
 TEST(MainWindowLayout, SmallAndTallBoards) {
     Window small(3, 3);
     EXPECT_EQ(small.c().cmdScore->x(), 170);
-    EXPECT_EQ(small.form->OuterSize().height(), 428); // the design height stays
+    EXPECT_EQ(small.form->OuterSize().height(), 428); // the standard height stays
     Window tall(5, 20);
     EXPECT_EQ(tall.form->OuterSize().height(), 8 + 20 * 48 + 35);
     Window wide(38, 26);
