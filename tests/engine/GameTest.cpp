@@ -272,6 +272,45 @@ TEST_F(GameFixture, ClearingAnsweredNoLeavesEverythingAsItWas) {
     EXPECT_EQ(settings.GameLevel, 1);
 }
 
+TEST_F(GameFixture, QuitQuestionAndOptionsStopTheGameTimersButNotTheBlink) {
+    settings.GameMode = 3;
+    settings.GameTitle = "ぽるぽら";
+    Start();
+    game.PassClick();
+    clock.SetTimer(GameTimer::Flash, true);
+    view.answers = {false};
+    EXPECT_FALSE(game.EndClick());
+    EXPECT_EQ(view.questions.back(), "ぽるぽらを終了しますか？");
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Auto));
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::AutoRestart));
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Flash));
+
+    int shown = 0;
+    game.OptionsClick([&] {
+        ++shown;
+        EXPECT_FALSE(clock.TimerEnabled(GameTimer::Auto));
+        EXPECT_FALSE(clock.TimerEnabled(GameTimer::Replay));
+        EXPECT_FALSE(clock.TimerEnabled(GameTimer::AutoRestart));
+        EXPECT_TRUE(clock.TimerEnabled(GameTimer::Flash));
+    });
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Auto));
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::Replay));
+
+    view.answers = {true};
+    EXPECT_TRUE(game.EndClick());
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::Auto)); // the program ends: nothing runs on
+
+    // No options during a replay.
+    GameRecord record;
+    record.Reset(8, 8);
+    record.Moves[1] = {0, 1, 0, 5, 3};
+    game.BeginReplay(record);
+    game.OptionsClick([&] { ++shown; });
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Replay));
+}
+
 TEST_F(GameFixture, AutomaticPlayAlternatesStrengthByMoveNumber) {
     settings.GameMode = 3;
     settings.GameLevel = 2;

@@ -121,7 +121,7 @@ TEST(MainWindowPanel, CharacterCycleAndNames) {
     // A new set redraws every piece already on the board.
     w.Click(c.picChar[1]);
     EXPECT_EQ(w.settings.CharSet[1], "BEAR");
-    EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures.imgKomu[0]));
+    EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures.imgBear[0]));
     EXPECT_EQ(c.lblName[1]->text(), "くまさん");
 }
 
@@ -434,8 +434,8 @@ TEST(CharacterFiles, OneFileReplacesOnePicture) {
     for (int i = 0; i <= 8; ++i) {
         const size_t k = static_cast<size_t>(i);
         EXPECT_EQ(Expected(w.form->Pictures.imgSun[k]), Expected(builtIn.form->Pictures.imgSun[k]));
-        EXPECT_EQ(Expected(w.form->Pictures.imgKomu[k]),
-                  Expected(builtIn.form->Pictures.imgKomu[k]));
+        EXPECT_EQ(Expected(w.form->Pictures.imgBear[k]),
+                  Expected(builtIn.form->Pictures.imgBear[k]));
         if (i != 3) {
             EXPECT_EQ(Expected(w.form->Pictures.imgFish[k]),
                       Expected(builtIn.form->Pictures.imgFish[k]));
@@ -515,8 +515,8 @@ TEST(CharacterFiles, PipesDevicesAndOversizedPicturesKeepTheBuiltInOnes) {
         EXPECT_EQ(Expected(w.form->Pictures.imgSun[k]), Expected(builtIn.form->Pictures.imgSun[k]));
         EXPECT_EQ(Expected(w.form->Pictures.imgFish[k]),
                   Expected(builtIn.form->Pictures.imgFish[k]));
-        EXPECT_EQ(Expected(w.form->Pictures.imgKomu[k]),
-                  Expected(builtIn.form->Pictures.imgKomu[k]));
+        EXPECT_EQ(Expected(w.form->Pictures.imgBear[k]),
+                  Expected(builtIn.form->Pictures.imgBear[k]));
     }
 }
 
