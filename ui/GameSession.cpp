@@ -4,11 +4,11 @@
 #include "DialogSeam.h"
 #include "ScreenMetricsOf.h"
 #include "StartupFit.h"
+#include "WindowGeometry.h"
 #include "frmStart.h"
 #include "mdlOption.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 namespace tolvekin {
 
@@ -56,7 +56,7 @@ void GameSession::Start(const StartOptions& options) {
         // The board shrinks to what fits on the screen, height before width.
         int32_t maxRows = 0;
         int32_t maxCols = 0;
-        ScreenMetrics screen = ScreenMetricsOf(QGuiApplication::primaryScreen());
+        ScreenMetrics screen = ScreenMetricsOf(ScreenOf(nullptr));
         GetMaxBoardSize(screen, maxRows, maxCols);
         for (const QString& message : FitBoardToScreen(settings, maxRows, maxCols)) {
             MessageForm(message);
