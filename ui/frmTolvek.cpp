@@ -197,10 +197,12 @@ void frmTolvek::Load() {
     LoadBuiltinPictures();
     setWindowIcon(artwork::ProgramIcon());
     for (int i = 0; i < 4; ++i) {
-        imgMode[static_cast<size_t>(i)] = QPixmap::fromImage(artwork::ModePicture(i));
+        imgMode[static_cast<size_t>(i)] =
+            QPixmap::fromImage(artwork::ModePicture(i, devicePixelRatioF()));
     }
     for (int i = 0; i < 2; ++i) {
-        imgCursor[static_cast<size_t>(i)] = QPixmap::fromImage(artwork::CursorPicture(i));
+        imgCursor[static_cast<size_t>(i)] =
+            QPixmap::fromImage(artwork::CursorPicture(i, devicePixelRatioF()));
     }
     CreatePanel();
 
