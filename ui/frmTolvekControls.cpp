@@ -93,7 +93,9 @@ void frmTolvek::ChangeLevel() {
 
 void frmTolvek::SetCursor() {
     if (game_.Options.HintCursor && game_.Mode() != PlayMode::AutoPlay) {
-        const QPoint hot = artwork::CursorHotSpot();
+        // A cursor takes its hot spot in the picture's own pixels, at every pixel ratio.
+        const QPoint hot =
+            (QPointF(artwork::CursorHotSpot()) * imgCursor[0].devicePixelRatio()).toPoint();
         const QCursor plain(imgCursor[1], hot.x(), hot.y());
         const QCursor smiling(imgCursor[0], hot.x(), hot.y());
         for (PictureBox* cell : picKoma) {
