@@ -134,7 +134,7 @@ FlashResult frmTolvek::FlashNextMachine(int x, int y) {
     FlashCount = 0;
     SetTimer(GameTimer::Flash, true);
     // Outside automatic play no click may reach the window while the piece blinks.
-    blocking_ = game_.Options.GameMode != 3;
+    blocking_ = game_.Mode() != PlayMode::AutoPlay;
     flashing_ = true;
     while (timFlash.isActive() && !closing_) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

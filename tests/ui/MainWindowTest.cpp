@@ -324,6 +324,50 @@ TEST(MainWindowKeys, ColourKeysPressOnlyEnabledButtons) {
     EXPECT_TRUE(answers.messages.isEmpty());
 }
 
+TEST(MainWindowKeys, CursorShowsOnlyWithTheFocusAndOnlyInTheCellsCorners) {
+    Window w(8, 8);
+    frmTolvek& f = *w.form;
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f, 5000));
+    const QImage before = f.grab().toImage();
+    // The cursor on (4, 4), a piece of the initial block.
+    KeyTo(w, 4, 4);
+    ASSERT_TRUE(f.KeyboardCursor()->hasFocus());
+    QApplication::processEvents();
+    const QImage focused = f.grab().toImage();
+    const QRect cell = w.Cell(4, 4)->geometry();
+    const QImage piece = w.Cell(4, 4)
+                             ->Picture()
+                             .toImage()
+                             .scaled(cell.size())
+                             .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(piece.isNull());
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            if (before.pixel(x, y) == focused.pixel(x, y)) {
+                continue;
+            }
+            ++changed;
+            const QPoint p(x, y);
+            ASSERT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(p)) << x << "," << y;
+            // Inside the cell only the corners change, where the piece's picture is clear.
+            const int dx = std::min(x - cell.left(), cell.right() - x);
+            const int dy = std::min(y - cell.top(), cell.bottom() - y);
+            ASSERT_TRUE(dx < 12 && dy < 12) << x << "," << y;
+            if (cell.contains(p)) {
+                ASSERT_EQ(qAlpha(piece.pixel(p - cell.topLeft())), 0) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(changed, 40);
+    // Away from the board the cursor goes.
+    w.c().cmdEnd->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f.grab().toImage(), before);
+}
+
 TEST(MainWindowGames, OnePlayerAgainstASeededComputer) {
     Answerer answers;
     Window w(6, 6);
