@@ -376,10 +376,11 @@ void Game::StartAutoPlay() {
 }
 
 Game::TimerStates Game::PauseTimers(bool blink) {
-    TimerStates was{};
+    TimerStates was;
     for (GameTimer t : AllTimers) {
-        was[At(t)] = clock_->TimerEnabled(t);
         if (t != GameTimer::Flash || blink) {
+            was.Paused[At(t)] = true;
+            was.WasOn[At(t)] = clock_->TimerEnabled(t);
             clock_->SetTimer(t, false);
         }
     }
@@ -388,7 +389,9 @@ Game::TimerStates Game::PauseTimers(bool blink) {
 
 void Game::RestoreTimers(const TimerStates& was) {
     for (GameTimer t : AllTimers) {
-        clock_->SetTimer(t, was[At(t)]);
+        if (was.Paused[At(t)]) {
+            clock_->SetTimer(t, was.WasOn[At(t)]);
+        }
     }
 }
 

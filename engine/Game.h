@@ -100,11 +100,14 @@ public:
     // showOptions runs with the game timers standing still.
     void OptionsClick(const std::function<void()>& showOptions);
 
-    // Which timers were on when a modal dialog stopped them.
-    using TimerStates = std::array<bool, GameTimerCount>;
+    // The timers a modal dialog stopped, and which of them were on.
+    struct TimerStates {
+        std::array<bool, GameTimerCount> Paused{};
+        std::array<bool, GameTimerCount> WasOn{};
+    };
     // Switches off the three game timers (and with blink the blinking too), noting their states.
     TimerStates PauseTimers(bool blink);
-    // Gives each timer back the state PauseTimers noted.
+    // Gives each timer PauseTimers stopped the state it had; the others are left as they are.
     void RestoreTimers(const TimerStates& was);
     // Computer-against-computer play: one move per tick, and the restart after a game.
     void AutoMoveTick();
