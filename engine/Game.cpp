@@ -112,11 +112,27 @@ void Game::ClearGame() {
     for (GameTimer t : AllTimers) {
         clock_->SetTimer(t, false);
     }
+    const bool blinking = moving_;
+    moving_ = false;
+    firstMoveAway_ = false;
     phase_ = GamePhase::Ready;
     RestartGame();
+    if (blinking) {
+        DropBlink();
+    }
+}
+
+void Game::DropBlink() {
+    moving_ = false;
+    blink_ = {};
+    clock_->SetTimer(GameTimer::Flash, false);
+    view_->EndFlash();
 }
 
 void Game::BeginReplay(const GameRecord& record) {
+    if (moving_) {
+        DropBlink();
+    }
     for (GameTimer t : AllTimers) {
         clock_->SetTimer(t, false);
     }
@@ -201,22 +217,48 @@ void Game::PlaceAndRecord(int x, int y) {
     UpdateCount();
 }
 
-bool Game::ComputerMove() {
+Game::MoveStep Game::ComputerMove() {
     int r = static_cast<int>(Random.Next() * 3);
     ColorButtonClick(r >= 3 ? 2 : r);
     const auto [x, y] = ChooseMove(State, Options.GameLevel, Random);
     if (Options.FlashMove) {
-        const uint64_t serial = serial_;
+        // Blink the computer's piece before placing it: four toggles 500 ms apart.
         moving_ = true;
-        const FlashResult flash = view_->FlashNextMachine(x, y);
-        moving_ = false;
-        if (flash == FlashResult::Aborted || serial != serial_) {
-            return false; // the board was cleared while the piece blinked
-        }
+        blink_ = {.X = x, .Y = y};
+        view_->ShowFlashPiece(x, y);
+        clock_->SetTimer(GameTimer::Flash, true);
+        return MoveStep::Blinking;
     }
     CanPlace(State, State.SideToMove, x, y);
     PlaceAndRecord(x, y);
-    return true;
+    return MoveStep::Placed;
+}
+
+void Game::BlinkTick() {
+    if (!moving_ || blink_.Over) {
+        return;
+    }
+    ++blink_.Toggles;
+    view_->ToggleFlashPiece();
+    if (blink_.Toggles > 3) {
+        clock_->SetTimer(GameTimer::Flash, false);
+        blink_.Over = true;
+        if (holds_ == 0) {
+            PlaceBlinkedMove();
+        }
+    }
+}
+
+void Game::PlaceBlinkedMove() {
+    const Blink b = blink_;
+    moving_ = false;
+    blink_ = {};
+    view_->EndFlash();
+    CanPlace(State, State.SideToMove, b.X, b.Y);
+    PlaceAndRecord(b.X, b.Y);
+    if (b.ThenTurns) {
+        NextKoma();
+    }
 }
 
 void Game::UpdateCount() {
@@ -270,13 +312,13 @@ std::string QuitQuestionText(const std::string& title) {
 
 void Game::NextKoma() {
     GameState& g = State;
-    const uint64_t serial = serial_;
     for (;;) {
         g.SideToMove = TurnSwitch(g.SideToMove);
         if (!CollectCandidates(g, g.SideToMove)) {
             if (!CollectCandidates(g, Opponent(g.SideToMove))) {
                 view_->MessageForm(BothBlockedText);
                 GameOver();
+                FirstMoveGivenAway();
                 return;
             }
             const Side s = g.SideToMove;
@@ -287,14 +329,17 @@ void Game::NextKoma() {
             if (Mode() == PlayMode::TwoPlayers) {
                 view_->SetCursor();
             }
+            FirstMoveGivenAway();
             return;
         }
         if (g.SideToMove != g.ComputerSide) {
             view_->SetCursor();
+            FirstMoveGivenAway();
             return;
         }
-        // A move dropped by clearing, or a board cleared meanwhile, ends the sequence.
-        if (!ComputerMove() || serial != serial_) {
+        // A blinking move goes on with the turns once its last toggle has placed it.
+        if (ComputerMove() == MoveStep::Blinking) {
+            blink_.ThenTurns = true;
             return;
         }
     }
@@ -357,14 +402,21 @@ void Game::PassClick() {
         return; // in a game under way the button only shows places while it is held
     }
     if (PassMode() == PassRole::GiveFirstMove) {
-        const uint64_t serial = serial_;
+        firstMoveAway_ = true;
         NextKoma();
-        if (serial == serial_ && phase_ == GamePhase::Ready) {
-            EnterPhase(GamePhase::Playing);
-            view_->EnterHintMode();
-        }
     } else if (PassMode() == PassRole::StartAutoPlay) {
         StartAutoPlay();
+    }
+}
+
+void Game::FirstMoveGivenAway() {
+    if (!firstMoveAway_) {
+        return;
+    }
+    firstMoveAway_ = false;
+    if (phase_ == GamePhase::Ready) {
+        EnterPhase(GamePhase::Playing);
+        view_->EnterHintMode();
     }
 }
 
@@ -406,10 +458,16 @@ void Game::RestartClick() {
 
 bool Game::EndClick() {
     const TimerStates was = PauseTimers(false);
-    if (view_->QuestionForm(QuitQuestionText(Options.GameTitle))) {
+    ++holds_;
+    const bool quit = view_->QuestionForm(QuitQuestionText(Options.GameTitle));
+    --holds_;
+    if (quit) {
         return true;
     }
     RestoreTimers(was);
+    if (holds_ == 0 && moving_ && blink_.Over) {
+        PlaceBlinkedMove(); // the blink ended behind the question
+    }
     return false;
 }
 
@@ -418,10 +476,15 @@ void Game::OptionsClick(const std::function<void()>& showOptions) {
         return;
     }
     const TimerStates was = PauseTimers(false);
+    ++holds_;
     if (showOptions) {
         showOptions();
     }
+    --holds_;
     RestoreTimers(was);
+    if (holds_ == 0 && moving_ && blink_.Over) {
+        PlaceBlinkedMove(); // the blink ended behind the options
+    }
 }
 
 void Game::AutoMoveTick() {
@@ -472,7 +535,8 @@ void Game::Tick(GameTimer timer) {
     case GameTimer::Replay:
         ReplayTick();
         break;
-    case GameTimer::Flash: // the window blinks the piece itself
+    case GameTimer::Flash:
+        BlinkTick();
         break;
     }
 }

@@ -68,9 +68,10 @@ public:
 
     // A colour button (0 blue, 1 yellow, 2 red) pressed by a player or by the computer.
     void ColorButtonClick(int button);
-    // One move of the computer for SideToMove; false when the move was dropped because the game
-    // was cleared while the piece blinked.
-    bool ComputerMove();
+    // One move of the computer for SideToMove: placed at once, or, with FlashMove, blinking
+    // first and placed by the blink's last tick (dropped if the board is cleared meanwhile).
+    enum class MoveStep { Placed, Blinking };
+    MoveStep ComputerMove();
     // Writes the piece of SideToMove in NextColor on (x, y), records and turns over. CanPlace
     // has just been run for the cell.
     void PlaceAndRecord(int x, int y);
@@ -125,7 +126,8 @@ public:
     std::string DisplayName(const std::string& set, int side) const;
     // Result text of the last finished game ("... の勝ち。" or "引き分けです。").
     const std::string& ResultText() const { return resultText_; }
-    // True while the computer's piece blinks: no other move may start then.
+    // True while the computer's piece blinks (and until it is placed): no other move may start
+    // then.
     bool MoveInProgress() const { return moving_; }
     // Counts up at every new game, so a move begun in an earlier game can tell it was cleared.
     uint64_t GameSerial() const { return serial_; }
@@ -133,6 +135,13 @@ public:
 private:
     void EnterPhase(GamePhase phase);
     void StartAutoPlay();
+    // The blink's tick; its last one places the move unless a dialog holds it.
+    void BlinkTick();
+    void PlaceBlinkedMove();
+    // The blink cut short by clearing or a replay: the move is dropped.
+    void DropBlink();
+    // After the first move was given away: the game is under way once the computer has placed.
+    void FirstMoveGivenAway();
 
     QuietView quietView_;
     ManualClock quietClock_;
@@ -145,7 +154,19 @@ private:
     std::string resultText_;
     bool moving_ = false;
     uint64_t serial_ = 0;
-    GameRecord replay_; // the game being replayed
+    // The move that blinks: its cell, the toggles so far, whether the toggles are over (a dialog
+    // that lets the blink run on behind it places the move when it closes), and whether the
+    // turn sequence goes on once it is placed.
+    struct Blink {
+        int X = 0;
+        int Y = 0;
+        int Toggles = 0;
+        bool Over = false;
+        bool ThenTurns = false;
+    } blink_;
+    int holds_ = 0;              // dialogs open behind which the blink runs on
+    bool firstMoveAway_ = false; // the game starts when the turn comes back
+    GameRecord replay_;          // the game being replayed
 };
 
 // Captions of the count labels and the lead text for the last count.

@@ -20,10 +20,6 @@ struct CountCaptions {
     std::string Result;                    // lead text
 };
 
-// How the blinking of the computer's piece ended: blinked out, or cut short (the board was
-// cleared or the program is closing), in which case the move is dropped.
-enum class FlashResult { Done, Aborted };
-
 class GameView {
 public:
     virtual ~GameView() = default;
@@ -49,8 +45,13 @@ public:
     virtual void ShowNextPiece(Side side, int color) = 0;
     // The turn display moves from side `from` to side `to`.
     virtual void ShowTurn(Side from, Side to) = 0;
-    // Show the computer's piece on (x, y) and blink it; returns when the blinking has ended.
-    virtual FlashResult FlashNextMachine(int x, int y) = 0;
+    // The computer's piece blinks on (x, y) before it is placed: shown at once (outside
+    // computer-against-computer play no click reaches the window from then on), hidden or shown
+    // again at each blink tick, and shown for good when the blinking ends or the board is
+    // cleared meanwhile.
+    virtual void ShowFlashPiece(int x, int y) = 0;
+    virtual void ToggleFlashPiece() = 0;
+    virtual void EndFlash() = 0;
 
     // Count labels and lead text from the last count (MakeCountCaptions gives their texts).
     virtual void ShowCount() = 0;
@@ -58,7 +59,7 @@ public:
     virtual void ShowGameOver(Side winner, const std::string& resultText) = 0;
 };
 
-// A view that shows nothing: questions answer no, blinking ends at once.
+// A view that shows nothing: questions answer no.
 class QuietView : public GameView {
 public:
     void MessageForm(const std::string&) override {}
@@ -73,7 +74,9 @@ public:
     void ClearCellPictures() override {}
     void ShowNextPiece(Side, int) override {}
     void ShowTurn(Side, Side) override {}
-    FlashResult FlashNextMachine(int, int) override { return FlashResult::Done; }
+    void ShowFlashPiece(int, int) override {}
+    void ToggleFlashPiece() override {}
+    void EndFlash() override {}
     void ShowCount() override {}
     void ShowGameOver(Side, const std::string&) override {}
 };

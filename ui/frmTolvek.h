@@ -49,7 +49,9 @@ public:
     void ChangeMode() override;
     void ChangeLevel() override;
     void SetCursor() override;
-    FlashResult FlashNextMachine(int x, int y) override;
+    void ShowFlashPiece(int x, int y) override;
+    void ToggleFlashPiece() override;
+    void EndFlash() override;
     void ApplyBoardLook();
     void ShowFrameLines(bool visible);
     void ShowInnerLines(bool visible);
@@ -103,7 +105,7 @@ public:
     void timAuto_Timer() { game_.Tick(GameTimer::Auto); }
     void timAutoRestart_Timer() { game_.Tick(GameTimer::AutoRestart); }
     void timReplay_Timer() { game_.Tick(GameTimer::Replay); }
-    void timFlash_Timer();
+    void timFlash_Timer() { game_.Tick(GameTimer::Flash); }
     // A key pressed in the window: the arrow keys and Home move the keyboard's cell (and give
     // the board the focus), Space and Enter on the board act as a click on that cell, B, Y, R
     // and 1, 2, 3 press the colour buttons. True when the key was one of them.
@@ -179,8 +181,6 @@ private:
     BoardCursor* boardCursor_ = nullptr;
     QFont variantFont_;     // of both variant labels
     bool blocking_ = false; // input to the window is swallowed while a piece blinks
-    bool flashing_ = false;
-    bool closing_ = false;
 };
 
 } // namespace tolvekin

@@ -177,7 +177,6 @@ void frmTolvek::cmdPass_MouseUp() {
 
 void frmTolvek::cmdEnd_Click() {
     if (game_.EndClick()) {
-        closing_ = true;
         QApplication::quit();
     }
 }
@@ -188,7 +187,6 @@ void frmTolvek::Form_Click() {
 
 void frmTolvek::closeEvent(QCloseEvent* event) {
     // The close box ends the program at once, without a question and without saving.
-    closing_ = true;
     event->accept();
     QApplication::quit();
 }

@@ -52,27 +52,18 @@ struct TimelineView : tolvekin::testing::RecordingView {
     void ClearCellPictures() override { Log("clear cells"); }
     void ShowCount() override {}
 
-    // The window's blink: it shows the piece, then handles what comes next (ticks, clicks,
-    // dialogs) until its own timer has toggled the piece four times.
-    std::function<bool()> next;
-    int count = 0;
-    FlashResult FlashNextMachine(int x, int y) override {
+    // The blink as the window shows it.
+    void ShowFlashPiece(int x, int y) override {
         shown = true;
-        count = 0;
         Log("blink " + std::to_string(x) + "," + std::to_string(y));
-        clock->SetTimer(GameTimer::Flash, true);
-        while (clock->TimerEnabled(GameTimer::Flash) && next()) {
-        }
-        shown = true;
-        Log("blink end");
-        return count <= 3 ? FlashResult::Aborted : FlashResult::Done;
     }
-    void FlashTick() {
-        ++count;
+    void ToggleFlashPiece() override {
         shown = !shown;
         Log(shown ? "shown" : "hidden");
-        if (count > 3)
-            clock->SetTimer(GameTimer::Flash, false);
+    }
+    void EndFlash() override {
+        shown = true;
+        Log("blink end");
     }
 };
 
@@ -88,13 +79,7 @@ struct Timeline : ::testing::Test {
 
     Timeline() {
         view.clock = &clock;
-        clock.SetHandler([this](GameTimer t) {
-            if (t == GameTimer::Flash)
-                view.FlashTick();
-            else
-                game.Tick(t);
-        });
-        view.next = [this] { return Next(1 << 30); };
+        clock.SetHandler([this](GameTimer t) { game.Tick(t); });
     }
     void At(int64_t time, std::function<void()> action) {
         actions.emplace(time, std::move(action));

@@ -145,10 +145,14 @@ TEST_F(PhaseFixture, ReplayLastsUntilTheBoardIsCleared) {
 TEST_F(PhaseFixture, ABlinkCutShortDropsTheComputersMove) {
     settings.FlashMove = true;
     Start(1);
-    view.flashResult = FlashResult::Aborted;
     game.PassClick();
+    clock.Advance(1200);
+    game.ClearGame();
+    clock.Advance(3000);
     EXPECT_EQ(view.flashes.size(), 1u);
+    EXPECT_EQ(view.flashEnds, 1);
     EXPECT_EQ(game.State.MoveCount, 0);
+    EXPECT_EQ(game.Phase(), GamePhase::Ready);
 }
 
 TEST_F(PhaseFixture, CharacterSetsCycleAndNameTheSides) {

@@ -227,6 +227,7 @@ TEST_F(GameFixture, GivingTheFirstMoveAwayLetsTheComputerPlaceEvenWhenBlinking) 
         Start();
         view.flashes.clear();
         game.PassClick();
+        clock.Advance(2000); // the blink's four toggles
         EXPECT_EQ(game.State.MoveCount, 1) << flash;
         EXPECT_EQ(game.State.MoveRecord[1][1], 2);
         EXPECT_EQ(game.State.SideToMove, 1);
@@ -238,11 +239,14 @@ TEST_F(GameFixture, GivingTheFirstMoveAwayLetsTheComputerPlaceEvenWhenBlinking) 
 TEST_F(GameFixture, ClearingWhileThePieceBlinksDropsTheMove) {
     settings.FlashMove = true;
     Start();
-    view.onFlash = [&](int, int) {
-        view.answers = {true};
-        game.RestartClick();
-    };
     game.CellClick(game.State.CellIndex(5, 3));
+    clock.Advance(1200);
+    EXPECT_TRUE(game.MoveInProgress());
+    view.answers = {true};
+    game.RestartClick();
+    clock.Advance(3000);
+    EXPECT_FALSE(game.MoveInProgress());
+    EXPECT_EQ(view.flashEnds, 1);
     // The player's move was undone by the clearing; the computer's never reached the board.
     EXPECT_EQ(game.State.MoveCount, 0);
     EXPECT_EQ(Owners(1) + Owners(2), 4);
@@ -336,13 +340,11 @@ TEST_F(GameFixture, ABlinkingMoveIsNotJoinedByATimerTick) {
     settings.FlashMove = true;
     Start();
     game.PassClick();
-    int nested = 0;
-    view.onFlash = [&](int, int) {
-        ++nested;
-        clock.Advance(1000); // a tick that falls into the blinking
-    };
-    clock.Advance(500);
-    EXPECT_EQ(nested, 1);
+    clock.Advance(500);  // the first move starts blinking
+    clock.Advance(1000); // a tick that falls into the blinking makes no move
+    EXPECT_EQ(game.State.MoveCount, 0);
+    clock.Advance(1000); // the fourth toggle places it; the tick just before it did nothing
+    EXPECT_EQ(view.flashes.size(), 1u);
     EXPECT_EQ(game.State.MoveCount, 1);
 }
 

@@ -187,22 +187,35 @@ TEST(MainWindowDrawing, RaisedFramePixels) {
               f.palette().color(QPalette::Button).rgb());
 }
 
+// Lets the window's timers run until the computer's blinking move is placed; false if it is
+// still blinking after many more ticks than a blink takes.
+bool WaitForBlink(Window& w) {
+    for (int i = 0; i < 400 && w.game.MoveInProgress(); ++i) {
+        QTest::qWait(5);
+    }
+    return !w.game.MoveInProgress();
+}
+
 TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
-    Window w;
+    Answerer answers;
+    Window w(8, 8, "/nonexistent/", [](Settings& s) { s.FlashMove = true; });
     frmTolvek& f = *w.form;
     MainWindowControls& c = w.c();
-    int toggles = 0;
-    bool lastVisible = true;
-    QObject::connect(&c.timFlash, &QTimer::timeout, [&] {
-        ++toggles;
-        lastVisible = w.Cell(3, 3)->isVisible();
-    });
     f.show();
-    f.FlashNextMachine(3, 3);
-    EXPECT_EQ(toggles, 4);
+    w.ClickCell(5, 3); // the computer answers (4, 3) here
+    ASSERT_TRUE(w.game.MoveInProgress());
+    PictureBox* cell = w.Cell(c.FlashCell % 8 + 1, c.FlashCell / 8 + 1);
+    std::vector<bool> seen;
+    QObject::connect(&c.timFlash, &QTimer::timeout, [&] { seen.push_back(cell->isVisible()); });
+    // Clicks wait while the piece blinks.
+    w.ClickCell(6, 4);
+    EXPECT_TRUE(answers.messages.isEmpty());
+    ASSERT_TRUE(WaitForBlink(w));
+    EXPECT_EQ(seen, (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(c.FlashCount, 4);
-    EXPECT_TRUE(lastVisible);
-    EXPECT_TRUE(w.Cell(3, 3)->isVisible());
+    EXPECT_TRUE(cell->isVisible());
+    EXPECT_EQ(w.game.State.MoveCount, 2);
+    EXPECT_EQ(w.game.State.Board(6, 4), 0);
 }
 
 TEST(MainWindowGames, TwoPlayersClickAGameToItsEnd) {
@@ -396,6 +409,7 @@ TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
         MainWindowControls& c = w.c();
         f.show();
         w.Click(c.cmdPass);
+        ASSERT_TRUE(WaitForBlink(w));
         EXPECT_EQ(w.game.State.MoveCount, 1) << flash;
         EXPECT_EQ(c.cmdPass->text(), "置けるところ");
         EXPECT_FALSE(c.picChar[1]->isEnabled());
