@@ -45,7 +45,6 @@ void Game::AllocateBoard() {
 }
 
 void Game::NewGame() {
-    ++serial_;
     clock_->SetTimer(GameTimer::Auto, false);
     clock_->SetTimer(GameTimer::Replay, false);
 

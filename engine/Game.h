@@ -129,8 +129,6 @@ public:
     // True while the computer's piece blinks (and until it is placed): no other move may start
     // then.
     bool MoveInProgress() const { return moving_; }
-    // Counts up at every new game, so a move begun in an earlier game can tell it was cleared.
-    uint64_t GameSerial() const { return serial_; }
 
 private:
     void EnterPhase(GamePhase phase);
@@ -153,7 +151,6 @@ private:
     GamePhase phase_ = GamePhase::Ready;
     std::string resultText_;
     bool moving_ = false;
-    uint64_t serial_ = 0;
     // The move that blinks: its cell, the toggles so far, whether the toggles are over (a dialog
     // that lets the blink run on behind it places the move when it closes), and whether the
     // turn sequence goes on once it is placed.
