@@ -9,6 +9,7 @@
 #include "Fonts.h"
 #include "PictureFiles.h"
 #include "Rounding.h"
+#include "SettingColor.h"
 #include "StandardOptions.h"
 #include "TextFiles.h"
 
