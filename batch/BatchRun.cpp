@@ -153,9 +153,9 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
 
         const auto& t = game.State.Tally;
         ++summary.Games;
-        if (t[1][0] > t[2][0]) {
+        if (t[Side1].Score > t[Side2].Score) {
             ++summary.WonBySide1;
-        } else if (t[2][0] > t[1][0]) {
+        } else if (t[Side2].Score > t[Side1].Score) {
             ++summary.WonBySide2;
         } else {
             ++summary.Draws;

@@ -72,7 +72,7 @@ void BM_RecordTopScoreLargestTable(benchmark::State& state) {
     game.Allocate(Width, Height);
     const QDateTime when = QDateTime::currentDateTime();
     for (auto _ : state) {
-        game.Tally[1][0] = ScoreSentinel - 1;
+        game.Tally[Side1].Score = ScoreSentinel - 1;
         game.MoveRecord[1] = {0, 1, 2, 3, 4};
         benchmark::DoNotOptimize(RecordScore(table, largest.Path, game, when));
     }

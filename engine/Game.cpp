@@ -17,6 +17,10 @@ constexpr int ColorOfButton[3] = {1, 2, 4};
 constexpr GameTimer AllTimers[GameTimerCount] = {GameTimer::Auto, GameTimer::Replay,
                                                  GameTimer::AutoRestart, GameTimer::Flash};
 
+size_t At(GameTimer t) {
+    return static_cast<size_t>(t);
+}
+
 } // namespace
 
 void Game::Connect(GameView& view, GameClock& clock, GameRecorder& recorder) {
@@ -35,13 +39,12 @@ void Game::EnterPhase(GamePhase phase) {
 }
 
 void Game::AllocateBoard() {
-    State.ComputerSide = 2;
+    State.ComputerSide = Side2;
     State.Allocate(Options.BoardWidth, Options.BoardHeight);
     BuildCellWeights(Options.BoardWidth, Options.BoardHeight, State.CellWeight);
 }
 
 void Game::NewGame() {
-    ++serial_;
     clock_->SetTimer(GameTimer::Auto, false);
     clock_->SetTimer(GameTimer::Replay, false);
 
@@ -61,10 +64,10 @@ void Game::NewGame() {
     }
     g.ClearBoard();
     g.ClearChanged();
-    g.SetCell(sx, sy, 1, 0);
-    g.SetCell(sx + 1, sy + 1, 1, 0);
-    g.SetCell(sx + 1, sy, 2, 0);
-    g.SetCell(sx, sy + 1, 2, 0);
+    g.SetCell(sx, sy, Side1, 0);
+    g.SetCell(sx + 1, sy + 1, Side1, 0);
+    g.SetCell(sx + 1, sy, Side2, 0);
+    g.SetCell(sx, sy + 1, Side2, 0);
     for (auto [x, y] : {std::pair{sx, sy}, {sx + 1, sy + 1}, {sx + 1, sy}, {sx, sy + 1}}) {
         g.SetChanged(x, y, true);
     }
@@ -78,33 +81,57 @@ void Game::NewGame() {
     view_->ApplyControls(Controls());
     g.MoveCount = 0;
     g.CandCount = 0;
-    if (Options.GameMode == 1 || Options.GameMode == 2) {
-        CollectCandidates(g, 1);
+    if (Mode() == PlayMode::OnePlayer || Mode() == PlayMode::TwoPlayers) {
+        CollectCandidates(g, Side1);
         view_->SetCursor();
     }
 }
 
-void Game::RestartGame() {
+void Game::RestartGame(const std::function<void(int)>& progress) {
+    auto step = [&progress](int n) {
+        if (progress) {
+            progress(n);
+        }
+    };
     view_->ClearCellPictures();
     NewGame();
     view_->RedrawBoard();
+    step(1);
     UpdateCount();
-    State.SideToMove = static_cast<int16_t>(TurnSwitch(2));
+    step(2);
+    State.SideToMove = TurnSwitch(Side2);
+    step(3);
     view_->FocusEndButton();
 }
 
 void Game::ClearGame() {
-    if (phase_ == GamePhase::AutoPlaying || phase_ == GamePhase::AutoWaitingRestart) {
+    if (AutoPlayActive()) {
         Options.GameLevel = SavedLevel;
     }
     for (GameTimer t : AllTimers) {
         clock_->SetTimer(t, false);
     }
+    const bool blinking = moving_;
+    moving_ = false;
+    firstMoveAway_ = false;
     phase_ = GamePhase::Ready;
     RestartGame();
+    if (blinking) {
+        DropBlink();
+    }
+}
+
+void Game::DropBlink() {
+    moving_ = false;
+    blink_ = {};
+    clock_->SetTimer(GameTimer::Flash, false);
+    view_->EndFlash();
 }
 
 void Game::BeginReplay(const GameRecord& record) {
+    if (moving_) {
+        DropBlink();
+    }
     for (GameTimer t : AllTimers) {
         clock_->SetTimer(t, false);
     }
@@ -132,15 +159,15 @@ void Game::ReplayTick() {
     }
     ++g.MoveCount;
     const size_t m = static_cast<size_t>(g.MoveCount);
-    const int s = replay_.Side(m);
+    const Side s = SideOf(replay_.Side(m));
     const MoveRow row = m < replay_.Moves.size() ? replay_.Moves[m] : MoveRow{};
     const int color = row[2];
     const int x = row[3];
     const int y = row[4];
     // A row that cannot be placed ends the record like a row of side 0: the board is never
     // written outside its cells, whatever the record holds.
-    const bool placeable = (s == 1 || s == 2) && color >= 0 && color <= 7 && x >= 1 &&
-                           x <= g.BoardWidth && y >= 1 && y <= g.BoardHeight;
+    const bool placeable = s != NoSide && color >= 0 && color <= 7 && x >= 1 && x <= g.BoardWidth &&
+                           y >= 1 && y <= g.BoardHeight;
     if (!placeable) {
         clock_->SetTimer(GameTimer::Replay, false);
         GameOver();
@@ -148,9 +175,9 @@ void Game::ReplayTick() {
     }
     // The side comes from the record, so passes need nothing; an illegal placement is still
     // written and turns nothing over. The move record is left alone.
-    g.SideToMove = static_cast<int16_t>(s);
+    g.SideToMove = s;
     g.NextColor = color;
-    TurnSwitch(3 - s);
+    TurnSwitch(Opponent(s));
     CanPlace(g, s, x, y);
     g.SetCell(x, y, s, color);
     TurnOver(g, x, y);
@@ -179,7 +206,7 @@ void Game::ColorButtonClick(int button) {
 
 void Game::PlaceAndRecord(int x, int y) {
     GameState& g = State;
-    const int side = g.SideToMove;
+    const Side side = g.SideToMove;
     g.SetCell(x, y, side, g.NextColor);
     ++g.MoveCount;
     g.MoveRecord[g.MoveCount] = {0, static_cast<int16_t>(side), static_cast<int16_t>(g.NextColor),
@@ -189,26 +216,52 @@ void Game::PlaceAndRecord(int x, int y) {
     UpdateCount();
 }
 
-bool Game::ComputerMove() {
+Game::MoveStep Game::ComputerMove() {
     int r = static_cast<int>(Random.Next() * 3);
     ColorButtonClick(r >= 3 ? 2 : r);
     const auto [x, y] = ChooseMove(State, Options.GameLevel, Random);
     if (Options.FlashMove) {
-        const uint64_t serial = serial_;
+        // Blink the computer's piece before placing it: four toggles 500 ms apart.
         moving_ = true;
-        const FlashResult flash = view_->FlashNextMachine(x, y);
-        moving_ = false;
-        if (flash == FlashResult::Aborted || serial != serial_) {
-            return false; // the board was cleared while the piece blinked
-        }
+        blink_ = {.X = x, .Y = y};
+        view_->ShowFlashPiece(x, y);
+        clock_->SetTimer(GameTimer::Flash, true);
+        return MoveStep::Blinking;
     }
     CanPlace(State, State.SideToMove, x, y);
     PlaceAndRecord(x, y);
-    return true;
+    return MoveStep::Placed;
+}
+
+void Game::BlinkTick() {
+    if (!moving_ || blink_.Over) {
+        return;
+    }
+    ++blink_.Toggles;
+    view_->ToggleFlashPiece();
+    if (blink_.Toggles > 3) {
+        clock_->SetTimer(GameTimer::Flash, false);
+        blink_.Over = true;
+        if (holds_ == 0) {
+            PlaceBlinkedMove();
+        }
+    }
+}
+
+void Game::PlaceBlinkedMove() {
+    const Blink b = blink_;
+    moving_ = false;
+    blink_ = {};
+    view_->EndFlash();
+    CanPlace(State, State.SideToMove, b.X, b.Y);
+    PlaceAndRecord(b.X, b.Y);
+    if (b.ThenTurns) {
+        NextKoma();
+    }
 }
 
 void Game::UpdateCount() {
-    for (int s = 1; s <= 2; ++s) {
+    for (Side s : {Side1, Side2}) {
         int pieces = 0;
         int colours = 0;
         for (int c = 0; c <= 7; ++c) {
@@ -225,15 +278,16 @@ void Game::UpdateCount() {
             black = 0;
             colours = 1;
         }
-        State.Tally[s] = {score, pieces, black, colours};
+        State.Tally[s] = {
+            .Score = score, .Pieces = pieces, .BlackPieces = black, .Colours = colours};
     }
     view_->ShowCount();
 }
 
-int Game::TurnSwitch(int side) {
-    assert(side == 1 || side == 2);
-    view_->ShowTurn(side, 3 - side);
-    return 3 - side;
+Side Game::TurnSwitch(Side side) {
+    assert(side == Side1 || side == Side2);
+    view_->ShowTurn(side, Opponent(side));
+    return Opponent(side);
 }
 
 std::string Game::DisplayName(const std::string& set, int side) const {
@@ -242,7 +296,7 @@ std::string Game::DisplayName(const std::string& set, int side) const {
         name = Options.CharName[static_cast<size_t>(info->Index + 1)];
     }
     if (Options.CharSet[1] == Options.CharSet[2] && Options.MonoPieces) {
-        name = (side == 1 ? "黒" : "白") + name;
+        name = (side == Side1 ? "黒" : "白") + name;
     }
     return name;
 }
@@ -251,55 +305,62 @@ std::string PassText(const std::string& name) {
     return name + "は次に置くところがないので\n順番をかえます";
 }
 
+std::string QuitQuestionText(const std::string& title) {
+    return title + "を終了しますか？";
+}
+
 void Game::NextKoma() {
     GameState& g = State;
-    const uint64_t serial = serial_;
     for (;;) {
-        g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
+        g.SideToMove = TurnSwitch(g.SideToMove);
         if (!CollectCandidates(g, g.SideToMove)) {
-            if (!CollectCandidates(g, 3 - g.SideToMove)) {
+            if (!CollectCandidates(g, Opponent(g.SideToMove))) {
                 view_->MessageForm(BothBlockedText);
                 GameOver();
+                FirstMoveGivenAway();
                 return;
             }
-            const int s = g.SideToMove;
+            const Side s = g.SideToMove;
             view_->MessageForm(PassText(DisplayName(Options.CharSet[s], s)));
-            g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
+            g.SideToMove = TurnSwitch(g.SideToMove);
         }
-        if (Options.GameMode != 1) {
-            if (Options.GameMode == 2) {
+        if (Mode() != PlayMode::OnePlayer) {
+            if (Mode() == PlayMode::TwoPlayers) {
                 view_->SetCursor();
             }
+            FirstMoveGivenAway();
             return;
         }
         if (g.SideToMove != g.ComputerSide) {
             view_->SetCursor();
+            FirstMoveGivenAway();
             return;
         }
-        // A move dropped by clearing, or a board cleared meanwhile, ends the sequence.
-        if (!ComputerMove() || serial != serial_) {
+        // A blinking move goes on with the turns once its last toggle has placed it.
+        if (ComputerMove() == MoveStep::Blinking) {
+            blink_.ThenTurns = true;
             return;
         }
     }
 }
 
 void Game::GameOver() {
-    const int s1 = State.Tally[1][0];
-    const int s2 = State.Tally[2][0];
-    const int winner = s1 == s2 ? 0 : (s1 > s2 ? 1 : 2);
-    resultText_ = winner == 0 ? std::string("引き分けです。")
-                              : DisplayName(Options.CharSet[winner], winner) + "の勝ち。";
+    const int s1 = State.Tally[Side1].Score;
+    const int s2 = State.Tally[Side2].Score;
+    const Side winner = s1 == s2 ? NoSide : (s1 > s2 ? Side1 : Side2);
+    resultText_ = winner == NoSide ? std::string("引き分けです。")
+                                   : DisplayName(Options.CharSet[winner], winner) + "の勝ち。";
     view_->ShowGameOver(winner, resultText_);
     const bool replay = ReplayMode();
-    if (winner == 1 && Options.GameMode == 1 && !replay) {
+    if (winner == Side1 && Mode() == PlayMode::OnePlayer && !replay) {
         recorder_->RecordScore();
     }
-    if (Options.GameMode == 2 && !replay) {
+    if (Mode() == PlayMode::TwoPlayers && !replay) {
         if (view_->QuestionForm(RecordQuestionText)) {
             recorder_->RecordTwoPlayerGame();
         }
     }
-    if (Options.GameMode == 3) {
+    if (Mode() == PlayMode::AutoPlay) {
         recorder_->WriteAutoResult();
     }
     if (replay) {
@@ -312,7 +373,7 @@ void Game::GameOver() {
 }
 
 void Game::CellClick(int index) {
-    if (Options.GameMode == 3 || moving_ ||
+    if (Mode() == PlayMode::AutoPlay || moving_ ||
         (phase_ != GamePhase::Ready && phase_ != GamePhase::Playing)) {
         return;
     }
@@ -339,15 +400,22 @@ void Game::PassClick() {
     if (phase_ != GamePhase::Ready) {
         return; // in a game under way the button only shows places while it is held
     }
-    if (PassMode() == 0) {
-        const uint64_t serial = serial_;
+    if (PassMode() == PassRole::GiveFirstMove) {
+        firstMoveAway_ = true;
         NextKoma();
-        if (serial == serial_ && phase_ == GamePhase::Ready) {
-            EnterPhase(GamePhase::Playing);
-            view_->EnterHintMode();
-        }
-    } else if (PassMode() == 2) {
+    } else if (PassMode() == PassRole::StartAutoPlay) {
         StartAutoPlay();
+    }
+}
+
+void Game::FirstMoveGivenAway() {
+    if (!firstMoveAway_) {
+        return;
+    }
+    firstMoveAway_ = false;
+    if (phase_ == GamePhase::Ready) {
+        EnterPhase(GamePhase::Playing);
+        view_->EnterHintMode();
     }
 }
 
@@ -358,18 +426,63 @@ void Game::StartAutoPlay() {
     clock_->SetTimer(GameTimer::Auto, true);
 }
 
-void Game::RestartClick() {
-    bool was[GameTimerCount];
-    for (int i = 0; i < GameTimerCount; ++i) {
-        was[i] = clock_->TimerEnabled(AllTimers[i]);
-        clock_->SetTimer(AllTimers[i], false);
+Game::TimerStates Game::PauseTimers(bool blink) {
+    TimerStates was;
+    for (GameTimer t : AllTimers) {
+        if (t != GameTimer::Flash || blink) {
+            was.Paused[At(t)] = true;
+            was.WasOn[At(t)] = clock_->TimerEnabled(t);
+            clock_->SetTimer(t, false);
+        }
     }
+    return was;
+}
+
+void Game::RestoreTimers(const TimerStates& was) {
+    for (GameTimer t : AllTimers) {
+        if (was.Paused[At(t)]) {
+            clock_->SetTimer(t, was.WasOn[At(t)]);
+        }
+    }
+}
+
+void Game::RestartClick() {
+    const TimerStates was = PauseTimers(true);
     if (view_->QuestionForm(ClearQuestionText)) {
         ClearGame();
     } else {
-        for (int i = 0; i < GameTimerCount; ++i) {
-            clock_->SetTimer(AllTimers[i], was[i]);
-        }
+        RestoreTimers(was);
+    }
+}
+
+bool Game::EndClick() {
+    const TimerStates was = PauseTimers(false);
+    ++holds_;
+    const bool quit = view_->QuestionForm(QuitQuestionText(Options.GameTitle));
+    --holds_;
+    if (quit) {
+        return true;
+    }
+    RestoreTimers(was);
+    if (holds_ == 0 && moving_ && blink_.Over) {
+        PlaceBlinkedMove(); // the blink ended behind the question
+    }
+    return false;
+}
+
+void Game::OptionsClick(const std::function<void()>& showOptions) {
+    if (ReplayMode()) {
+        return;
+    }
+    const TimerStates was = PauseTimers(false);
+    ++holds_;
+    if (showOptions) {
+        showOptions();
+    }
+    --holds_;
+    RestoreTimers(was);
+    if (holds_ == 0 && moving_ && blink_.Over) {
+        PlaceBlinkedMove(); // the blink ended behind the options
     }
 }
 
@@ -379,13 +492,13 @@ void Game::AutoMoveTick() {
     }
     GameState& g = State;
     if (g.MoveCount != 0) {
-        g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove));
+        g.SideToMove = TurnSwitch(g.SideToMove);
     } else {
         clock_->SetTimerInterval(GameTimer::Auto, 1000);
     }
     if (!CollectCandidates(g, g.SideToMove)) {
-        if (CollectCandidates(g, 3 - g.SideToMove)) {
-            g.SideToMove = static_cast<int16_t>(TurnSwitch(g.SideToMove)); // silent pass
+        if (CollectCandidates(g, Opponent(g.SideToMove))) {
+            g.SideToMove = TurnSwitch(g.SideToMove); // silent pass
         } else {
             clock_->SetTimer(GameTimer::Auto, false);
             GameOver();
@@ -394,8 +507,8 @@ void Game::AutoMoveTick() {
         }
     }
     // Strength alternates with the number of placements made so far.
-    const int c = g.MoveCount % (g.SideToMove == 1 ? 3 : 4);
-    Options.GameLevel = c == 1 ? 2 : 1;
+    const int c = g.MoveCount % (g.SideToMove == Side1 ? 3 : 4);
+    Options.GameLevel = static_cast<int32_t>(c == 1 ? Strength::Strong : Strength::Weak);
     ComputerMove();
 }
 
@@ -421,7 +534,8 @@ void Game::Tick(GameTimer timer) {
     case GameTimer::Replay:
         ReplayTick();
         break;
-    case GameTimer::Flash: // the window blinks the piece itself
+    case GameTimer::Flash:
+        BlinkTick();
         break;
     }
 }
@@ -429,17 +543,17 @@ void Game::Tick(GameTimer timer) {
 CountCaptions MakeCountCaptions(const Game& game) {
     CountCaptions c;
     const auto& t = game.State.Tally;
-    for (int s = 1; s <= 2; ++s) {
+    for (Side s : {Side1, Side2}) {
         const size_t i = static_cast<size_t>(s - 1);
-        c.Count[i] = std::to_string(t[s][1]) + "個";
-        c.CountBlack[i] = "- 黒" + std::to_string(t[s][2]) + "個";
-        c.CountColor[i] = "x " + std::to_string(t[s][3]) + "色";
-        c.Total[i] = std::to_string(t[s][0]) + (game.Options.MonoPieces ? "個" : "点");
+        c.Count[i] = std::to_string(t[s].Pieces) + "個";
+        c.CountBlack[i] = "- 黒" + std::to_string(t[s].BlackPieces) + "個";
+        c.CountColor[i] = "x " + std::to_string(t[s].Colours) + "色";
+        c.Total[i] = std::to_string(t[s].Score) + (game.Options.MonoPieces ? "個" : "点");
     }
-    if (t[1][0] == t[2][0]) {
+    if (t[Side1].Score == t[Side2].Score) {
         c.Result = "現在同点です";
     } else {
-        const int lead = t[1][0] > t[2][0] ? 1 : 2;
+        const Side lead = t[Side1].Score > t[Side2].Score ? Side1 : Side2;
         c.Result = game.DisplayName(game.Options.CharSet[lead], lead) + "が優勢です";
     }
     return c;
@@ -448,8 +562,8 @@ CountCaptions MakeCountCaptions(const Game& game) {
 std::string AutoResultLine(const Game& game) {
     const auto& t = game.State.Tally;
     return "コマ数　たて" + std::to_string(game.State.BoardHeight) + "　よこ" +
-           std::to_string(game.State.BoardWidth) + "    先手　" + std::to_string(t[1][1]) +
-           "個、　後手　" + std::to_string(t[2][1]) + "個    " + game.ResultText();
+           std::to_string(game.State.BoardWidth) + "    先手　" + std::to_string(t[Side1].Pieces) +
+           "個、　後手　" + std::to_string(t[Side2].Pieces) + "個    " + game.ResultText();
 }
 
 } // namespace tolvekin

@@ -11,8 +11,11 @@
 #include "GameView.h"
 #include "Random.h"
 #include "Settings.h"
+#include "Side.h"
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tolvekin {
@@ -41,27 +44,34 @@ public:
     int32_t SavedLevel = 1; // the level in force when automatic play began
 
     GamePhase Phase() const { return phase_; }
-    // Role of the pass button: 0 give the first move away, 1 show places, 2 start automatic play.
-    int32_t PassMode() const { return PassModeOf(phase_, Options.GameMode); }
+    PlayMode Mode() const { return static_cast<PlayMode>(Options.GameMode); }
+    // Role of the pass button.
+    PassRole PassMode() const { return PassRoleOf(phase_, Mode()); }
     // True from the start of a replay until the board is cleared.
     bool ReplayMode() const { return IsReplay(phase_); }
+    // True from はじめる on until the board is cleared, the wait for the next game included.
+    bool AutoPlayActive() const { return IsAutoPlay(phase_); }
+    // The guide text of the computer's strength in force ("弱い", "強い").
+    std::string LevelText() const { return StrengthText(Options.GameLevel); }
     ControlStates Controls() const { return ControlsFor(phase_, Options.MonoPieces); }
 
     // Sizes the state for Options.BoardWidth x Options.BoardHeight and builds the cell weights.
     void AllocateBoard();
     // Initial block and per-game values; the callers then hand the turn to side 1.
     void NewGame();
-    // Blank cells, new game, counts, side 1 to move.
-    void RestartGame();
+    // Blank cells, new game, counts, side 1 to move. progress, when given, runs after the
+    // board is drawn (1), after the count (2) and once side 1 is to move (3).
+    void RestartGame(const std::function<void(int)>& progress = {});
     // Clearing once it is decided: the user's level back after automatic play, timers off, a
     // fresh game in the Ready phase.
     void ClearGame();
 
     // A colour button (0 blue, 1 yellow, 2 red) pressed by a player or by the computer.
     void ColorButtonClick(int button);
-    // One move of the computer for SideToMove; false when the move was dropped because the game
-    // was cleared while the piece blinked.
-    bool ComputerMove();
+    // One move of the computer for SideToMove: placed at once, or, with FlashMove, blinking
+    // first and placed by the blink's last tick (dropped if the board is cleared meanwhile).
+    enum class MoveStep { Placed, Blinking };
+    MoveStep ComputerMove();
     // Writes the piece of SideToMove in NextColor on (x, y), records and turns over. CanPlace
     // has just been run for the cell.
     void PlaceAndRecord(int x, int y);
@@ -69,7 +79,7 @@ public:
     // Counts into Tally and shows the count labels.
     void UpdateCount();
     // Moves the turn display from side to the other side and returns that side.
-    int TurnSwitch(int side);
+    Side TurnSwitch(Side side);
     // The turn sequence after a player's placement or a first move given away.
     void NextKoma();
     // Result display and hand-off of the finished game.
@@ -84,6 +94,22 @@ public:
     void CellClick(int index); // a cell picture clicked
     void PassClick();          // the pass button in roles 0 and 2
     void RestartClick();       // clearing, with its question
+    // The close button: true when the player has chosen to quit. The game timers stand still
+    // while the question is open and run on after a no.
+    bool EndClick();
+    // A click on the window's background or mode picture: nothing during a replay, otherwise
+    // showOptions runs with the game timers standing still.
+    void OptionsClick(const std::function<void()>& showOptions);
+
+    // The timers a modal dialog stopped, and which of them were on.
+    struct TimerStates {
+        std::array<bool, GameTimerCount> Paused{};
+        std::array<bool, GameTimerCount> WasOn{};
+    };
+    // Switches off the three game timers (and with blink the blinking too), noting their states.
+    TimerStates PauseTimers(bool blink);
+    // Gives each timer PauseTimers stopped the state it had; the others are left as they are.
+    void RestoreTimers(const TimerStates& was);
     // Computer-against-computer play: one move per tick, and the restart after a game.
     void AutoMoveTick();
     void AutoRestartTick();
@@ -100,14 +126,20 @@ public:
     std::string DisplayName(const std::string& set, int side) const;
     // Result text of the last finished game ("... の勝ち。" or "引き分けです。").
     const std::string& ResultText() const { return resultText_; }
-    // True while the computer's piece blinks: no other move may start then.
+    // True while the computer's piece blinks (and until it is placed): no other move may start
+    // then.
     bool MoveInProgress() const { return moving_; }
-    // Counts up at every new game, so a move begun in an earlier game can tell it was cleared.
-    uint64_t GameSerial() const { return serial_; }
 
 private:
     void EnterPhase(GamePhase phase);
     void StartAutoPlay();
+    // The blink's tick; its last one places the move unless a dialog holds it.
+    void BlinkTick();
+    void PlaceBlinkedMove();
+    // The blink cut short by clearing or a replay: the move is dropped.
+    void DropBlink();
+    // After the first move was given away: the game is under way once the computer has placed.
+    void FirstMoveGivenAway();
 
     QuietView quietView_;
     ManualClock quietClock_;
@@ -119,8 +151,19 @@ private:
     GamePhase phase_ = GamePhase::Ready;
     std::string resultText_;
     bool moving_ = false;
-    uint64_t serial_ = 0;
-    GameRecord replay_; // the game being replayed
+    // The move that blinks: its cell, the toggles so far, whether the toggles are over (a dialog
+    // that lets the blink run on behind it places the move when it closes), and whether the
+    // turn sequence goes on once it is placed.
+    struct Blink {
+        int X = 0;
+        int Y = 0;
+        int Toggles = 0;
+        bool Over = false;
+        bool ThenTurns = false;
+    } blink_;
+    int holds_ = 0;              // dialogs open behind which the blink runs on
+    bool firstMoveAway_ = false; // the game starts when the turn comes back
+    GameRecord replay_;          // the game being replayed
 };
 
 // Captions of the count labels and the lead text for the last count.
@@ -135,5 +178,6 @@ inline constexpr const char* BothBlockedText = "どちらも置くところが�
 inline constexpr const char* RecordQuestionText = "記録しますか？";
 inline constexpr const char* ClearQuestionText = "クリアしますか？";
 std::string PassText(const std::string& name); // "... は次に置くところがないので\n順番をかえます"
+std::string QuitQuestionText(const std::string& title); // "... を終了しますか？"
 
 } // namespace tolvekin

@@ -42,6 +42,11 @@ public:
     // Moves time to the next due tick and fires it; false when every timer is off.
     bool Step();
     int64_t Now() const { return now_; }
+    // The time of the next due tick, or -1 when every timer is off.
+    int64_t NextTickTime() const {
+        const int i = NextDue();
+        return i < 0 ? -1 : timers_[static_cast<size_t>(i)].Due;
+    }
 
 private:
     struct Timer {

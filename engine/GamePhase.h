@@ -1,10 +1,26 @@
 #pragma once
 // Where a game stands. The game keeps one phase; the role of the pass button, whether a stored
-// game is being replayed and which controls of the window take clicks all follow from it.
+// game is being replayed and which controls of the window take clicks all follow from it. Also
+// the modes of play and the computer's strengths, as the settings number them.
 
 #include <cstdint>
 
 namespace tolvekin {
+
+// Settings::GameMode.
+enum class PlayMode : int32_t {
+    OnePlayer = 1,  // ひとり: the player against the computer
+    TwoPlayers = 2, // ふたり: two players at one mouse
+    AutoPlay = 3,   // 全自動: the computer against itself, game after game
+};
+
+// Settings::GameLevel.
+enum class Strength : int32_t { Weak = 1, Strong = 2 };
+
+// The guide text of a strength: "弱い" for weak, "強い" otherwise.
+constexpr const char* StrengthText(int32_t level) {
+    return level == static_cast<int32_t>(Strength::Weak) ? "弱い" : "強い";
+}
 
 enum class GamePhase {
     Ready,              // a new game, nothing placed yet
@@ -33,10 +49,22 @@ constexpr ControlStates ControlsFor(GamePhase phase, bool mono) {
     ControlStates c;
     switch (phase) {
     case GamePhase::Ready:
-        c = {true, true, true, true, true, true, false};
+        c = {.Board = true,
+             .Pass = true,
+             .Score = true,
+             .CharBoxes = true,
+             .Title = true,
+             .Colors = true,
+             .Restart = false};
         break;
     case GamePhase::Playing:
-        c = {true, true, true, false, false, true, true};
+        c = {.Board = true,
+             .Pass = true,
+             .Score = true,
+             .CharBoxes = false,
+             .Title = false,
+             .Colors = true,
+             .Restart = true};
         break;
     default: // over, automatic play and replay: only clearing
         c.Restart = true;
@@ -46,20 +74,33 @@ constexpr ControlStates ControlsFor(GamePhase phase, bool mono) {
     return c;
 }
 
-// Role of the pass button: 0 give the first move away, 1 show the places, 2 start automatic
-// play. A finished game keeps the role it had while it was played.
-constexpr int32_t PassModeOf(GamePhase phase, int32_t gameMode) {
+// Role of the pass button, and its caption.
+enum class PassRole : int32_t {
+    GiveFirstMove = 0, // 先手をかえる: the other side makes the first placement
+    ShowPlaces = 1,    // 置けるところ: held down, it shows where the side to move can place
+    StartAutoPlay = 2, // はじめる: the computer starts playing both sides
+};
+
+// A finished game keeps the role the button had while it was played.
+constexpr PassRole PassRoleOf(GamePhase phase, PlayMode mode) {
+    const PassRole between =
+        mode == PlayMode::AutoPlay ? PassRole::StartAutoPlay : PassRole::GiveFirstMove;
     switch (phase) {
     case GamePhase::Playing:
-        return 1;
+        return PassRole::ShowPlaces;
     case GamePhase::Over:
-        return gameMode == 3 ? 2 : 1;
+        return mode == PlayMode::AutoPlay ? PassRole::StartAutoPlay : PassRole::ShowPlaces;
     case GamePhase::AutoPlaying:
     case GamePhase::AutoWaitingRestart:
-        return 2;
+        return PassRole::StartAutoPlay;
     default:
-        return gameMode == 3 ? 2 : 0;
+        return between;
     }
+}
+
+// From はじめる on: before the first move, during the game and while the next one waits.
+constexpr bool IsAutoPlay(GamePhase phase) {
+    return phase == GamePhase::AutoPlaying || phase == GamePhase::AutoWaitingRestart;
 }
 
 constexpr bool IsReplay(GamePhase phase) {

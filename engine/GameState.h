@@ -6,6 +6,8 @@
 // so a scan stops at the board's edge without testing coordinates, and walking the cells in
 // storage order visits them column by column, top to bottom: the order of the candidate list.
 
+#include "Side.h"
+
 #include <array>
 #include <cassert>
 #include <cstdint>
@@ -50,14 +52,14 @@ struct GameState {
     std::vector<std::array<int16_t, 5>> MoveRecord;
     int16_t MoveCount = 0;
 
-    int16_t SideToMove = 1;
+    Side SideToMove = Side1;
     int16_t ComputerSide = 2;
     int32_t NextColor = 0;
     int32_t StartX = 0;
     int32_t StartY = 0;
 
-    // Tally[side][0..3]: score, pieces, black pieces, number of colours, after the last count.
-    std::array<std::array<int32_t, 4>, 3> Tally{};
+    // Tally[side] for side 1 and 2, after the last count.
+    std::array<SideTally, 3> Tally{};
 
     int32_t CellIndex(int x, int y) const { return (y - 1) * BoardWidth + (x - 1); }
     int CellCount() const { return BoardWidth * BoardHeight; }

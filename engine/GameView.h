@@ -4,6 +4,7 @@
 // way: time comes through GameClock, finished games leave through GameRecorder.
 
 #include "GamePhase.h"
+#include "Side.h"
 
 #include <array>
 #include <string>
@@ -18,10 +19,6 @@ struct CountCaptions {
     std::array<std::string, 2> Total;      // "74点" or "40個"
     std::string Result;                    // lead text
 };
-
-// How the blinking of the computer's piece ended: blinked out, or cut short (the board was
-// cleared or the program is closing), in which case the move is dropped.
-enum class FlashResult { Done, Aborted };
 
 class GameView {
 public:
@@ -45,19 +42,24 @@ public:
     virtual void RedrawBoard() = 0;
     virtual void ClearCellPictures() = 0;
     // Turn box of a side shows its next piece in the given colour (8: the outline).
-    virtual void ShowNextPiece(int side, int color) = 0;
+    virtual void ShowNextPiece(Side side, int color) = 0;
     // The turn display moves from side `from` to side `to`.
-    virtual void ShowTurn(int from, int to) = 0;
-    // Show the computer's piece on (x, y) and blink it; returns when the blinking has ended.
-    virtual FlashResult FlashNextMachine(int x, int y) = 0;
+    virtual void ShowTurn(Side from, Side to) = 0;
+    // The computer's piece blinks on (x, y) before it is placed: shown at once (outside
+    // computer-against-computer play no click reaches the window from then on), hidden or shown
+    // again at each blink tick, and shown for good when the blinking ends or the board is
+    // cleared meanwhile.
+    virtual void ShowFlashPiece(int x, int y) = 0;
+    virtual void ToggleFlashPiece() = 0;
+    virtual void EndFlash() = 0;
 
     // Count labels and lead text from the last count (MakeCountCaptions gives their texts).
     virtual void ShowCount() = 0;
-    // End of a game: winner 1 or 2, or 0 for a draw; text for the result label.
-    virtual void ShowGameOver(int winner, const std::string& resultText) = 0;
+    // End of a game: the winner, NoSide for a draw; text for the result label.
+    virtual void ShowGameOver(Side winner, const std::string& resultText) = 0;
 };
 
-// A view that shows nothing: questions answer no, blinking ends at once.
+// A view that shows nothing: questions answer no.
 class QuietView : public GameView {
 public:
     void MessageForm(const std::string&) override {}
@@ -70,11 +72,13 @@ public:
     void FocusEndButton() override {}
     void RedrawBoard() override {}
     void ClearCellPictures() override {}
-    void ShowNextPiece(int, int) override {}
-    void ShowTurn(int, int) override {}
-    FlashResult FlashNextMachine(int, int) override { return FlashResult::Done; }
+    void ShowNextPiece(Side, int) override {}
+    void ShowTurn(Side, Side) override {}
+    void ShowFlashPiece(int, int) override {}
+    void ToggleFlashPiece() override {}
+    void EndFlash() override {}
     void ShowCount() override {}
-    void ShowGameOver(int, const std::string&) override {}
+    void ShowGameOver(Side, const std::string&) override {}
 };
 
 } // namespace tolvekin

@@ -38,13 +38,13 @@ int ScorePlace(const ScoreTable& table, int32_t score) {
 ScoreEntry FinishedGameEntry(const ScoreTable& table, GameState& game, const QString& name,
                              const QString& when) {
     ScoreEntry entry = table.EmptyEntry();
-    const auto& t = game.Tally[1];
+    const auto& t = game.Tally[Side1];
     entry.Name = name;
-    entry.Score = t[0];
+    entry.Score = t.Score;
     entry.Date = when;
-    entry.Pieces = t[1];
-    entry.BlackPieces = t[2];
-    entry.Colours = t[3];
+    entry.Pieces = t.Pieces;
+    entry.BlackPieces = t.BlackPieces;
+    entry.Colours = t.Colours;
     GameRecord& record = entry.Game;
     const size_t rows = std::min(record.Moves.size(), game.MoveRecord.size());
     for (size_t m = 1; m < rows; ++m) {
@@ -57,7 +57,7 @@ ScoreEntry FinishedGameEntry(const ScoreTable& table, GameState& game, const QSt
 }
 
 int InsertScore(ScoreTable& table, GameState& game, const QString& when) {
-    const int p = ScorePlace(table, game.Tally[1][0]);
+    const int p = ScorePlace(table, game.Tally[Side1].Score);
     if (p > MaxScoreEntries) {
         return 0;
     }
@@ -88,7 +88,7 @@ int RecordScore(ScoreTable& table, const QString& path, GameState& game, const Q
     if (header) {
         // The header repeats the last entry: a full table whose last score is at least as
         // high needs no further reading.
-        if (header->Count >= MaxScoreEntries && header->LastScore >= game.Tally[1][0]) {
+        if (header->Count >= MaxScoreEntries && header->LastScore >= game.Tally[Side1].Score) {
             return 0;
         }
         NowStatusForm(PreparingScoreText);

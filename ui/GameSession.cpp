@@ -4,11 +4,11 @@
 #include "DialogSeam.h"
 #include "ScreenMetricsOf.h"
 #include "StartupFit.h"
+#include "WindowGeometry.h"
 #include "frmStart.h"
 #include "mdlOption.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 namespace tolvekin {
 
@@ -56,7 +56,7 @@ void GameSession::Start(const StartOptions& options) {
         // The board shrinks to what fits on the screen, height before width.
         int32_t maxRows = 0;
         int32_t maxCols = 0;
-        ScreenMetrics screen = ScreenMetricsOf(QGuiApplication::primaryScreen());
+        ScreenMetrics screen = ScreenMetricsOf(ScreenOf(nullptr));
         GetMaxBoardSize(screen, maxRows, maxCols);
         for (const QString& message : FitBoardToScreen(settings, maxRows, maxCols)) {
             MessageForm(message);
@@ -79,13 +79,8 @@ void GameSession::Start(const StartOptions& options) {
     step(6);
     window_->LoadCharPictures();
     step(7);
-    game.NewGame();
-    window_->RedrawBoard();
-    step(8);
-    game.UpdateCount();
-    step(9);
-    game.State.SideToMove = static_cast<int16_t>(game.TurnSwitch(2));
-    step(10);
+    // The bar reaches 8 with the board drawn, 9 with the count and 10 with side 1 to move.
+    game.RestartGame([&step](int n) { step(7 + n); });
 
     busy.reset();
     splash.reset();

@@ -1,6 +1,6 @@
 #pragma once
-// The controls of the main window, named as in the window's design. The window holds them and
-// hands them out in one place, frmTolvek::Controls(), for the tests and the windows that
+// The controls of the main window, by the names the game's procedures use. The window holds
+// them and hands them out in one place, frmTolvek::Controls(), for the tests and the windows that
 // arrange the main window.
 
 #include "PictureBox.h"

@@ -5,7 +5,7 @@
 namespace tolvekin {
 
 PictureSet& PictureSets::At(int index) {
-    return index == 0 ? imgSun : (index == 1 ? imgFish : imgKomu);
+    return index == 0 ? imgSun : (index == 1 ? imgFish : imgBear);
 }
 
 const PictureSet& PictureSets::At(int index) const {

@@ -19,7 +19,7 @@ using PictureSet = std::array<QPixmap, 9>; // 0..7 a piece of that colour value,
 struct PictureSets {
     PictureSet imgSun;  // "SUN"
     PictureSet imgFish; // "FISH"
-    PictureSet imgKomu; // "BEAR"
+    PictureSet imgBear; // "BEAR"
 
     // The set of a character set's picture index (CharacterSetInfo::Index, 0..2).
     PictureSet& At(int index);

@@ -8,7 +8,7 @@ class QScreen;
 
 namespace tolvekin {
 
-// The metrics of screen; a 1024 x 768 screen at 96 dpi when there is none.
+// The metrics of screen; FallbackScreenArea at FallbackDpi when there is none.
 ScreenMetrics ScreenMetricsOf(const QScreen* screen);
 
 } // namespace tolvekin

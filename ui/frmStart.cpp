@@ -105,12 +105,12 @@ void frmStart::AddJunbiBar(int step) {
         }
         const auto pick = [&](const PictureSet& set, int i) { return set[static_cast<size_t>(i)]; };
         if (t < k) {
-            box->SetPicture(pick(Sets->imgKomu, t));
+            box->SetPicture(pick(Sets->imgBear, t));
         } else if (t < 2 * k) {
-            box->SetPicture(pick(Sets->imgSun[0].isNull() ? Sets->imgKomu : Sets->imgSun, t - k));
+            box->SetPicture(pick(Sets->imgSun[0].isNull() ? Sets->imgBear : Sets->imgSun, t - k));
         } else {
             box->SetPicture(
-                pick(Sets->imgFish[0].isNull() ? Sets->imgKomu : Sets->imgFish, t - 2 * k));
+                pick(Sets->imgFish[0].isNull() ? Sets->imgBear : Sets->imgFish, t - 2 * k));
         }
     }
     repaint();

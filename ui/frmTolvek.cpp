@@ -14,28 +14,17 @@
 #include "TextFiles.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace tolvekin {
 namespace {
 
 constexpr int CellWidth = 48;
 constexpr int CellHeight = 48;
-constexpr int DesignPanelLeft = 408; // cmdScore's left in the design
-constexpr QSize DesignClient(577, 400);
+constexpr int StandardPanelLeft = 408; // cmdScore's left before the panel is arranged
+constexpr QSize StandardClient(577, 400);
 constexpr const char* BuildNote = "Qt 6 版";
-
-double TwipsPerPixelX(const QWidget* w) {
-    return 1440.0 / w->logicalDpiX();
-}
-
-QRect ScreenRect() {
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s != nullptr ? s->geometry() : QRect(0, 0, 1024, 768);
-}
 
 } // namespace
 
@@ -72,22 +61,35 @@ QLabel* frmTolvek::MakeLabel(const QString& text, Qt::Alignment align, double po
 }
 
 void frmTolvek::Place(QWidget* control, int dx, int y, int w, int h) {
-    control->setGeometry(DesignPanelLeft + dx, y, w, h);
+    control->setGeometry(StandardPanelLeft + dx, y, w, h);
+}
+
+QPushButton* frmTolvek::MakeButton(const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setFont(GothicFont(9.75));
+    b->setFocusPolicy(Qt::TabFocus);
+    panel_.push_back(b);
+    return b;
 }
 
 void frmTolvek::CreatePanel() {
-    auto button = [this](const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setFont(GothicFont(9.75));
-        b->setFocusPolicy(Qt::TabFocus);
-        panel_.push_back(b);
-        return b;
-    };
-    cmdScore = button("スコア");
+    CreateTopButtons();
+    CreateCountLabels();
+    CreateSideColumns();
+    CreateColourButtons();
+    lblTitle = MakeLabel(QString::fromStdString(game_.Options.GameTitle), Qt::AlignHCenter);
+    lblTitle->setFrameShape(QFrame::Box);
+    lblTitle->setLineWidth(1);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    Place(lblTitle, 40, 380, 81, 15);
+}
+
+void frmTolvek::CreateTopButtons() {
+    cmdScore = MakeButton("スコア");
     Place(cmdScore, 0, 8, 49, 33);
-    cmdRestart = button("クリア");
+    cmdRestart = MakeButton("クリア");
     Place(cmdRestart, 56, 8, 49, 33);
-    cmdEnd = button("閉じる");
+    cmdEnd = MakeButton("閉じる");
     Place(cmdEnd, 112, 8, 49, 33);
     picMode = new PictureBox(this);
     panel_.push_back(picMode);
@@ -96,8 +98,16 @@ void frmTolvek::CreatePanel() {
     Place(lblModeGuide, 108, 64, 39, 13);
     lblLevelGuide = MakeLabel("弱い", Qt::AlignLeft);
     Place(lblLevelGuide, 112, 84, 26, 13);
-    cmdPass = button("先手をかえる");
+    cmdPass = MakeButton("先手をかえる");
     Place(cmdPass, 28, 108, 105, 25);
+    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
+    connect(cmdRestart, &QPushButton::clicked, this, [this] { cmdRestart_Click(); });
+    connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
+    connect(cmdPass, &QPushButton::clicked, this, [this] { cmdPass_Click(); });
+    connect(picMode, &PictureBox::clicked, this, [this] { picMode_Click(); });
+}
+
+void frmTolvek::CreateCountLabels() {
     lblResult = MakeLabel("どちらの勝ち？", Qt::AlignHCenter);
     Place(lblResult, 38, 160, 93, 13);
     lblResult->setGeometry(lblResult->geometry().adjusted(-30, 0, 30, 0)); // long names fit
@@ -118,6 +128,9 @@ void frmTolvek::CreatePanel() {
             l->setGeometry(l->geometry().adjusted(-10, 0, 10, 0));
         }
     }
+}
+
+void frmTolvek::CreateSideColumns() {
     const int boxX[3] = {0, 16, 104};
     const int nameX[3] = {0, 14, 102};
     for (int s = 1; s <= 2; ++s) {
@@ -132,28 +145,43 @@ void frmTolvek::CreatePanel() {
         picCharImg[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
         // Name and variant of the side's set; the name is set again once the window loads.
         // Names grow about their centres as far as the two columns allow, so "黒おひさま" shows
-        // whole; the variant labels reach the window's edge already and take a smaller font
-        // where they need it.
+        // whole.
         const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s]);
         const QString name =
             set != nullptr ? QString::fromStdString(game_.Options.CharName[set->Index + 1]) : "";
-        const QString comment =
-            set != nullptr ? QString::fromUtf8(set->Variant.data(), set->Variant.size()) : "";
         lblName[s] = MakeLabel(name, Qt::AlignHCenter);
         Place(lblName[s], nameX[s], 309, 53, 13);
         lblName[s]->setGeometry(lblName[s]->geometry().adjusted(-17, 0, 17, 0));
-        lblComment[s] = MakeLabel(comment, Qt::AlignHCenter);
+        lblComment[s] = MakeLabel("", Qt::AlignHCenter);
         Place(lblComment[s], s == 1 ? 0 : 88, 360, 81, 13);
         // Two pixels in on each side: the right label would otherwise pass the window's edge.
         lblComment[s]->setGeometry(lblComment[s]->geometry().adjusted(2, 0, -2, 0));
-        SetFittedText(lblComment[s], comment, ProportionalGothicFont());
         connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
         connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
     }
+    // Both variant labels take the one size in which the longest variant fits, so the two
+    // read alike whichever sets the sides have.
+    variantFont_ = ProportionalGothicFont();
+    for (const CharacterSetInfo& set : CharacterSets) {
+        const QString text = QString::fromUtf8(set.Variant.data(), set.Variant.size());
+        while (QFontMetrics(variantFont_).horizontalAdvance(text) > lblComment[1]->width() &&
+               variantFont_.pointSizeF() > 6) {
+            variantFont_.setPointSizeF(variantFont_.pointSizeF() - 0.25);
+        }
+    }
+    for (int s = 1; s <= 2; ++s) {
+        lblComment[s]->setFont(variantFont_);
+        if (const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s])) {
+            lblComment[s]->setText(QString::fromUtf8(set->Variant.data(), set->Variant.size()));
+        }
+    }
+}
+
+void frmTolvek::CreateColourButtons() {
     const char* colorCaptions[3] = {"青", "黄", "赤"};
     const QColor faces[3] = {QColor(192, 255, 255), QColor(255, 255, 192), QColor(255, 192, 192)};
     for (size_t e = 0; e < 3; ++e) {
-        cmdColor[e] = button(colorCaptions[e]);
+        cmdColor[e] = MakeButton(colorCaptions[e]);
         Place(cmdColor[e], 16 + 48 * static_cast<int>(e), 328, 41, 25);
         // Flat in its own colour: the widget style would paint its gradient over a palette colour.
         cmdColor[e]->setStyleSheet(
@@ -164,17 +192,6 @@ void frmTolvek::CreatePanel() {
         connect(cmdColor[e], &QPushButton::clicked, this,
                 [this, e] { cmdColor_Click(static_cast<int>(e)); });
     }
-    lblTitle = MakeLabel(QString::fromStdString(game_.Options.GameTitle), Qt::AlignHCenter);
-    lblTitle->setFrameShape(QFrame::Box);
-    lblTitle->setLineWidth(1);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    Place(lblTitle, 40, 380, 81, 15);
-
-    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
-    connect(cmdRestart, &QPushButton::clicked, this, [this] { cmdRestart_Click(); });
-    connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
-    connect(cmdPass, &QPushButton::clicked, this, [this] { cmdPass_Click(); });
-    connect(picMode, &PictureBox::clicked, this, [this] { picMode_Click(); });
 }
 
 void frmTolvek::Load() {
@@ -190,12 +207,10 @@ void frmTolvek::Load() {
     }
     CreatePanel();
 
-    // Centre at the design size; the arrangement later changes the size, not the place.
-    resize(DesignClient);
-    const QRect screen = ScreenRect();
-    move(screen.x() + (screen.width() - OuterSize().width()) / 2,
-         screen.y() + (screen.height() - OuterSize().height()) / 2);
-    panelWidth_ = RoundEvenInt((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(this));
+    // Centre at the standard size; the arrangement later changes the size, not the place.
+    resize(StandardClient);
+    move(CentreOnScreen(ScreenOf(this), OuterSize()));
+    panelWidth_ = RoundEvenInt((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(*this));
 
     const QString title = QString::fromStdString(game_.Options.GameTitle);
     lblTitle->setText(title);
@@ -210,8 +225,8 @@ void frmTolvek::Load() {
     for (int s = 1; s <= 2; ++s) {
         imgChar[s]->move(picChar[s]->x(), imgChar[s]->y());
     }
-    const double tpx = TwipsPerPixelX(this);
-    const double tpy = 1440.0 / logicalDpiY();
+    const double tpx = TwipsPerPixelX(*this);
+    const double tpy = TwipsPerPixelY(*this);
     if (game_.Options.WindowTop != 0) {
         move(x(), RoundEvenInt(game_.Options.WindowTop / tpy));
     }
@@ -225,6 +240,7 @@ void frmTolvek::Load() {
     PlaceBoardLabel();
     BuildCells();
     BuildGridLines();
+    BuildBoardCursor();
     lblBoard->lower();
     ApplyBoardLook();
     // One filter sees every input event: it swallows clicks while a piece blinks, and notices
@@ -277,6 +293,12 @@ void frmTolvek::BuildGridLines() {
     // The last line reaches one pixel further, so the bottom-right corner is closed.
     QWidget* last = lineYoko.back();
     last->resize(last->width() + 1, 1);
+}
+
+void frmTolvek::BuildBoardCursor() {
+    boardCursor_ = new BoardCursor(game_.State.BoardWidth, game_.State.BoardHeight,
+                                   QSize(CellWidth, CellHeight), lblBoard->pos(), this);
+    boardCursor_->raise(); // over the cells and the grid lines
 }
 
 void frmTolvek::SetBoardSeeThrough(bool seeThrough) {
@@ -343,8 +365,8 @@ void frmTolvek::ArrangePanel() {
         }
         frames_.Shift(shift);
     }
-    const QRect screen = ScreenRect();
-    resize(cmdEnd->width() + cmdEnd->x() + 14 - 8, height());
+    const QRect screen = ScreenArea(ScreenOf(this));
+    resize(cmdEnd->width() + cmdEnd->x() + 14 - WindowFrameExtra.width(), height());
     if (x() + OuterSize().width() > screen.right() + 1) {
         move(screen.x(), y());
     }
@@ -354,7 +376,7 @@ void frmTolvek::ArrangePanel() {
         if (picture.isValid() && outerHeight < picture.height()) {
             outerHeight = picture.height();
         }
-        resize(width(), outerHeight - 28);
+        resize(width(), outerHeight - WindowFrameExtra.height());
         if (y() + OuterSize().height() > screen.bottom() + 1) {
             move(x(), screen.y());
         }

@@ -2,11 +2,13 @@
 // The main window: the board on the left, the side panel on the right. It carries out what the
 // rules engine asks through GameView and passes every click on to the engine's handlers.
 
+#include "BoardCursor.h"
 #include "Game.h"
 #include "MainWindowControls.h"
 #include "PictureBox.h"
 #include "PiecePictures.h"
 #include "ScoreTable.h"
+#include "WindowGeometry.h"
 #include "mdlCheap3D.h"
 #include "mdlOption.h"
 
@@ -38,6 +40,8 @@ public:
     const MainWindowControls& Controls() const { return *this; }
     // The picture of the cell at (x, y), or nullptr before the board is built.
     PictureBox* Cell(int x, int y) const;
+    // The keyboard's cell, or nullptr before the board is built.
+    BoardCursor* KeyboardCursor() const { return boardCursor_; }
 
     // Public methods the rest of the program calls.
     void NextKoma() { game_.NextKoma(); }
@@ -45,7 +49,9 @@ public:
     void ChangeMode() override;
     void ChangeLevel() override;
     void SetCursor() override;
-    FlashResult FlashNextMachine(int x, int y) override;
+    void ShowFlashPiece(int x, int y) override;
+    void ToggleFlashPiece() override;
+    void EndFlash() override;
     void ApplyBoardLook();
     void ShowFrameLines(bool visible);
     void ShowInnerLines(bool visible);
@@ -99,7 +105,11 @@ public:
     void timAuto_Timer() { game_.Tick(GameTimer::Auto); }
     void timAutoRestart_Timer() { game_.Tick(GameTimer::AutoRestart); }
     void timReplay_Timer() { game_.Tick(GameTimer::Replay); }
-    void timFlash_Timer();
+    void timFlash_Timer() { game_.Tick(GameTimer::Flash); }
+    // A key pressed in the window: the arrow keys and Home move the keyboard's cell (and give
+    // the board the focus), Space and Enter on the board act as a click on that cell, B, Y, R
+    // and 1, 2, 3 press the colour buttons. True when the key was one of them.
+    bool KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifiers);
 
     // Runs while the options dialog is open (until it exists: nothing).
     std::function<void()> ShowOptionsDialog;
@@ -110,8 +120,8 @@ public:
     // The score file of the current mode, strength and board.
     QString ScorePath() const;
 
-    // Design outer size of the window: the client area plus a 4-pixel border and a caption.
-    QSize OuterSize() const { return size() + QSize(8, 28); }
+    // Outer size of the window: the client area plus its border and caption.
+    QSize OuterSize() const { return tolvekin::OuterSize(*this); }
 
     // GameView.
     void MessageForm(const std::string& text) override;
@@ -120,10 +130,10 @@ public:
     void ApplyControls(const ControlStates& controls) override;
     void FocusEndButton() override;
     void ClearCellPictures() override;
-    void ShowNextPiece(int side, int color) override;
-    void ShowTurn(int from, int to) override;
+    void ShowNextPiece(Side side, int color) override;
+    void ShowTurn(Side from, Side to) override;
     void ShowCount() override;
-    void ShowGameOver(int winner, const std::string& resultText) override;
+    void ShowGameOver(Side winner, const std::string& resultText) override;
     // GameRecorder.
     void RecordScore() override;
     void RecordTwoPlayerGame() override;
@@ -141,13 +151,16 @@ protected:
 
 private:
     void CreatePanel();
+    void CreateTopButtons();
+    void CreateCountLabels();
+    void CreateSideColumns();
+    void CreateColourButtons();
+    QPushButton* MakeButton(const QString& caption);
     void PlaceBoardLabel();
     void BuildCells();
     void BuildGridLines();
+    void BuildBoardCursor();
     void EnableBoard(bool enabled);
-    // The three game timers switched off around a modal dialog, then given back their states.
-    std::array<bool, 3> PauseGameTimers();
-    void RestoreGameTimers(const std::array<bool, 3>& was);
     QTimer& TimerOf(GameTimer timer);
     const QTimer& TimerOf(GameTimer timer) const;
     QLabel* MakeLabel(const QString& text, Qt::Alignment align, double pointSize = 0,
@@ -165,9 +178,9 @@ private:
     int32_t backgroundColor_ = SystemButtonFace;
     int32_t panelWidth_ = DefaultPanelWidth;
     std::vector<QWidget*> panel_; // every control that moves with the panel
-    bool blocking_ = false;       // input to the window is swallowed while a piece blinks
-    bool flashing_ = false;
-    bool closing_ = false;
+    BoardCursor* boardCursor_ = nullptr;
+    QFont variantFont_;     // of both variant labels
+    bool blocking_ = false; // input to the window is swallowed while a piece blinks
 };
 
 } // namespace tolvekin

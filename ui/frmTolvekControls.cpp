@@ -3,6 +3,7 @@
 
 #include "frmTolvek.h"
 
+#include "Artwork.h"
 #include "AutoResultLog.h"
 #include "CharacterSets.h"
 #include "DialogSeam.h"
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace tolvekin {
@@ -45,7 +47,7 @@ void frmTolvek::ChangeChar(int side) {
         const PictureSet& pictures = Pictures.At(info->Index);
         picCharImg[s]->SetPicture(pictures[static_cast<size_t>(index)]);
         imgChar[s]->SetPicture(pictures[8]);
-        SetFittedText(lblComment[s], Q(info->Variant), ProportionalGothicFont());
+        lblComment[s]->setText(Q(info->Variant));
     }
     SetFittedText(lblName[s], Q(game_.DisplayName(set, side)), GothicFont(9.75));
     RedrawOccupiedCells();
@@ -57,31 +59,31 @@ void frmTolvek::picChar_Click(int side) {
 }
 
 void frmTolvek::ChangeMode() {
-    const int mode = game_.Options.GameMode;
-    if (mode < 1 || mode > 3) {
+    const PlayMode mode = game_.Mode();
+    if (mode != PlayMode::OnePlayer && mode != PlayMode::TwoPlayers && mode != PlayMode::AutoPlay) {
         return;
     }
     const char* guides[3] = {"ひとり", "ふたり", "全自動"};
-    lblModeGuide->setText(guides[mode - 1]);
-    lblLevelGuide->setVisible(mode == 1);
-    cmdPass->setText(mode == 3 ? "はじめる" : "先手をかえる");
+    lblModeGuide->setText(guides[static_cast<int>(mode) - 1]);
+    lblLevelGuide->setVisible(mode == PlayMode::OnePlayer);
+    cmdPass->setText(mode == PlayMode::AutoPlay ? "はじめる" : "先手をかえる");
     if (game_.ReplayMode()) {
         lblModeGuide->setText("再現");
     }
 }
 
 void frmTolvek::ChangeLevel() {
-    const int mode = game_.Options.GameMode;
-    const int level = game_.Options.GameLevel;
-    lblLevelGuide->setText(level == 1 ? "弱い" : "強い");
+    const PlayMode mode = game_.Mode();
+    const bool weak = game_.Options.GameLevel == static_cast<int32_t>(Strength::Weak);
+    lblLevelGuide->setText(Q(game_.LevelText()));
     int picture = 0;
-    if (mode == 1) {
-        picture = level == 1 ? 0 : 1;
-        picMode->setToolTip(level == 1 ? "コンピュータは弱い" : "コンピュータは強い");
-    } else if (mode == 2) {
+    if (mode == PlayMode::OnePlayer) {
+        picture = weak ? 0 : 1;
+        picMode->setToolTip(weak ? "コンピュータは弱い" : "コンピュータは強い");
+    } else if (mode == PlayMode::TwoPlayers) {
         picture = 2;
         picMode->setToolTip("ふたりで遊ぶ");
-    } else if (mode == 3) {
+    } else if (mode == PlayMode::AutoPlay) {
         picture = 3;
         picMode->setToolTip("自動的に実行するのを見る");
     }
@@ -90,9 +92,12 @@ void frmTolvek::ChangeLevel() {
 }
 
 void frmTolvek::SetCursor() {
-    if (game_.Options.HintCursor && game_.Options.GameMode != 3) {
-        const QCursor plain(imgCursor[1], imgCursor[1].width() / 2, imgCursor[1].height() / 2);
-        const QCursor smiling(imgCursor[0], imgCursor[0].width() / 2, imgCursor[0].height() / 2);
+    if (game_.Options.HintCursor && game_.Mode() != PlayMode::AutoPlay) {
+        // A cursor takes its hot spot in the picture's own pixels, at every pixel ratio.
+        const QPoint hot =
+            (QPointF(artwork::CursorHotSpot()) * imgCursor[0].devicePixelRatio()).toPoint();
+        const QCursor plain(imgCursor[1], hot.x(), hot.y());
+        const QCursor smiling(imgCursor[0], hot.x(), hot.y());
         for (PictureBox* cell : picKoma) {
             cell->setCursor(plain);
         }
@@ -148,7 +153,7 @@ void frmTolvek::lblTitle_Click() {
 
 void frmTolvek::cmdPass_MouseDown() {
     const GameState& g = game_.State;
-    if (game_.PassMode() != 1) {
+    if (game_.PassMode() != PassRole::ShowPlaces) {
         return;
     }
     for (int i = 1; i <= g.CandCount; ++i) {
@@ -159,7 +164,7 @@ void frmTolvek::cmdPass_MouseDown() {
 
 void frmTolvek::cmdPass_MouseUp() {
     const GameState& g = game_.State;
-    if (game_.PassMode() != 1) {
+    if (game_.PassMode() != PassRole::ShowPlaces) {
         return;
     }
     for (int i = 1; i <= g.CandCount; ++i) {
@@ -170,45 +175,18 @@ void frmTolvek::cmdPass_MouseUp() {
     }
 }
 
-std::array<bool, 3> frmTolvek::PauseGameTimers() {
-    const std::array<bool, 3> was{timAuto.isActive(), timReplay.isActive(),
-                                  timAutoRestart.isActive()};
-    SetTimer(GameTimer::Auto, false);
-    SetTimer(GameTimer::Replay, false);
-    SetTimer(GameTimer::AutoRestart, false);
-    return was;
-}
-
-void frmTolvek::RestoreGameTimers(const std::array<bool, 3>& was) {
-    SetTimer(GameTimer::Auto, was[0]);
-    SetTimer(GameTimer::Replay, was[1]);
-    SetTimer(GameTimer::AutoRestart, was[2]);
-}
-
 void frmTolvek::cmdEnd_Click() {
-    const std::array<bool, 3> was = PauseGameTimers();
-    if (tolvekin::QuestionForm(Q(game_.Options.GameTitle) + "を終了しますか？")) {
-        closing_ = true;
+    if (game_.EndClick()) {
         QApplication::quit();
-        return;
     }
-    RestoreGameTimers(was);
 }
 
 void frmTolvek::Form_Click() {
-    if (game_.ReplayMode()) {
-        return;
-    }
-    const std::array<bool, 3> was = PauseGameTimers();
-    if (ShowOptionsDialog) {
-        ShowOptionsDialog();
-    }
-    RestoreGameTimers(was);
+    game_.OptionsClick(ShowOptionsDialog);
 }
 
 void frmTolvek::closeEvent(QCloseEvent* event) {
     // The close box ends the program at once, without a question and without saving.
-    closing_ = true;
     event->accept();
     QApplication::quit();
 }
@@ -220,6 +198,13 @@ bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
     if (blocking_ && (mouse || type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w != nullptr && w->window() == this) {
+            return true;
+        }
+    }
+    if (type == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (w != nullptr && w->window() == this && KeyPress(w, key->key(), key->modifiers())) {
             return true;
         }
     }
@@ -235,6 +220,60 @@ bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmTolvek::KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
+    if (boardCursor_ == nullptr || (modifiers & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+        return false;
+    }
+    BoardCursor& cursor = *boardCursor_;
+    const auto move = [&cursor](int column, int row) {
+        cursor.MoveTo(column, row);
+        cursor.setFocus(Qt::OtherFocusReason);
+        return true;
+    };
+    switch (key) {
+    case Qt::Key_Left:
+        return move(cursor.Column() - 1, cursor.Row());
+    case Qt::Key_Right:
+        return move(cursor.Column() + 1, cursor.Row());
+    case Qt::Key_Up:
+        return move(cursor.Column(), cursor.Row() - 1);
+    case Qt::Key_Down:
+        return move(cursor.Column(), cursor.Row() + 1);
+    case Qt::Key_Home:
+        return move(1, 1);
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        if (target != &cursor) {
+            return false; // a focused button takes its own keys
+        }
+        // What a click on the cell does, and nothing when the cell takes no clicks.
+        const int index = game_.State.CellIndex(cursor.Column(), cursor.Row());
+        if (picKoma[static_cast<size_t>(index)]->isEnabled()) {
+            picKoma_Click(index);
+        }
+        return true;
+    }
+    default:
+        break;
+    }
+    int button = -1;
+    if (key == Qt::Key_B || key == Qt::Key_1) {
+        button = 0;
+    } else if (key == Qt::Key_Y || key == Qt::Key_2) {
+        button = 1;
+    } else if (key == Qt::Key_R || key == Qt::Key_3) {
+        button = 2;
+    }
+    if (button < 0) {
+        return false;
+    }
+    if (cmdColor[static_cast<size_t>(button)]->isEnabled()) {
+        cmdColor[static_cast<size_t>(button)]->click();
+    }
+    return true;
 }
 
 void frmTolvek::MessageForm(const std::string& text) {
@@ -288,20 +327,20 @@ void frmTolvek::ShowCount() {
     lblResult->setText(Q(c.Result));
 }
 
-void frmTolvek::ShowGameOver(int winner, const std::string& resultText) {
+void frmTolvek::ShowGameOver(Side winner, const std::string& resultText) {
     for (int s = 1; s <= 2; ++s) {
         picChar[s]->SetBorder(true);
         picChar[s]->show();
     }
     lblResult->setText(Q(resultText));
-    if (winner == 0) {
-        DrawFrame3D(picChar[1]);
-        DrawFrame3D(picChar[2]);
+    if (winner == NoSide) {
+        DrawFrame3D(picChar[Side1]);
+        DrawFrame3D(picChar[Side2]);
     } else {
         // The loser's box goes, and its raised frame with it.
-        EraseFrame3D(picChar[static_cast<size_t>(3 - winner)]);
-        picChar[static_cast<size_t>(3 - winner)]->hide();
-        DrawFrame3D(picChar[static_cast<size_t>(winner)]);
+        EraseFrame3D(picChar[Opponent(winner)]);
+        picChar[Opponent(winner)]->hide();
+        DrawFrame3D(picChar[winner]);
     }
 }
 
@@ -315,7 +354,7 @@ int frmTolvek::ShowScoreWindow(bool entryMode) {
     ScoreWindowSettings s;
     s.GameTitle = Q(game_.Options.GameTitle);
     s.GameMode = game_.Options.GameMode;
-    s.LevelText = lblLevelGuide->text();
+    s.LevelText = Q(game_.LevelText());
     s.BoardWidth = game_.State.BoardWidth;
     s.BoardHeight = game_.State.BoardHeight;
     s.DefaultName = Q(game_.DisplayName(game_.Options.CharSet[1], 1));

@@ -4,30 +4,18 @@
 #include "ScreenMetricsOf.h"
 #include "SettingColor.h"
 #include "TextFiles.h"
+#include "WindowGeometry.h"
 #include "frmOptBrd.h"
 #include "frmTolvek.h"
 
 namespace tolvekin {
-namespace {
-
-double TwipsPerPixelX(const QWidget& w) {
-    return 1440.0 / w.logicalDpiX();
-}
-
-double TwipsPerPixelY(const QWidget& w) {
-    return 1440.0 / w.logicalDpiY();
-}
-
-} // namespace
 
 bool frmTolvekOptions::MoveMade() const {
     return game_.State.MoveCount != 0;
 }
 
 bool frmTolvekOptions::AutoPlayActive() const {
-    // From はじめる on: before the first move, during the game and while the next one waits.
-    return game_.Phase() == GamePhase::AutoPlaying ||
-           game_.Phase() == GamePhase::AutoWaitingRestart;
+    return game_.AutoPlayActive();
 }
 
 int32_t frmTolvekOptions::UserLevel() const {

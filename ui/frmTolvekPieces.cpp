@@ -8,7 +8,6 @@
 #include "CharacterSets.h"
 #include "PictureFiles.h"
 
-#include <QCoreApplication>
 #include <QImage>
 
 namespace tolvekin {
@@ -112,11 +111,11 @@ void frmTolvek::EraseFrame3D(const QWidget* control) {
     update(FrameRect(control->geometry()).adjusted(0, 0, 1, 1));
 }
 
-void frmTolvek::ShowNextPiece(int side, int color) {
+void frmTolvek::ShowNextPiece(Side side, int color) {
     SetPiecePicture(picCharImg[static_cast<size_t>(side)], side, color);
 }
 
-void frmTolvek::ShowTurn(int from, int to) {
+void frmTolvek::ShowTurn(Side from, Side to) {
     EraseFrame3D(picChar[static_cast<size_t>(from)]);
     picChar[static_cast<size_t>(from)]->SetBorder(false);
     SetPiecePicture(picCharImg[static_cast<size_t>(from)], from, 8);
@@ -127,32 +126,24 @@ void frmTolvek::ShowTurn(int from, int to) {
     picChar[static_cast<size_t>(to)]->show();
 }
 
-FlashResult frmTolvek::FlashNextMachine(int x, int y) {
+void frmTolvek::ShowFlashPiece(int x, int y) {
     const GameState& g = game_.State;
     FlashCell = g.CellIndex(x, y);
     SetPiecePicture(picKoma[static_cast<size_t>(FlashCell)], g.SideToMove, g.NextColor);
     FlashCount = 0;
-    SetTimer(GameTimer::Flash, true);
     // Outside automatic play no click may reach the window while the piece blinks.
-    blocking_ = game_.Options.GameMode != 3;
-    flashing_ = true;
-    while (timFlash.isActive() && !closing_) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    flashing_ = false;
-    blocking_ = false;
-    picKoma[static_cast<size_t>(FlashCell)]->setVisible(true);
-    // Clearing switches the blink timer off before it has toggled four times.
-    return closing_ || FlashCount <= 3 ? FlashResult::Aborted : FlashResult::Done;
+    blocking_ = game_.Mode() != PlayMode::AutoPlay;
 }
 
-void frmTolvek::timFlash_Timer() {
+void frmTolvek::ToggleFlashPiece() {
     ++FlashCount;
     PictureBox* cell = picKoma[static_cast<size_t>(FlashCell)];
     cell->setVisible(!cell->isVisible());
-    if (FlashCount > 3) {
-        SetTimer(GameTimer::Flash, false);
-    }
+}
+
+void frmTolvek::EndFlash() {
+    blocking_ = false;
+    picKoma[static_cast<size_t>(FlashCell)]->setVisible(true);
 }
 
 } // namespace tolvekin

@@ -48,9 +48,8 @@ public:
     int autoResults = 0;
     int redraws = 0;
     int hintModes = 0;
-    ControlStates controls;                // the last ones applied
-    std::function<void(int, int)> onFlash; // runs inside the blinking, as window events would
-    FlashResult flashResult = FlashResult::Done;
+    ControlStates controls; // the last ones applied
+    int flashEnds = 0;
 
     void MessageForm(const std::string& text) override { messages.push_back(text); }
     bool QuestionForm(const std::string& text) override {
@@ -62,16 +61,11 @@ public:
         answers.pop_front();
         return a;
     }
-    void ShowTurn(int from, int to) override { turns.emplace_back(from, to); }
-    FlashResult FlashNextMachine(int x, int y) override {
-        flashes.emplace_back(x, y);
-        if (onFlash) {
-            onFlash(x, y);
-        }
-        return flashResult;
-    }
+    void ShowTurn(Side from, Side to) override { turns.emplace_back(from, to); }
+    void ShowFlashPiece(int x, int y) override { flashes.emplace_back(x, y); }
+    void EndFlash() override { ++flashEnds; }
     void ApplyControls(const ControlStates& c) override { controls = c; }
-    void ShowGameOver(int winner, const std::string& text) override {
+    void ShowGameOver(Side winner, const std::string& text) override {
         results.push_back(std::to_string(winner) + ":" + text);
     }
     void RecordScore() override { ++recordScore; }

@@ -37,13 +37,13 @@ constexpr ControlStates OnlyClearing{false, false, false, false, false, false, t
 TEST_F(PhaseFixture, TwoPlayerGameFromReadyToOverAndBack) {
     Start(2, 4, 4);
     EXPECT_EQ(game.Phase(), GamePhase::Ready);
-    EXPECT_EQ(game.PassMode(), 0);
+    EXPECT_EQ(game.PassMode(), PassRole::GiveFirstMove);
     EXPECT_EQ(view.controls, (ControlStates{true, true, true, true, true, true, false}));
 
     // An illegal first click already starts the game: no more first-move swap or new characters.
     game.CellClick(0);
     EXPECT_EQ(game.Phase(), GamePhase::Playing);
-    EXPECT_EQ(game.PassMode(), 1);
+    EXPECT_EQ(game.PassMode(), PassRole::ShowPlaces);
     EXPECT_EQ(view.hintModes, 1);
     EXPECT_EQ(view.controls, (ControlStates{true, true, true, false, false, true, true}));
     game.PassClick(); // only shows places now
@@ -62,7 +62,7 @@ TEST_F(PhaseFixture, TwoPlayerGameFromReadyToOverAndBack) {
     view.answers = {true};
     game.RestartClick();
     EXPECT_EQ(game.Phase(), GamePhase::Ready);
-    EXPECT_EQ(game.PassMode(), 0);
+    EXPECT_EQ(game.PassMode(), PassRole::GiveFirstMove);
     EXPECT_TRUE(view.controls.CharBoxes);
 }
 
@@ -79,7 +79,7 @@ TEST_F(PhaseFixture, BlackAndWhitePiecesHaveNoColourButtons) {
 
 TEST_F(PhaseFixture, ComputerGamesFollowTheClock) {
     Start(3, 4, 4);
-    EXPECT_EQ(game.PassMode(), 2);
+    EXPECT_EQ(game.PassMode(), PassRole::StartAutoPlay);
     game.CellClick(game.State.CellIndex(1, 2)); // the board does not play in this mode
     EXPECT_EQ(game.Phase(), GamePhase::Ready);
     game.PassClick();
@@ -132,7 +132,7 @@ TEST_F(PhaseFixture, ReplayLastsUntilTheBoardIsCleared) {
     EXPECT_TRUE(game.ReplayMode());
     EXPECT_EQ(view.controls, OnlyClearing);
     EXPECT_EQ(game.State.Board(2, 3), 1);
-    game.State.Tally[1][0] = 5;
+    game.State.Tally[Side1].Score = 5;
     game.GameOver();
     EXPECT_EQ(game.Phase(), GamePhase::ReplayOver);
     EXPECT_TRUE(game.ReplayMode());
@@ -145,10 +145,14 @@ TEST_F(PhaseFixture, ReplayLastsUntilTheBoardIsCleared) {
 TEST_F(PhaseFixture, ABlinkCutShortDropsTheComputersMove) {
     settings.FlashMove = true;
     Start(1);
-    view.flashResult = FlashResult::Aborted;
     game.PassClick();
+    clock.Advance(1200);
+    game.ClearGame();
+    clock.Advance(3000);
     EXPECT_EQ(view.flashes.size(), 1u);
+    EXPECT_EQ(view.flashEnds, 1);
     EXPECT_EQ(game.State.MoveCount, 0);
+    EXPECT_EQ(game.Phase(), GamePhase::Ready);
 }
 
 TEST_F(PhaseFixture, CharacterSetsCycleAndNameTheSides) {

@@ -90,7 +90,7 @@ TEST_F(GameFixture, NewGameClearsTheMoveRecordOfALongerGame) {
 TEST_F(GameFixture, CountsColoursAndBlackPieces) {
     Start();
     auto c = MakeCountCaptions(game);
-    EXPECT_EQ(game.State.Tally[1], (std::array<int32_t, 4>{0, 2, 0, 0}));
+    EXPECT_EQ(game.State.Tally[1], (SideTally{0, 2, 0, 0}));
     EXPECT_EQ(c.Result, "現在同点です");
     EXPECT_EQ(c.CountColor[0], "x 0色");
     EXPECT_EQ(c.Total[1], "0点");
@@ -102,7 +102,7 @@ TEST_F(GameFixture, CountsColoursAndBlackPieces) {
     g.SetCell(3, 1, 1, 7);
     g.SetCell(4, 1, 1, 7);
     game.UpdateCount();
-    EXPECT_EQ(g.Tally[1], (std::array<int32_t, 4>{2 * (6 - 2), 6, 2, 2}));
+    EXPECT_EQ(g.Tally[1], (SideTally{2 * (6 - 2), 6, 2, 2}));
     c = MakeCountCaptions(game);
     EXPECT_EQ(c.Count[0], "6個");
     EXPECT_EQ(c.CountBlack[0], "- 黒2個");
@@ -111,8 +111,8 @@ TEST_F(GameFixture, CountsColoursAndBlackPieces) {
 
     settings.MonoPieces = true;
     game.UpdateCount();
-    EXPECT_EQ(g.Tally[1], (std::array<int32_t, 4>{6, 6, 0, 1}));
-    EXPECT_EQ(g.Tally[2], (std::array<int32_t, 4>{2, 2, 0, 1}));
+    EXPECT_EQ(g.Tally[1], (SideTally{6, 6, 0, 1}));
+    EXPECT_EQ(g.Tally[2], (SideTally{2, 2, 0, 1}));
     c = MakeCountCaptions(game);
     EXPECT_EQ(c.CountBlack[0], "- 黒0個");
     EXPECT_EQ(c.CountColor[1], "x 1色");
@@ -132,29 +132,29 @@ TEST_F(GameFixture, DisplayNamesAndResultTexts) {
 
     settings.MonoPieces = false;
     settings.CharSet = {"", "SUN", "FISH"};
-    game.State.Tally[1][0] = 5;
-    game.State.Tally[2][0] = 9;
+    game.State.Tally[Side1].Score = 5;
+    game.State.Tally[Side2].Score = 9;
     game.GameOver();
     EXPECT_EQ(game.ResultText(), "おさかなの勝ち。");
-    game.State.Tally[1][0] = 9;
+    game.State.Tally[Side1].Score = 9;
     game.GameOver();
     EXPECT_EQ(view.results.back(), "0:引き分けです。");
 }
 
 TEST_F(GameFixture, OnlyAOnePlayerWinOfSideOneIsRecorded) {
     Start();
-    game.State.Tally[1][0] = 10;
-    game.State.Tally[2][0] = 3;
+    game.State.Tally[Side1].Score = 10;
+    game.State.Tally[Side2].Score = 3;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
-    game.State.Tally[2][0] = 30;
+    game.State.Tally[Side2].Score = 30;
     game.GameOver();
-    game.State.Tally[2][0] = 10;
+    game.State.Tally[Side2].Score = 10;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
     game.BeginReplay(GameRecord{});
-    game.State.Tally[1][0] = 10;
-    game.State.Tally[2][0] = 0;
+    game.State.Tally[Side1].Score = 10;
+    game.State.Tally[Side2].Score = 0;
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
 
@@ -190,7 +190,7 @@ TEST_F(GameFixture, TwoPlayersTakeTurnsAndAForcedPassIsAnnounced) {
     game.CellClick(game.State.CellIndex(3, 1));
     EXPECT_EQ(game.State.MoveCount, 1);
     EXPECT_EQ(game.State.SideToMove, 2);
-    EXPECT_EQ(game.PassMode(), 1);
+    EXPECT_EQ(game.PassMode(), PassRole::ShowPlaces);
     EXPECT_EQ(view.turns.size(), static_cast<size_t>(before + 1));
     // Play on with the first legal place until the end; every pass message names the side.
     int guard = 0;
@@ -227,10 +227,11 @@ TEST_F(GameFixture, GivingTheFirstMoveAwayLetsTheComputerPlaceEvenWhenBlinking) 
         Start();
         view.flashes.clear();
         game.PassClick();
+        clock.Advance(2000); // the blink's four toggles
         EXPECT_EQ(game.State.MoveCount, 1) << flash;
         EXPECT_EQ(game.State.MoveRecord[1][1], 2);
         EXPECT_EQ(game.State.SideToMove, 1);
-        EXPECT_EQ(game.PassMode(), 1);
+        EXPECT_EQ(game.PassMode(), PassRole::ShowPlaces);
         EXPECT_EQ(view.flashes.size(), flash ? 1u : 0u);
     }
 }
@@ -238,11 +239,14 @@ TEST_F(GameFixture, GivingTheFirstMoveAwayLetsTheComputerPlaceEvenWhenBlinking) 
 TEST_F(GameFixture, ClearingWhileThePieceBlinksDropsTheMove) {
     settings.FlashMove = true;
     Start();
-    view.onFlash = [&](int, int) {
-        view.answers = {true};
-        game.RestartClick();
-    };
     game.CellClick(game.State.CellIndex(5, 3));
+    clock.Advance(1200);
+    EXPECT_TRUE(game.MoveInProgress());
+    view.answers = {true};
+    game.RestartClick();
+    clock.Advance(3000);
+    EXPECT_FALSE(game.MoveInProgress());
+    EXPECT_EQ(view.flashEnds, 1);
     // The player's move was undone by the clearing; the computer's never reached the board.
     EXPECT_EQ(game.State.MoveCount, 0);
     EXPECT_EQ(Owners(1) + Owners(2), 4);
@@ -272,6 +276,45 @@ TEST_F(GameFixture, ClearingAnsweredNoLeavesEverythingAsItWas) {
     EXPECT_EQ(settings.GameLevel, 1);
 }
 
+TEST_F(GameFixture, QuitQuestionAndOptionsStopTheGameTimersButNotTheBlink) {
+    settings.GameMode = 3;
+    settings.GameTitle = "ぽるぽら";
+    Start();
+    game.PassClick();
+    clock.SetTimer(GameTimer::Flash, true);
+    view.answers = {false};
+    EXPECT_FALSE(game.EndClick());
+    EXPECT_EQ(view.questions.back(), "ぽるぽらを終了しますか？");
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Auto));
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::AutoRestart));
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Flash));
+
+    int shown = 0;
+    game.OptionsClick([&] {
+        ++shown;
+        EXPECT_FALSE(clock.TimerEnabled(GameTimer::Auto));
+        EXPECT_FALSE(clock.TimerEnabled(GameTimer::Replay));
+        EXPECT_FALSE(clock.TimerEnabled(GameTimer::AutoRestart));
+        EXPECT_TRUE(clock.TimerEnabled(GameTimer::Flash));
+    });
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Auto));
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::Replay));
+
+    view.answers = {true};
+    EXPECT_TRUE(game.EndClick());
+    EXPECT_FALSE(clock.TimerEnabled(GameTimer::Auto)); // the program ends: nothing runs on
+
+    // No options during a replay.
+    GameRecord record;
+    record.Reset(8, 8);
+    record.Moves[1] = {0, 1, 0, 5, 3};
+    game.BeginReplay(record);
+    game.OptionsClick([&] { ++shown; });
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(clock.TimerEnabled(GameTimer::Replay));
+}
+
 TEST_F(GameFixture, AutomaticPlayAlternatesStrengthByMoveNumber) {
     settings.GameMode = 3;
     settings.GameLevel = 2;
@@ -297,13 +340,11 @@ TEST_F(GameFixture, ABlinkingMoveIsNotJoinedByATimerTick) {
     settings.FlashMove = true;
     Start();
     game.PassClick();
-    int nested = 0;
-    view.onFlash = [&](int, int) {
-        ++nested;
-        clock.Advance(1000); // a tick that falls into the blinking
-    };
-    clock.Advance(500);
-    EXPECT_EQ(nested, 1);
+    clock.Advance(500);  // the first move starts blinking
+    clock.Advance(1000); // a tick that falls into the blinking makes no move
+    EXPECT_EQ(game.State.MoveCount, 0);
+    clock.Advance(1000); // the fourth toggle places it; the tick just before it did nothing
+    EXPECT_EQ(view.flashes.size(), 1u);
     EXPECT_EQ(game.State.MoveCount, 1);
 }
 

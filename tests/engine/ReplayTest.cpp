@@ -14,7 +14,7 @@ namespace {
 
 struct Finished {
     std::vector<std::array<int, 2>> cells; // owner and colour, column by column
-    std::array<std::array<int32_t, 4>, 3> tally{};
+    std::array<SideTally, 3> tally{};
     std::string result;
     bool operator==(const Finished&) const = default;
 };
@@ -161,7 +161,7 @@ TEST_F(ReplayFixture, RowsNoBoardCanTakeEndTheReplay) {
         RunReplay();
         EXPECT_EQ(game.Phase(), GamePhase::ReplayOver) << row[1] << row[2] << row[3] << row[4];
         EXPECT_EQ(game.State.MoveCount, 2);
-        EXPECT_EQ(game.State.Tally[1][1] + game.State.Tally[2][1], 5);
+        EXPECT_EQ(game.State.Tally[Side1].Pieces + game.State.Tally[Side2].Pieces, 5);
         EXPECT_EQ(game.State.Board(2, 2), 0);
     }
     // A short record with a start corner that leaves no room for the block; its placement on
@@ -175,7 +175,7 @@ TEST_F(ReplayFixture, RowsNoBoardCanTakeEndTheReplay) {
     EXPECT_EQ(game.State.MoveCount, 2);
     EXPECT_EQ(game.State.Board(3, 3), 2);
     EXPECT_EQ(game.State.Board(4, 4), 1);
-    EXPECT_EQ(game.State.Tally[2][1], 3);
+    EXPECT_EQ(game.State.Tally[Side2].Pieces, 3);
 }
 
 } // namespace

@@ -171,8 +171,8 @@ void PlaySeededGame(int w, int h, int midX, int midY, uint64_t seed, Counter& co
             for (int c = 1; c <= 6; ++c) {
                 colours += seen[s][c] ? 1 : 0;
             }
-            ASSERT_EQ(g.Tally[s], (std::array<int32_t, 4>{colours * (pieces[s] - black[s]),
-                                                          pieces[s], black[s], colours}));
+            ASSERT_EQ(g.Tally[s],
+                      (SideTally{colours * (pieces[s] - black[s]), pieces[s], black[s], colours}));
         }
     }
     ++counter.games;

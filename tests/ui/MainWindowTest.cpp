@@ -80,7 +80,7 @@ TEST(MainWindowLayout, EightByEight) {
 TEST(MainWindowLayout, SmallAndTallBoards) {
     Window small(3, 3);
     EXPECT_EQ(small.c().cmdScore->x(), 170);
-    EXPECT_EQ(small.form->OuterSize().height(), 428); // the design height stays
+    EXPECT_EQ(small.form->OuterSize().height(), 428); // the standard height stays
     Window tall(5, 20);
     EXPECT_EQ(tall.form->OuterSize().height(), 8 + 20 * 48 + 35);
     Window wide(38, 26);
@@ -121,7 +121,7 @@ TEST(MainWindowPanel, CharacterCycleAndNames) {
     // A new set redraws every piece already on the board.
     w.Click(c.picChar[1]);
     EXPECT_EQ(w.settings.CharSet[1], "BEAR");
-    EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures.imgKomu[0]));
+    EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures.imgBear[0]));
     EXPECT_EQ(c.lblName[1]->text(), "くまさん");
 }
 
@@ -187,22 +187,35 @@ TEST(MainWindowDrawing, RaisedFramePixels) {
               f.palette().color(QPalette::Button).rgb());
 }
 
+// Lets the window's timers run until the computer's blinking move is placed; false if it is
+// still blinking after many more ticks than a blink takes.
+bool WaitForBlink(Window& w) {
+    for (int i = 0; i < 400 && w.game.MoveInProgress(); ++i) {
+        QTest::qWait(5);
+    }
+    return !w.game.MoveInProgress();
+}
+
 TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
-    Window w;
+    Answerer answers;
+    Window w(8, 8, "/nonexistent/", [](Settings& s) { s.FlashMove = true; });
     frmTolvek& f = *w.form;
     MainWindowControls& c = w.c();
-    int toggles = 0;
-    bool lastVisible = true;
-    QObject::connect(&c.timFlash, &QTimer::timeout, [&] {
-        ++toggles;
-        lastVisible = w.Cell(3, 3)->isVisible();
-    });
     f.show();
-    f.FlashNextMachine(3, 3);
-    EXPECT_EQ(toggles, 4);
+    w.ClickCell(5, 3); // the computer answers (4, 3) here
+    ASSERT_TRUE(w.game.MoveInProgress());
+    PictureBox* cell = w.Cell(c.FlashCell % 8 + 1, c.FlashCell / 8 + 1);
+    std::vector<bool> seen;
+    QObject::connect(&c.timFlash, &QTimer::timeout, [&] { seen.push_back(cell->isVisible()); });
+    // Clicks wait while the piece blinks.
+    w.ClickCell(6, 4);
+    EXPECT_TRUE(answers.messages.isEmpty());
+    ASSERT_TRUE(WaitForBlink(w));
+    EXPECT_EQ(seen, (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(c.FlashCount, 4);
-    EXPECT_TRUE(lastVisible);
-    EXPECT_TRUE(w.Cell(3, 3)->isVisible());
+    EXPECT_TRUE(cell->isVisible());
+    EXPECT_EQ(w.game.State.MoveCount, 2);
+    EXPECT_EQ(w.game.State.Board(6, 4), 0);
 }
 
 TEST(MainWindowGames, TwoPlayersClickAGameToItsEnd) {
@@ -226,6 +239,148 @@ TEST(MainWindowGames, TwoPlayersClickAGameToItsEnd) {
     EXPECT_FALSE(w.Cell(1, 2)->isEnabled());
 }
 
+// The keyboard's cell of a window, moved there with Home and the arrow keys.
+void KeyTo(Window& w, int x, int y) {
+    QWidget* from = w.form->focusWidget() != nullptr ? w.form->focusWidget() : w.c().cmdEnd;
+    QTest::keyClick(from, Qt::Key_Home);
+    BoardCursor* cursor = w.form->KeyboardCursor();
+    for (int i = 1; i < x; ++i) {
+        QTest::keyClick(cursor, Qt::Key_Right);
+    }
+    for (int i = 1; i < y; ++i) {
+        QTest::keyClick(cursor, Qt::Key_Down);
+    }
+}
+
+TEST(MainWindowKeys, KeysPlayTheSameGameAsClicks) {
+    Answerer answers;
+    auto twoPlayers = [](Settings& s) { s.GameMode = 2; };
+    Window keys(4, 4, "/nonexistent/", twoPlayers);
+    Window clicks(4, 4, "/nonexistent/", twoPlayers);
+    keys.form->show();
+    BoardCursor* cursor = keys.form->KeyboardCursor();
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(1, 1));
+    // An arrow key pressed on a panel button brings the keyboard to the board.
+    QTest::keyClick(keys.c().cmdEnd, Qt::Key_Right);
+    EXPECT_EQ(keys.form->focusWidget(), cursor);
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(2, 1));
+    QTest::keyClick(cursor, Qt::Key_Home);
+    QTest::keyClick(cursor, Qt::Key_Left);
+    QTest::keyClick(cursor, Qt::Key_Up);
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(1, 1));
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(cursor, Qt::Key_Right);
+        QTest::keyClick(cursor, Qt::Key_Down);
+    }
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(4, 4));
+
+    // A refused cell answers as a click does.
+    KeyTo(keys, 1, 1);
+    QTest::keyClick(cursor, Qt::Key_Space);
+    EXPECT_EQ(answers.messages, QStringList{"そこには置けません"});
+    answers.messages.clear();
+
+    // Both windows play the first candidate each turn, with colour keys and colour buttons.
+    const int colourKeys[3] = {Qt::Key_B, Qt::Key_2, Qt::Key_R};
+    int turn = 0;
+    while (clicks.c().cmdPass->isEnabled() && turn < 30) {
+        GameState copy = clicks.game.State;
+        ASSERT_TRUE(CollectCandidates(copy, copy.SideToMove));
+        const int x = copy.CandX[1];
+        const int y = copy.CandY[1];
+        const size_t colour = static_cast<size_t>(turn % 3);
+        clicks.Click(clicks.c().cmdColor[colour]);
+        clicks.ClickCell(x, y);
+        QTest::keyClick(cursor, colourKeys[colour]);
+        KeyTo(keys, x, y);
+        QTest::keyClick(cursor, turn % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
+        ++turn;
+        ASSERT_EQ(keys.game.State.MoveCount, clicks.game.State.MoveCount) << turn;
+    }
+    EXPECT_FALSE(keys.c().cmdPass->isEnabled());
+    EXPECT_EQ(keys.game.State.MoveRecord, clicks.game.State.MoveRecord);
+    EXPECT_EQ(keys.game.State.Tally, clicks.game.State.Tally);
+    EXPECT_EQ(keys.c().lblResult->text(), clicks.c().lblResult->text());
+    // Over: the cells take no clicks, and no key either.
+    const qsizetype messages = answers.messages.size();
+    KeyTo(keys, 1, 1);
+    QTest::keyClick(cursor, Qt::Key_Space);
+    EXPECT_EQ(answers.messages.size(), messages);
+}
+
+TEST(MainWindowKeys, ColourKeysPressOnlyEnabledButtons) {
+    Answerer answers;
+    Window w(4, 4, "/nonexistent/", [](Settings& s) { s.GameMode = 2; });
+    MainWindowControls& c = w.c();
+    w.form->show();
+    const GameState& g = w.game.State;
+    QTest::keyClick(c.cmdEnd, Qt::Key_Y);
+    EXPECT_EQ(g.NextColor, 2);
+    QTest::keyClick(c.cmdEnd, Qt::Key_1);
+    EXPECT_EQ(g.NextColor, 1);
+    QTest::keyClick(c.cmdEnd, Qt::Key_3);
+    EXPECT_EQ(g.NextColor, 4);
+    QTest::keyClick(c.cmdEnd, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(g.NextColor, 4);
+    // Space on a focused button is that button's, never a placement.
+    QTest::keyClick(c.cmdColor[0], Qt::Key_Space);
+    EXPECT_EQ(g.NextColor, 1);
+    EXPECT_EQ(g.MoveCount, 0);
+    // Black-and-white pieces: the colour buttons are off, and so are their keys.
+    answers.answers = {true};
+    QTest::mouseClick(c.lblTitle, Qt::LeftButton);
+    ASSERT_TRUE(w.settings.MonoPieces);
+    ASSERT_FALSE(c.cmdColor[2]->isEnabled());
+    QTest::keyClick(c.cmdEnd, Qt::Key_R);
+    EXPECT_EQ(g.NextColor, 1);
+    EXPECT_TRUE(answers.messages.isEmpty());
+}
+
+TEST(MainWindowKeys, CursorShowsOnlyWithTheFocusAndOnlyInTheCellsCorners) {
+    Window w(8, 8);
+    frmTolvek& f = *w.form;
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f, 5000));
+    const QImage before = f.grab().toImage();
+    // The cursor on (4, 4), a piece of the initial block.
+    KeyTo(w, 4, 4);
+    ASSERT_TRUE(f.KeyboardCursor()->hasFocus());
+    QApplication::processEvents();
+    const QImage focused = f.grab().toImage();
+    const QRect cell = w.Cell(4, 4)->geometry();
+    const QImage piece = w.Cell(4, 4)
+                             ->Picture()
+                             .toImage()
+                             .scaled(cell.size())
+                             .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(piece.isNull());
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            if (before.pixel(x, y) == focused.pixel(x, y)) {
+                continue;
+            }
+            ++changed;
+            const QPoint p(x, y);
+            ASSERT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(p)) << x << "," << y;
+            // Inside the cell only the corners change, where the piece's picture is clear.
+            const int dx = std::min(x - cell.left(), cell.right() - x);
+            const int dy = std::min(y - cell.top(), cell.bottom() - y);
+            ASSERT_TRUE(dx < 12 && dy < 12) << x << "," << y;
+            if (cell.contains(p)) {
+                ASSERT_EQ(qAlpha(piece.pixel(p - cell.topLeft())), 0) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(changed, 40);
+    // Away from the board the cursor goes.
+    w.c().cmdEnd->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f.grab().toImage(), before);
+}
+
 TEST(MainWindowGames, OnePlayerAgainstASeededComputer) {
     Answerer answers;
     Window w(6, 6);
@@ -242,8 +397,8 @@ TEST(MainWindowGames, OnePlayerAgainstASeededComputer) {
     EXPECT_FALSE(c.cmdPass->isEnabled());
     EXPECT_EQ(answers.messages.count("どちらも置くところがないので、これまで"), 1);
     // The counts shown are the board's.
-    EXPECT_EQ(c.lblCount[0]->text(), QString::number(w.game.State.Tally[1][1]) + "個");
-    EXPECT_EQ(c.lblCount[1]->text(), QString::number(w.game.State.Tally[2][1]) + "個");
+    EXPECT_EQ(c.lblCount[0]->text(), QString::number(w.game.State.Tally[Side1].Pieces) + "個");
+    EXPECT_EQ(c.lblCount[1]->text(), QString::number(w.game.State.Tally[Side2].Pieces) + "個");
 }
 
 TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
@@ -254,6 +409,7 @@ TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
         MainWindowControls& c = w.c();
         f.show();
         w.Click(c.cmdPass);
+        ASSERT_TRUE(WaitForBlink(w));
         EXPECT_EQ(w.game.State.MoveCount, 1) << flash;
         EXPECT_EQ(c.cmdPass->text(), "置けるところ");
         EXPECT_FALSE(c.picChar[1]->isEnabled());
@@ -336,8 +492,8 @@ TEST(CharacterFiles, OneFileReplacesOnePicture) {
     for (int i = 0; i <= 8; ++i) {
         const size_t k = static_cast<size_t>(i);
         EXPECT_EQ(Expected(w.form->Pictures.imgSun[k]), Expected(builtIn.form->Pictures.imgSun[k]));
-        EXPECT_EQ(Expected(w.form->Pictures.imgKomu[k]),
-                  Expected(builtIn.form->Pictures.imgKomu[k]));
+        EXPECT_EQ(Expected(w.form->Pictures.imgBear[k]),
+                  Expected(builtIn.form->Pictures.imgBear[k]));
         if (i != 3) {
             EXPECT_EQ(Expected(w.form->Pictures.imgFish[k]),
                       Expected(builtIn.form->Pictures.imgFish[k]));
@@ -417,8 +573,8 @@ TEST(CharacterFiles, PipesDevicesAndOversizedPicturesKeepTheBuiltInOnes) {
         EXPECT_EQ(Expected(w.form->Pictures.imgSun[k]), Expected(builtIn.form->Pictures.imgSun[k]));
         EXPECT_EQ(Expected(w.form->Pictures.imgFish[k]),
                   Expected(builtIn.form->Pictures.imgFish[k]));
-        EXPECT_EQ(Expected(w.form->Pictures.imgKomu[k]),
-                  Expected(builtIn.form->Pictures.imgKomu[k]));
+        EXPECT_EQ(Expected(w.form->Pictures.imgBear[k]),
+                  Expected(builtIn.form->Pictures.imgBear[k]));
     }
 }
 

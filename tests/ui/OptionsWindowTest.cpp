@@ -130,7 +130,7 @@ TEST(OptionsOnMainWindow, ConfirmedSettingsShowAtOnceAndAfterARestart) {
         EXPECT_FALSE(f.Controls().lineTate[2]->isVisibleTo(&f));
         EXPECT_FALSE(f.Controls().cmdColor[0]->isEnabled());
         // Black-and-white bears for side 1, white suns for side 2, on the board already.
-        EXPECT_EQ(w.Cell(4, 4), Image(f.Pictures.imgKomu[7]));
+        EXPECT_EQ(w.Cell(4, 4), Image(f.Pictures.imgBear[7]));
         EXPECT_EQ(w.Cell(5, 4), Image(f.Pictures.imgSun[0]));
     };
     {

@@ -82,12 +82,26 @@ TEST(PanelLook, LosersFrameGoesWithItsBox) {
     frmTolvek& f = *p.form;
     MainWindowControls& c = f.Controls();
     f.DrawFrame3D(c.picChar[2]);
-    f.ShowGameOver(1, "おひさまの勝ち。");
+    f.ShowGameOver(Side1, "おひさまの勝ち。");
     EXPECT_TRUE(f.HasFrame3D(c.picChar[1]));
     EXPECT_FALSE(f.HasFrame3D(c.picChar[2]));
     EXPECT_FALSE(c.picChar[2]->isVisibleTo(&f));
-    f.ShowGameOver(0, "引き分けです。");
+    f.ShowGameOver(NoSide, "引き分けです。");
     EXPECT_TRUE(f.HasFrame3D(c.picChar[2]));
+}
+
+TEST(PanelLook, VariantLabelsShareOneSizeAndFit) {
+    Panel p([](Settings&) {});
+    MainWindowControls& c = p.form->Controls();
+    // Side 2 goes through all three sets; both variants read in one size each time.
+    for (int click = 0; click < 3; ++click) {
+        SCOPED_TRACE(click);
+        EXPECT_EQ(c.lblComment[1]->font(), c.lblComment[2]->font());
+        EXPECT_TRUE(Fits(c.lblComment[1]));
+        EXPECT_TRUE(Fits(c.lblComment[2]));
+        QTest::mouseClick(c.picChar[2], Qt::LeftButton);
+    }
+    EXPECT_EQ(c.lblComment[2]->text(), "海のぽるぽら");
 }
 
 } // namespace
