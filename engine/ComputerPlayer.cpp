@@ -8,43 +8,12 @@
 
 namespace tolvekin {
 
-namespace {
-
-using WideWord = unsigned __int128;
-
-WideWord Load(const uint64_t* words) {
-    return (WideWord{words[1]} << 64) | words[0];
-}
-WideWord Shift(WideWord bits, int k) {
-    return k >= 0 ? bits << k : bits >> -k;
-}
-
-// Every direction at once for the whole board, without a branch on the cells: start from the
-// opponent pieces next to an own piece, extend the runs away from it, and keep the empty cells
-// just beyond a run.
-WideWord PlaceableCells(const GameState& g, int side) {
-    const WideWord own = Load(g.SideWords(side));
-    const WideWord opp = Load(g.SideWords(3 - side));
-    const WideWord empty = Load(g.BoardWords()) & ~(own | opp);
-    const int s = g.Stride();
-    const int longest = std::max(g.BoardWidth, g.BoardHeight) - 2;
-    WideWord places = 0;
-    for (int k : {s, -s, 1, -1, s + 1, s - 1, -s + 1, -s - 1}) {
-        WideWord run = opp & Shift(own, k);
-        for (int i = 1; i < longest; ++i) {
-            run |= opp & Shift(run, k);
-        }
-        places |= empty & Shift(run, k);
-    }
-    return places;
-}
-
-// Large boards: only empty cells next to a piece can enclose anything; the frontier set holds
-// exactly those, in storage order.
-int32_t CollectAlongFrontier(GameState& g, int side) {
-    const uint64_t* words = g.FrontierWords();
-    const int stride = g.Stride();
-    const int wordCount = g.FrontierWordCount();
+bool CollectCandidates(GameState& g, int side) {
+    assert(side == 1 || side == 2);
+    // Only empty cells next to an opponent piece can enclose anything. Their bits are kept in
+    // storage order, column by column, top to bottom: the order of the list.
+    const uint64_t* words = g.NearWords(3 - side);
+    const int wordCount = g.NearWordCount();
     int32_t* candX = g.CandX.data();
     int32_t* candY = g.CandY.data();
     int32_t count = 0;
@@ -54,37 +23,12 @@ int32_t CollectAlongFrontier(GameState& g, int side) {
             if (IsPlaceableAt(g, side, slot)) {
                 ++count;
                 assert(static_cast<size_t>(count) < g.CandX.size());
-                candX[count] = slot / stride;
-                candY[count] = slot % stride;
+                candX[count] = g.SlotX(slot);
+                candY[count] = g.SlotY(slot);
             }
         }
     }
-    return count;
-}
-
-int32_t CollectFromWideWord(GameState& g, int side) {
-    const WideWord places = PlaceableCells(g, side);
-    const uint64_t words[2] = {static_cast<uint64_t>(places), static_cast<uint64_t>(places >> 64)};
-    const int stride = g.Stride();
-    int32_t count = 0;
-    for (int w = 0; w < 2; ++w) {
-        for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
-            const int slot = w * 64 + std::countr_zero(bits);
-            ++count;
-            assert(static_cast<size_t>(count) < g.CandX.size());
-            g.CandX[count] = slot / stride;
-            g.CandY[count] = slot % stride;
-        }
-    }
-    return count;
-}
-
-} // namespace
-
-bool CollectCandidates(GameState& g, int side) {
-    assert(side == 1 || side == 2);
-    // Storage order is column by column, top to bottom: the order of the list.
-    g.CandCount = g.FitsInWideWord() ? CollectFromWideWord(g, side) : CollectAlongFrontier(g, side);
+    g.CandCount = count;
     // A scan of every cell ends with the last one; leave DirEnd as that scan does.
     if (g.Board(g.BoardWidth, g.BoardHeight) != 0) {
         g.DirEnd.fill(0);

@@ -11,15 +11,20 @@ void GameState::Allocate(int w, int h) {
     owner_.assign(slots, static_cast<int8_t>(OffBoard));
     color_.assign(slots, 0);
     changed_.assign(slots, 0);
-    const size_t words = std::max<size_t>(2, (slots + 63) / 64);
-    frontier_.assign(words, 0);
-    sideBits_[1].assign(words, 0);
-    sideBits_[2].assign(words, 0);
-    boardBits_.assign(words, 0);
-    for (int x = 1; x <= w; ++x) {
-        for (int y = 1; y <= h; ++y) {
-            SetBit(boardBits_, Slot(x, y));
+    slotX_.assign(slots, 0);
+    slotY_.assign(slots, 0);
+    for (int x = 0; x <= w + 1; ++x) {
+        for (int y = 0; y <= h + 1; ++y) {
+            slotX_[static_cast<size_t>(Slot(x, y))] = static_cast<uint8_t>(x);
+            slotY_[static_cast<size_t>(Slot(x, y))] = static_cast<uint8_t>(y);
         }
+    }
+    const int s = Stride();
+    steps_ = {s, -s, 1, -1, s + 1, -s - 1, s - 1, -s + 1};
+    const size_t words = std::max<size_t>(1, (slots + 63) / 64);
+    for (int side = 1; side <= 2; ++side) {
+        near_[side].assign(slots, 0);
+        nearBits_[side].assign(words, 0);
     }
     const size_t capacity = std::max<size_t>(MinCandidateCapacity, static_cast<size_t>(w * h));
     CandX.assign(capacity + 1, 0);
@@ -35,13 +40,14 @@ void GameState::Allocate(int w, int h) {
 void GameState::ClearBoard() {
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
-            owner_[Slot(x, y)] = 0;
-            color_[Slot(x, y)] = 0;
+            owner_[static_cast<size_t>(Slot(x, y))] = 0;
+            color_[static_cast<size_t>(Slot(x, y))] = 0;
         }
     }
-    std::fill(frontier_.begin(), frontier_.end(), 0);
-    std::fill(sideBits_[1].begin(), sideBits_[1].end(), 0);
-    std::fill(sideBits_[2].begin(), sideBits_[2].end(), 0);
+    for (int side = 1; side <= 2; ++side) {
+        std::fill(near_[side].begin(), near_[side].end(), 0);
+        std::fill(nearBits_[side].begin(), nearBits_[side].end(), 0);
+    }
     for (auto& side : pieces_) {
         side.fill(0);
     }
@@ -53,48 +59,61 @@ void GameState::ClearChanged() {
 
 void GameState::SetCell(int x, int y, int side, int32_t color) {
     assert(x >= 1 && x <= BoardWidth && y >= 1 && y <= BoardHeight);
-    assert(side >= 0 && side <= 2 && color >= 0 && color <= 7);
-    const int slot = Slot(x, y);
-    const int oldSide = owner_[slot];
-    if (oldSide != 0) {
-        --pieces_[oldSide][color_[slot] & 7];
-        ClearBit(sideBits_[oldSide], slot);
-    }
-    owner_[slot] = static_cast<int8_t>(side);
-    color_[slot] = color;
-    if (side != 0) {
-        ++pieces_[side][color & 7];
-        SetBit(sideBits_[side], slot);
-    }
-    if (oldSide == 0 && side != 0) {
-        DropFrontier(slot);
-        const int s = Stride();
-        for (int d : {-s - 1, -s, -s + 1, -1, 1, s - 1, s, s + 1}) {
-            if (owner_[slot + d] == 0) {
-                AddFrontier(slot + d);
-            }
-        }
-    } else if (oldSide != 0 && side == 0) {
-        RebuildFrontier(); // cells are emptied only between games: rare
-    }
+    SetSlot(Slot(x, y), side, color);
 }
 
-void GameState::RebuildFrontier() {
-    std::fill(frontier_.begin(), frontier_.end(), 0);
-    const int s = Stride();
-    for (int x = 1; x <= BoardWidth; ++x) {
-        for (int y = 1; y <= BoardHeight; ++y) {
-            const int slot = Slot(x, y);
-            if (owner_[slot] != 0) {
-                continue;
+void GameState::SetSlot(int slot, int side, int32_t color) {
+    assert(side >= 0 && side <= 2 && color >= 0 && color <= 7);
+    const size_t at = static_cast<size_t>(slot);
+    assert(owner_[at] != OffBoard);
+    const int oldSide = owner_[at];
+    if (oldSide != 0) {
+        --pieces_[oldSide][color_[at] & 7];
+    }
+    owner_[at] = static_cast<int8_t>(side);
+    color_[at] = color;
+    if (side != 0) {
+        ++pieces_[side][color & 7];
+    }
+    if (oldSide == side) {
+        return; // a new colour only
+    }
+    if (oldSide == 0) {
+        ClearBit(nearBits_[1], slot);
+        ClearBit(nearBits_[2], slot);
+    } else if (side == 0) {
+        // Cells are emptied only between games: the neighbours are read afresh.
+        uint8_t mask[3] = {0, 0, 0};
+        for (int d = 0; d < 8; ++d) {
+            const int o = owner_[static_cast<size_t>(slot + steps_[static_cast<size_t>(d)])];
+            if (o == 1 || o == 2) {
+                mask[o] = static_cast<uint8_t>(mask[o] | (1u << d));
             }
-            for (int d : {-s - 1, -s, -s + 1, -1, 1, s - 1, s, s + 1}) {
-                const int8_t o = owner_[slot + d];
-                if (o == 1 || o == 2) {
-                    AddFrontier(slot);
-                    break;
-                }
+        }
+        for (int s = 1; s <= 2; ++s) {
+            near_[s][at] = mask[s];
+            if (mask[s] != 0) {
+                SetBit(nearBits_[s], slot);
             }
+        }
+    }
+    // Only empty neighbours keep their masks: a filled cell never needs one.
+    for (int d = 0; d < 8; ++d) {
+        const int n = slot + steps_[static_cast<size_t>(d)];
+        const size_t nat = static_cast<size_t>(n);
+        if (owner_[nat] != 0) {
+            continue;
+        }
+        const uint8_t bit = static_cast<uint8_t>(1u << (d ^ 1));
+        if (oldSide != 0) {
+            near_[oldSide][nat] = static_cast<uint8_t>(near_[oldSide][nat] & ~bit);
+            if (near_[oldSide][nat] == 0) {
+                ClearBit(nearBits_[oldSide], n);
+            }
+        }
+        if (side != 0) {
+            near_[side][nat] = static_cast<uint8_t>(near_[side][nat] | bit);
+            SetBit(nearBits_[side], n);
         }
     }
 }

@@ -5,9 +5,12 @@
 // Cells are kept column by column inside a frame one cell wide that holds the mark OffBoard,
 // so a scan stops at the board's edge without testing coordinates, and walking the cells in
 // storage order visits them column by column, top to bottom: the order of the candidate list.
+// Each empty cell also knows in which directions a piece of either side lies next to it, so a
+// legality scan walks only the directions that can enclose something.
 
 #include <array>
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -31,6 +34,9 @@ struct GameState {
         changed_[Slot(x, y)] = on ? 1 : 0;
     }
     void ClearChanged();
+    // The same by storage slot (GameState::Slot), for the scans of the rules.
+    int32_t CellColorAt(int slot) const { return color_[static_cast<size_t>(slot)]; }
+    void MarkChangedAt(int slot) { changed_[static_cast<size_t>(slot)] = 1; }
 
     // Writes owner and colour of one cell and keeps the piece counts up to date.
     void SetCell(int x, int y, int side, int32_t color);
@@ -75,38 +81,43 @@ struct GameState {
         assert(x >= 0 && x <= BoardWidth + 1 && y >= 0 && y <= BoardHeight + 1);
         return x * (BoardHeight + 2) + y;
     }
+    int SlotX(int slot) const { return slotX_[static_cast<size_t>(slot)]; }
+    int SlotY(int slot) const { return slotY_[static_cast<size_t>(slot)]; }
     const int8_t* Owners() const { return owner_.data(); }
-    const uint64_t* FrontierWords() const { return frontier_.data(); }
-    // One bit per storage slot: the pieces of a side, and the cells of the board.
-    const uint64_t* SideWords(int side) const { return sideBits_[side].data(); }
-    const uint64_t* BoardWords() const { return boardBits_.data(); }
-    // Boards whose storage fits in 128 bits are scanned a whole direction at a time.
-    bool FitsInWideWord() const { return (BoardWidth + 2) * (BoardHeight + 2) <= 128; }
-    int FrontierWordCount() const { return static_cast<int>(frontier_.size()); }
+
+    // The eight neighbour directions in pairs, so that direction d ^ 1 is the opposite of d.
+    int Step(int d) const { return steps_[static_cast<size_t>(d)]; }
+    // For an empty cell: bit d is set when its neighbour in direction d holds a piece of side.
+    // Meaningless for a cell that holds a piece.
+    uint8_t NearMask(int side, int slot) const { return near_[side][static_cast<size_t>(slot)]; }
+    // One bit per storage slot: the empty cells next to at least one piece of side, the only
+    // cells where the other side can enclose anything.
+    const uint64_t* NearWords(int side) const { return nearBits_[side].data(); }
+    int NearWordCount() const { return static_cast<int>(nearBits_[1].size()); }
 
     // Sizes every array for a board of w x h and empties it.
     void Allocate(int w, int h);
     // Empties every cell (the frame stays) and the piece counts.
     void ClearBoard();
+    // SetCell for a cell given by its storage slot.
+    void SetSlot(int slot, int side, int32_t color);
 
 private:
-    void AddFrontier(int slot) { frontier_[slot >> 6] |= uint64_t{1} << (slot & 63); }
-    void DropFrontier(int slot) { frontier_[slot >> 6] &= ~(uint64_t{1} << (slot & 63)); }
-    void RebuildFrontier();
     static void SetBit(std::vector<uint64_t>& bits, int slot) {
-        bits[slot >> 6] |= uint64_t{1} << (slot & 63);
+        bits[static_cast<size_t>(slot >> 6)] |= uint64_t{1} << (slot & 63);
     }
     static void ClearBit(std::vector<uint64_t>& bits, int slot) {
-        bits[slot >> 6] &= ~(uint64_t{1} << (slot & 63));
+        bits[static_cast<size_t>(slot >> 6)] &= ~(uint64_t{1} << (slot & 63));
     }
 
     std::vector<int8_t> owner_; // one byte a cell keeps the scans in few cache lines
     std::vector<int32_t> color_;
     std::vector<uint8_t> changed_;
-    // Empty cells next to at least one piece: the only cells where a placement can be legal.
-    std::vector<uint64_t> frontier_;
-    std::array<std::vector<uint64_t>, 3> sideBits_;
-    std::vector<uint64_t> boardBits_;
+    std::vector<uint8_t> slotX_;
+    std::vector<uint8_t> slotY_;
+    std::array<int, 8> steps_{};
+    std::array<std::vector<uint8_t>, 3> near_;
+    std::array<std::vector<uint64_t>, 3> nearBits_;
     std::array<std::array<int32_t, 8>, 3> pieces_{};
 };
 

@@ -11,14 +11,10 @@ struct Direction {
     int dy;
 };
 
-// The order in which every scan and turn visits the directions.
-constexpr Direction ScanOrder[8] = {
-    {3, 1, 0}, {7, -1, 0}, {5, 0, 1}, {1, 0, -1}, {4, 1, 1}, {2, 1, -1}, {6, -1, 1}, {8, -1, -1},
+// The neighbour directions in the order of GameState::Step.
+constexpr Direction ByStep[8] = {
+    {3, 1, 0}, {7, -1, 0}, {5, 0, 1}, {1, 0, -1}, {4, 1, 1}, {8, -1, -1}, {2, 1, -1}, {6, -1, 1},
 };
-
-int StepOf(const GameState& g, const Direction& d) {
-    return d.dx * g.Stride() + d.dy;
-}
 
 } // namespace
 
@@ -46,22 +42,21 @@ bool CanPlace(GameState& g, int side, int x, int y) {
     }
     const int8_t other = static_cast<int8_t>(3 - side);
     bool legal = false;
-    // The frame around the board ends every walk that would leave it, which gives the same
-    // answer as testing that the first two cells of a direction lie on the board.
-    for (const Direction& d : ScanOrder) {
-        const int step = StepOf(g, d);
+    // Only directions whose first cell holds an opponent piece can enclose; the frame around
+    // the board ends every walk that would leave it.
+    for (unsigned m = g.NearMask(other, here); m != 0; m &= m - 1) {
+        const int dir = std::countr_zero(m);
+        const int step = g.Step(dir);
         int at = here + step;
-        if (owner[at] != other) {
-            continue;
-        }
         int distance = 1;
         do {
             at += step;
             ++distance;
         } while (owner[at] == other);
         if (owner[at] == side) {
+            const Direction& d = ByStep[dir];
             const int last = distance - 1;
-            g.DirEnd[d.slot] = d.dx == 0 ? y + d.dy * last : x + d.dx * last;
+            g.DirEnd[static_cast<size_t>(d.slot)] = d.dx == 0 ? y + d.dy * last : x + d.dx * last;
             legal = true;
         }
     }
@@ -73,25 +68,24 @@ bool IsPlaceable(const GameState& g, int side, int x, int y) {
 }
 
 void TurnOver(GameState& g, int x, int y) {
+    const int here = g.Slot(x, y);
     const int side = g.Board(x, y);
     const int c0 = g.CellColor(x, y);
     g.ClearChanged();
     g.SetChanged(x, y, true);
-    for (const Direction& d : ScanOrder) {
-        const int end = g.DirEnd[d.slot];
+    for (int dir = 0; dir < 8; ++dir) {
+        const Direction& d = ByStep[dir];
+        const int end = g.DirEnd[static_cast<size_t>(d.slot)];
         if (end == 0) {
             continue;
         }
         // Number of enclosed pieces: the distance from (x, y) to the last of them.
         const int count = d.dx == 0 ? (end - y) * d.dy : (end - x) * d.dx;
-        const int ex = x + d.dx * (count + 1);
-        const int ey = y + d.dy * (count + 1);
-        const int m = MixColor(c0, g.CellColor(ex, ey));
-        for (int k = 1; k <= count; ++k) {
-            const int cx = x + d.dx * k;
-            const int cy = y + d.dy * k;
-            g.SetCell(cx, cy, side, MixColor(m, g.CellColor(cx, cy)));
-            g.SetChanged(cx, cy, true);
+        const int step = g.Step(dir);
+        const int m = MixColor(c0, g.CellColorAt(here + step * (count + 1)));
+        for (int k = 1, at = here + step; k <= count; ++k, at += step) {
+            g.SetSlot(at, side, MixColor(m, g.CellColorAt(at)));
+            g.MarkChangedAt(at);
         }
     }
 }

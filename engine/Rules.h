@@ -4,6 +4,8 @@
 
 #include "GameState.h"
 
+#include <bit>
+
 namespace tolvekin {
 
 // True if side may place on (x, y). Always rewrites DirEnd[1..8]: for each direction 0, or one
@@ -24,12 +26,10 @@ void TurnOver(GameState& g, int x, int y);
 int MixColor(int a, int b);
 
 namespace detail {
-// Does the run of opponent pieces from `at` in direction `step` end in an own piece?
+// Does the run of opponent pieces that starts next to `at` in direction `step` end in an own
+// piece? The first cell is known to hold an opponent piece.
 inline bool Encloses(const int8_t* owner, int at, int step, int8_t side, int8_t other) {
     at += step;
-    if (owner[at] != other) {
-        return false;
-    }
     do {
         at += step;
     } while (owner[at] == other);
@@ -44,12 +44,12 @@ inline bool IsPlaceableAt(const GameState& g, int side, int slot) {
     }
     const int8_t own = static_cast<int8_t>(side);
     const int8_t other = static_cast<int8_t>(3 - side);
-    const int s = g.Stride();
-    using detail::Encloses;
-    return Encloses(o, slot, s, own, other) || Encloses(o, slot, -s, own, other) ||
-           Encloses(o, slot, 1, own, other) || Encloses(o, slot, -1, own, other) ||
-           Encloses(o, slot, s + 1, own, other) || Encloses(o, slot, s - 1, own, other) ||
-           Encloses(o, slot, -s + 1, own, other) || Encloses(o, slot, -s - 1, own, other);
+    for (unsigned m = g.NearMask(other, slot); m != 0; m &= m - 1) {
+        if (detail::Encloses(o, slot, g.Step(std::countr_zero(m)), own, other)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace tolvekin
