@@ -8,11 +8,26 @@
 
 namespace tolvekin {
 
-bool CollectCandidates(GameState& g, int side) {
-    assert(side == 1 || side == 2);
-    // Only empty cells next to an opponent piece can enclose anything. Their bits are kept in
-    // storage order, column by column, top to bottom: the order of the list.
-    const uint64_t* words = g.NearWords(3 - side);
+namespace {
+
+// Does the run of opponent pieces that starts next to `at` in direction `step` end in an own
+// piece? The first cell is known to hold an opponent piece.
+inline bool Encloses(const int8_t* owner, int at, int step, int8_t side, int8_t other) {
+    at += step;
+    do {
+        at += step;
+    } while (owner[at] == other);
+    return owner[at] == side;
+}
+
+// Large boards: only empty cells next to an opponent piece can enclose anything, and only in
+// the directions of those pieces. Their bits are kept in storage order, column by column, top
+// to bottom: the order of the list.
+int32_t CollectAlongNearCells(GameState& g, int side) {
+    const int8_t* o = g.Owners();
+    const int8_t own = static_cast<int8_t>(side);
+    const int8_t other = static_cast<int8_t>(3 - side);
+    const uint64_t* words = g.NearWords(other);
     const int wordCount = g.NearWordCount();
     int32_t* candX = g.CandX.data();
     int32_t* candY = g.CandY.data();
@@ -20,15 +35,68 @@ bool CollectCandidates(GameState& g, int side) {
     for (int w = 0; w < wordCount; ++w) {
         for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
             const int slot = w * 64 + std::countr_zero(bits);
-            if (IsPlaceableAt(g, side, slot)) {
-                ++count;
-                assert(static_cast<size_t>(count) < g.CandX.size());
-                candX[count] = g.SlotX(slot);
-                candY[count] = g.SlotY(slot);
+            for (unsigned m = g.NearMask(other, slot); m != 0; m &= m - 1) {
+                if (Encloses(o, slot, g.Step(std::countr_zero(m)), own, other)) {
+                    ++count;
+                    assert(static_cast<size_t>(count) < g.CandX.size());
+                    candX[count] = g.SlotX(slot);
+                    candY[count] = g.SlotY(slot);
+                    break;
+                }
             }
         }
     }
-    g.CandCount = count;
+    return count;
+}
+
+// Small boards: every direction at once for the whole board. Start from the opponent pieces
+// next to an own piece, move the front of each run on, and keep the empty cells just beyond.
+int32_t CollectOnSmallBoard(GameState& g, int side) {
+    const uint64_t own = g.SmallPieces(side);
+    const uint64_t opp = g.SmallPieces(3 - side);
+    const uint64_t cells = g.SmallCells();
+    const uint64_t empty = cells & ~(own | opp);
+    const int h = g.BoardHeight;
+    // Cells one step down or up may not leave their column; steps across leave the board's bits.
+    uint64_t notBottom = 0;
+    uint64_t notTop = 0;
+    for (int x = 0; x < g.BoardWidth; ++x) {
+        notBottom |= ((uint64_t{1} << (h - 1)) - 1) << (x * h);
+        notTop |= (((uint64_t{1} << (h - 1)) - 1) << 1) << (x * h);
+    }
+    struct Way {
+        int shift;
+        uint64_t from;
+    };
+    const Way ways[8] = {
+        {h, cells},         {-h, cells},      {1, notBottom},  {-1, notTop},
+        {h + 1, notBottom}, {-h - 1, notTop}, {h - 1, notTop}, {-h + 1, notBottom},
+    };
+    auto move = [](uint64_t bits, int k) { return k >= 0 ? bits << k : bits >> -k; };
+    uint64_t places = 0;
+    for (const Way& way : ways) {
+        for (uint64_t front = opp & move(own & way.from, way.shift); front != 0;) {
+            const uint64_t next = move(front & way.from, way.shift);
+            places |= next & empty;
+            front = next & opp;
+        }
+    }
+    int32_t count = 0;
+    for (uint64_t bits = places & cells; bits != 0; bits &= bits - 1) {
+        const int bit = std::countr_zero(bits);
+        ++count;
+        assert(static_cast<size_t>(count) < g.CandX.size());
+        g.CandX[count] = g.BitX(bit);
+        g.CandY[count] = g.BitY(bit);
+    }
+    return count;
+}
+
+} // namespace
+
+bool CollectCandidates(GameState& g, int side) {
+    assert(side == 1 || side == 2);
+    g.CandCount = g.SmallBoard() ? CollectOnSmallBoard(g, side) : CollectAlongNearCells(g, side);
     // A scan of every cell ends with the last one; leave DirEnd as that scan does.
     if (g.Board(g.BoardWidth, g.BoardHeight) != 0) {
         g.DirEnd.fill(0);

@@ -19,6 +19,20 @@ void GameState::Allocate(int w, int h) {
             slotY_[static_cast<size_t>(Slot(x, y))] = static_cast<uint8_t>(y);
         }
     }
+    small_ = w * h <= 64;
+    slotBit_.assign(slots, -1);
+    small_cells_ = 0;
+    if (small_) {
+        for (int x = 1; x <= w; ++x) {
+            for (int y = 1; y <= h; ++y) {
+                const int bit = (x - 1) * h + (y - 1);
+                slotBit_[static_cast<size_t>(Slot(x, y))] = static_cast<int8_t>(bit);
+                bitX_[static_cast<size_t>(bit)] = static_cast<uint8_t>(x);
+                bitY_[static_cast<size_t>(bit)] = static_cast<uint8_t>(y);
+                small_cells_ |= uint64_t{1} << bit;
+            }
+        }
+    }
     const int s = Stride();
     steps_ = {s, -s, 1, -1, s + 1, -s - 1, s - 1, -s + 1};
     const size_t words = std::max<size_t>(1, (slots + 63) / 64);
@@ -51,6 +65,7 @@ void GameState::ClearBoard() {
     for (auto& side : pieces_) {
         side.fill(0);
     }
+    small_pieces_.fill(0);
 }
 
 void GameState::ClearChanged() {
@@ -77,6 +92,16 @@ void GameState::SetSlot(int slot, int side, int32_t color) {
     }
     if (oldSide == side) {
         return; // a new colour only
+    }
+    if (small_) {
+        const uint64_t bit = uint64_t{1} << slotBit_[at];
+        if (oldSide != 0) {
+            small_pieces_[oldSide] &= ~bit;
+        }
+        if (side != 0) {
+            small_pieces_[side] |= bit;
+        }
+        return;
     }
     if (oldSide == 0) {
         ClearBit(nearBits_[1], slot);

@@ -87,8 +87,17 @@ struct GameState {
 
     // The eight neighbour directions in pairs, so that direction d ^ 1 is the opposite of d.
     int Step(int d) const { return steps_[static_cast<size_t>(d)]; }
-    // For an empty cell: bit d is set when its neighbour in direction d holds a piece of side.
-    // Meaningless for a cell that holds a piece.
+    // Boards of at most 64 cells are also kept as one bit a cell, column by column, top to
+    // bottom, and scanned a whole direction at a time; they keep no neighbour masks.
+    bool SmallBoard() const { return small_; }
+    uint64_t SmallPieces(int side) const { return small_pieces_[side]; }
+    uint64_t SmallCells() const { return small_cells_; }
+    // Column and row of a bit of the small board.
+    int BitX(int bit) const { return bitX_[static_cast<size_t>(bit)]; }
+    int BitY(int bit) const { return bitY_[static_cast<size_t>(bit)]; }
+
+    // Large boards only. For an empty cell: bit d is set when its neighbour in direction d
+    // holds a piece of side. Meaningless for a cell that holds a piece.
     uint8_t NearMask(int side, int slot) const { return near_[side][static_cast<size_t>(slot)]; }
     // One bit per storage slot: the empty cells next to at least one piece of side, the only
     // cells where the other side can enclose anything.
@@ -116,6 +125,12 @@ private:
     std::vector<uint8_t> slotX_;
     std::vector<uint8_t> slotY_;
     std::array<int, 8> steps_{};
+    bool small_ = false;
+    std::array<uint64_t, 3> small_pieces_{};
+    uint64_t small_cells_ = 0;
+    std::vector<int8_t> slotBit_;
+    std::array<uint8_t, 64> bitX_{};
+    std::array<uint8_t, 64> bitY_{};
     std::array<std::vector<uint8_t>, 3> near_;
     std::array<std::vector<uint64_t>, 3> nearBits_;
     std::array<std::array<int32_t, 8>, 3> pieces_{};

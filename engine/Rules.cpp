@@ -1,5 +1,6 @@
 #include "Rules.h"
 
+#include <bit>
 #include <cassert>
 
 namespace tolvekin {
@@ -42,12 +43,16 @@ bool CanPlace(GameState& g, int side, int x, int y) {
     }
     const int8_t other = static_cast<int8_t>(3 - side);
     bool legal = false;
-    // Only directions whose first cell holds an opponent piece can enclose; the frame around
-    // the board ends every walk that would leave it.
-    for (unsigned m = g.NearMask(other, here); m != 0; m &= m - 1) {
+    // Only directions whose first cell holds an opponent piece can enclose (a large board knows
+    // them); the frame around the board ends every walk that would leave it.
+    const unsigned near = g.SmallBoard() ? 0xFFu : g.NearMask(other, here);
+    for (unsigned m = near; m != 0; m &= m - 1) {
         const int dir = std::countr_zero(m);
         const int step = g.Step(dir);
         int at = here + step;
+        if (owner[at] != other) {
+            continue;
+        }
         int distance = 1;
         do {
             at += step;
@@ -64,7 +69,26 @@ bool CanPlace(GameState& g, int side, int x, int y) {
 }
 
 bool IsPlaceable(const GameState& g, int side, int x, int y) {
-    return IsPlaceableAt(g, side, g.Slot(x, y));
+    const int8_t* owner = g.Owners();
+    const int here = g.Slot(x, y);
+    if (owner[here] != 0) {
+        return false;
+    }
+    const int8_t other = static_cast<int8_t>(3 - side);
+    for (int dir = 0; dir < 8; ++dir) {
+        const int step = g.Step(dir);
+        int at = here + step;
+        if (owner[at] != other) {
+            continue;
+        }
+        do {
+            at += step;
+        } while (owner[at] == other);
+        if (owner[at] == side) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void TurnOver(GameState& g, int x, int y) {
