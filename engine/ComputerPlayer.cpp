@@ -56,27 +56,18 @@ int32_t CollectOnSmallBoard(GameState& g, int side) {
     const uint64_t opp = g.SmallPieces(3 - side);
     const uint64_t cells = g.SmallCells();
     const uint64_t empty = cells & ~(own | opp);
-    const int h = g.BoardHeight;
-    // Cells one step down or up may not leave their column; steps across leave the board's bits.
-    uint64_t notBottom = 0;
-    uint64_t notTop = 0;
-    for (int x = 0; x < g.BoardWidth; ++x) {
-        notBottom |= ((uint64_t{1} << (h - 1)) - 1) << (x * h);
-        notTop |= (((uint64_t{1} << (h - 1)) - 1) << 1) << (x * h);
-    }
-    struct Way {
-        int shift;
-        uint64_t from;
-    };
-    const Way ways[8] = {
-        {h, cells},         {-h, cells},      {1, notBottom},  {-1, notTop},
-        {h + 1, notBottom}, {-h - 1, notTop}, {h - 1, notTop}, {-h + 1, notBottom},
-    };
-    auto move = [](uint64_t bits, int k) { return k >= 0 ? bits << k : bits >> -k; };
     uint64_t places = 0;
-    for (const Way& way : ways) {
-        for (uint64_t front = opp & move(own & way.from, way.shift); front != 0;) {
-            const uint64_t next = move(front & way.from, way.shift);
+    for (int k = 0; k < 4; ++k) {
+        const int shift = g.SmallShift(k);
+        const uint64_t forward = g.SmallFromForward(k);
+        for (uint64_t front = opp & ((own & forward) << shift); front != 0;) {
+            const uint64_t next = (front & forward) << shift;
+            places |= next & empty;
+            front = next & opp;
+        }
+        const uint64_t backward = g.SmallFromBackward(k);
+        for (uint64_t front = opp & ((own & backward) >> shift); front != 0;) {
+            const uint64_t next = (front & backward) >> shift;
             places |= next & empty;
             front = next & opp;
         }
@@ -172,19 +163,23 @@ std::pair<int, int> ChooseMove(GameState& g, int level, RandomSource& random) {
         const int r = PickOneOf(g.CandCount, random);
         return {g.CandX[r], g.CandY[r]};
     }
-    auto weightOf = [&](int i) { return g.CellWeight[g.CellIndex(g.CandX[i], g.CandY[i])]; };
+    int32_t* candX = g.CandX.data();
+    int32_t* candY = g.CandY.data();
+    const int32_t* weights = g.CellWeight.data();
+    const int w = g.BoardWidth;
+    const int count = g.CandCount;
     int best = 1000;
-    for (int i = 1; i <= g.CandCount; ++i) {
-        if (weightOf(i) < best) {
-            best = weightOf(i);
-        }
+    for (int i = 1; i <= count; ++i) {
+        best = std::min(best, weights[(candY[i] - 1) * w + (candX[i] - 1)]);
     }
     int n = 0;
-    for (int i = 1; i <= g.CandCount; ++i) {
-        if (weightOf(i) == best) {
+    for (int i = 1; i <= count; ++i) {
+        const int x = candX[i];
+        const int y = candY[i];
+        if (weights[(y - 1) * w + (x - 1)] == best) {
             ++n;
-            g.CandX[n] = g.CandX[i];
-            g.CandY[n] = g.CandY[i];
+            candX[n] = x;
+            candY[n] = y;
         }
     }
     const int r = PickOneOf(n, random);

@@ -32,6 +32,15 @@ void GameState::Allocate(int w, int h) {
                 small_cells_ |= uint64_t{1} << bit;
             }
         }
+        uint64_t notBottom = 0;
+        uint64_t notTop = 0;
+        for (int x = 0; x < w; ++x) {
+            notBottom |= ((uint64_t{1} << (h - 1)) - 1) << (x * h);
+            notTop |= ((uint64_t{1} << (h - 1)) - 1) << (x * h + 1);
+        }
+        smallShift_ = {h, 1, h + 1, h - 1};
+        smallForward_ = {small_cells_, notBottom, notBottom, notTop};
+        smallBackward_ = {small_cells_, notTop, notTop, notBottom};
     }
     const int s = Stride();
     steps_ = {s, -s, 1, -1, s + 1, -s - 1, s - 1, -s + 1};

@@ -92,6 +92,12 @@ struct GameState {
     bool SmallBoard() const { return small_; }
     uint64_t SmallPieces(int side) const { return small_pieces_[side]; }
     uint64_t SmallCells() const { return small_cells_; }
+    // The four line directions of the small board as shifts towards higher bits (k = 0..3:
+    // across, down, down-across, up-across), and the cells a step may start from, forwards
+    // (shifting up) and backwards (shifting down), so that no step leaves its column.
+    int SmallShift(int k) const { return smallShift_[static_cast<size_t>(k)]; }
+    uint64_t SmallFromForward(int k) const { return smallForward_[static_cast<size_t>(k)]; }
+    uint64_t SmallFromBackward(int k) const { return smallBackward_[static_cast<size_t>(k)]; }
     // Column and row of a bit of the small board.
     int BitX(int bit) const { return bitX_[static_cast<size_t>(bit)]; }
     int BitY(int bit) const { return bitY_[static_cast<size_t>(bit)]; }
@@ -129,6 +135,9 @@ private:
     std::array<uint64_t, 3> small_pieces_{};
     uint64_t small_cells_ = 0;
     std::vector<int8_t> slotBit_;
+    std::array<int, 4> smallShift_{};
+    std::array<uint64_t, 4> smallForward_{};
+    std::array<uint64_t, 4> smallBackward_{};
     std::array<uint8_t, 64> bitX_{};
     std::array<uint8_t, 64> bitY_{};
     std::array<std::vector<uint8_t>, 3> near_;
