@@ -56,21 +56,22 @@ int32_t CollectOnSmallBoard(GameState& g, int side) {
     const uint64_t opp = g.SmallPieces(3 - side);
     const uint64_t cells = g.SmallCells();
     const uint64_t empty = cells & ~(own | opp);
+    // A run is at most the longer side less two long; a fixed number of steps keeps the loop
+    // free of branches on the cells.
+    const int longest = std::max(g.BoardWidth, g.BoardHeight) - 2;
     uint64_t places = 0;
     for (int k = 0; k < 4; ++k) {
         const int shift = g.SmallShift(k);
         const uint64_t forward = g.SmallFromForward(k);
-        for (uint64_t front = opp & ((own & forward) << shift); front != 0;) {
-            const uint64_t next = (front & forward) << shift;
-            places |= next & empty;
-            front = next & opp;
-        }
         const uint64_t backward = g.SmallFromBackward(k);
-        for (uint64_t front = opp & ((own & backward) >> shift); front != 0;) {
-            const uint64_t next = (front & backward) >> shift;
-            places |= next & empty;
-            front = next & opp;
+        uint64_t up = opp & ((own & forward) << shift);
+        uint64_t down = opp & ((own & backward) >> shift);
+        for (int i = 1; i < longest; ++i) {
+            up |= opp & ((up & forward) << shift);
+            down |= opp & ((down & backward) >> shift);
         }
+        places |= empty & ((up & forward) << shift);
+        places |= empty & ((down & backward) >> shift);
     }
     int32_t count = 0;
     for (uint64_t bits = places & cells; bits != 0; bits &= bits - 1) {

@@ -39,6 +39,22 @@ void GameState::Allocate(int w, int h) {
             notTop |= ((uint64_t{1} << (h - 1)) - 1) << (x * h + 1);
         }
         smallShift_ = {h, 1, h + 1, h - 1};
+        constexpr int Dx[8] = {1, -1, 0, 0, 1, -1, 1, -1};
+        constexpr int Dy[8] = {0, 0, 1, -1, 1, -1, -1, 1};
+        smallRays_.assign(64 * 8, 0);
+        for (int x = 1; x <= w; ++x) {
+            for (int y = 1; y <= h; ++y) {
+                const int bit = (x - 1) * h + (y - 1);
+                for (int d = 0; d < 8; ++d) {
+                    uint64_t ray = 0;
+                    for (int cx = x + Dx[d], cy = y + Dy[d];
+                         cx >= 1 && cx <= w && cy >= 1 && cy <= h; cx += Dx[d], cy += Dy[d]) {
+                        ray |= uint64_t{1} << ((cx - 1) * h + (cy - 1));
+                    }
+                    smallRays_[static_cast<size_t>(bit * 8 + d)] = ray;
+                }
+            }
+        }
         smallForward_ = {small_cells_, notBottom, notBottom, notTop};
         smallBackward_ = {small_cells_, notTop, notTop, notBottom};
     }

@@ -98,6 +98,10 @@ struct GameState {
     int SmallShift(int k) const { return smallShift_[static_cast<size_t>(k)]; }
     uint64_t SmallFromForward(int k) const { return smallForward_[static_cast<size_t>(k)]; }
     uint64_t SmallFromBackward(int k) const { return smallBackward_[static_cast<size_t>(k)]; }
+    // The cells of the small board met from a bit in direction d (the order of Step), not the
+    // bit itself: upwards in the word for even d, downwards for odd d.
+    uint64_t SmallRay(int bit, int d) const { return smallRays_[static_cast<size_t>(bit * 8 + d)]; }
+    int SmallBit(int slot) const { return slotBit_[static_cast<size_t>(slot)]; }
     // Column and row of a bit of the small board.
     int BitX(int bit) const { return bitX_[static_cast<size_t>(bit)]; }
     int BitY(int bit) const { return bitY_[static_cast<size_t>(bit)]; }
@@ -138,6 +142,7 @@ private:
     std::array<int, 4> smallShift_{};
     std::array<uint64_t, 4> smallForward_{};
     std::array<uint64_t, 4> smallBackward_{};
+    std::vector<uint64_t> smallRays_;
     std::array<uint8_t, 64> bitX_{};
     std::array<uint8_t, 64> bitY_{};
     std::array<std::vector<uint8_t>, 3> near_;

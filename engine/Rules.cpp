@@ -33,6 +33,37 @@ int MixColor(int a, int b) {
     return 7;
 }
 
+namespace {
+
+// A small board answers each direction from its line of cells with a few word operations and
+// no branch on the cells: the first cell along the line that is not an opponent piece must be
+// an own piece, and not the very next cell.
+bool CanPlaceOnSmallBoard(GameState& g, int side, int here) {
+    const int bit = g.SmallBit(here);
+    const uint64_t own = g.SmallPieces(side);
+    const uint64_t opp = g.SmallPieces(3 - side);
+    bool legal = false;
+    for (int dir = 0; dir < 8; ++dir) {
+        const uint64_t ray = g.SmallRay(bit, dir);
+        const uint64_t stop = ray & ~opp;
+        // Upwards the first cell is the lowest bit, downwards the highest. The extra bit only
+        // keeps the count defined on an empty word; such a line is refused below.
+        const bool up = (dir & 1) == 0;
+        const int at =
+            up ? std::countr_zero(stop | (uint64_t{1} << 63)) : 63 - std::countl_zero(stop | 1);
+        const int next =
+            up ? std::countr_zero(ray | (uint64_t{1} << 63)) : 63 - std::countl_zero(ray | 1);
+        const bool encloses = (stop != 0) & (((own >> at) & 1) != 0) & (at != next);
+        const Direction& d = ByStep[dir];
+        const int end = d.dx == 0 ? g.BitY(at) - d.dy : g.BitX(at) - d.dx;
+        g.DirEnd[static_cast<size_t>(d.slot)] = encloses ? end : 0;
+        legal = legal || encloses;
+    }
+    return legal;
+}
+
+} // namespace
+
 bool CanPlace(GameState& g, int side, int x, int y) {
     assert(side == 1 || side == 2);
     g.DirEnd.fill(0);
@@ -41,18 +72,17 @@ bool CanPlace(GameState& g, int side, int x, int y) {
     if (owner[here] != 0) {
         return false;
     }
+    if (g.SmallBoard()) {
+        return CanPlaceOnSmallBoard(g, side, here);
+    }
     const int8_t other = static_cast<int8_t>(3 - side);
     bool legal = false;
-    // Only directions whose first cell holds an opponent piece can enclose (a large board knows
-    // them); the frame around the board ends every walk that would leave it.
-    const unsigned near = g.SmallBoard() ? 0xFFu : g.NearMask(other, here);
-    for (unsigned m = near; m != 0; m &= m - 1) {
+    // Only directions whose first cell holds an opponent piece can enclose; the frame around
+    // the board ends every walk that would leave it.
+    for (unsigned m = g.NearMask(other, here); m != 0; m &= m - 1) {
         const int dir = std::countr_zero(m);
         const int step = g.Step(dir);
         int at = here + step;
-        if (owner[at] != other) {
-            continue;
-        }
         int distance = 1;
         do {
             at += step;
