@@ -10,6 +10,14 @@ namespace tolvekin {
 
 namespace {
 
+// The empty cells of a line from which a run of opponent pieces leads down (towards lower
+// bits) to an own piece, for every cell of the line at once: each run that starts just above
+// an own piece is carried past its top by one addition.
+inline uint64_t PlacesAbove(uint64_t own, uint64_t opp, uint64_t cells) {
+    const uint64_t starts = (own << 1) & opp;
+    return (opp + starts) & ~opp & ~own & cells;
+}
+
 // Does the run of opponent pieces that starts next to `at` in direction `step` end in an own
 // piece? The first cell is known to hold an opponent piece.
 inline bool Encloses(const int8_t* owner, int at, int step, int8_t side, int8_t other) {
@@ -20,17 +28,14 @@ inline bool Encloses(const int8_t* owner, int at, int step, int8_t side, int8_t 
     return owner[at] == side;
 }
 
-// Large boards: only empty cells next to an opponent piece can enclose anything, and only in
-// the directions of those pieces. Their bits are kept in storage order, column by column, top
-// to bottom: the order of the list.
-int32_t CollectAlongNearCells(GameState& g, int side) {
+// Boards too long for a line in a word: the empty cells next to an opponent piece, walked in
+// the directions of those pieces.
+int32_t CollectByWalking(GameState& g, int side) {
     const int8_t* o = g.Owners();
     const int8_t own = static_cast<int8_t>(side);
     const int8_t other = static_cast<int8_t>(3 - side);
     const uint64_t* words = g.NearWords(other);
     const int wordCount = g.NearWordCount();
-    int32_t* candX = g.CandX.data();
-    int32_t* candY = g.CandY.data();
     int32_t count = 0;
     for (int w = 0; w < wordCount; ++w) {
         for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
@@ -39,11 +44,61 @@ int32_t CollectAlongNearCells(GameState& g, int side) {
                 if (Encloses(o, slot, g.Step(std::countr_zero(m)), own, other)) {
                     ++count;
                     assert(static_cast<size_t>(count) < g.CandX.size());
-                    candX[count] = g.SlotX(slot);
-                    candY[count] = g.SlotY(slot);
+                    g.CandX[count] = g.SlotX(slot);
+                    g.CandY[count] = g.SlotY(slot);
                     break;
                 }
             }
+        }
+    }
+    return count;
+}
+
+// Large boards: every line answered at once in both directions, then read for the empty cells
+// next to an opponent piece, the only ones that can enclose anything. Their bits are kept in
+// storage order, column by column, top to bottom: the order of the list.
+int32_t CollectAlongNearCells(GameState& g, int side) {
+    if (!g.HasLines()) {
+        return CollectByWalking(g, side);
+    }
+    const int other = 3 - side;
+    const uint64_t* places[GameState::LineFamilies];
+    const uint64_t* mirroredPlaces[GameState::LineFamilies];
+    for (int f = 0; f < GameState::LineFamilies; ++f) {
+        GameState::LineSet& set = g.Lines(f);
+        const size_t n = set.cells.size();
+        for (size_t i = 0; i < n; ++i) {
+            set.found[i] = PlacesAbove(set.pieces[side][i], set.pieces[other][i], set.cells[i]);
+            set.mirroredFound[i] =
+                PlacesAbove(set.mirrored[side][i], set.mirrored[other][i], set.mirroredCells[i]);
+        }
+        places[f] = set.found.data();
+        mirroredPlaces[f] = set.mirroredFound.data();
+    }
+    const uint64_t* words = g.NearWords(other);
+    const int wordCount = g.NearWordCount();
+    const int w1 = g.BoardWidth + 1;
+    const int h1 = g.BoardHeight + 1;
+    const int h = g.BoardHeight;
+    int32_t* candX = g.CandX.data();
+    int32_t* candY = g.CandY.data();
+    int32_t count = 0;
+    for (int w = 0; w < wordCount; ++w) {
+        for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
+            const int slot = w * 64 + std::countr_zero(bits);
+            const int x = g.SlotX(slot);
+            const int y = g.SlotY(slot);
+            const int fall = x - y + h;
+            const int rise = x + y;
+            const uint64_t legal = (places[0][x] >> y) | (mirroredPlaces[0][x] >> (h1 - y)) |
+                                   (places[1][y] >> x) | (mirroredPlaces[1][y] >> (w1 - x)) |
+                                   (places[2][fall] >> x) | (mirroredPlaces[2][fall] >> (w1 - x)) |
+                                   (places[3][rise] >> x) | (mirroredPlaces[3][rise] >> (w1 - x));
+            // Written always, kept only when legal: no branch on the cells.
+            candX[count + 1] = x;
+            candY[count + 1] = y;
+            count += static_cast<int32_t>(legal & 1);
+            assert(static_cast<size_t>(count) < g.CandX.size());
         }
     }
     return count;

@@ -61,6 +61,42 @@ void GameState::Allocate(int w, int h) {
     const int s = Stride();
     steps_ = {s, -s, 1, -1, s + 1, -s - 1, s - 1, -s + 1};
     const size_t words = std::max<size_t>(1, (slots + 63) / 64);
+    hasLines_ = !small_ && w <= LongestLine && h <= LongestLine;
+    const size_t lineCounts[LineFamilies] = {static_cast<size_t>(w + 2), static_cast<size_t>(h + 2),
+                                             static_cast<size_t>(w + h + 1),
+                                             static_cast<size_t>(w + h + 2)};
+    for (int f = 0; f < LineFamilies; ++f) {
+        LineSet& set = lines_[static_cast<size_t>(f)];
+        const size_t n = hasLines_ ? lineCounts[f] : 0;
+        for (int side = 1; side <= 2; ++side) {
+            set.pieces[static_cast<size_t>(side)].assign(n, 0);
+            set.mirrored[static_cast<size_t>(side)].assign(n, 0);
+        }
+        set.cells.assign(n, 0);
+        set.mirroredCells.assign(n, 0);
+        set.found.assign(n, 0);
+        set.mirroredFound.assign(n, 0);
+        set.length = f == 0 ? h : w;
+        lineOf_[static_cast<size_t>(f)].assign(slots, 0);
+        placeOf_[static_cast<size_t>(f)].assign(slots, 0);
+    }
+    if (hasLines_) {
+        for (int x = 1; x <= w; ++x) {
+            for (int y = 1; y <= h; ++y) {
+                const int line[LineFamilies] = {x, y, x - y + h, x + y};
+                const int place[LineFamilies] = {y, x, x, x};
+                const size_t at = static_cast<size_t>(Slot(x, y));
+                for (int f = 0; f < LineFamilies; ++f) {
+                    LineSet& set = lines_[static_cast<size_t>(f)];
+                    const size_t i = static_cast<size_t>(line[f]);
+                    set.cells[i] |= uint64_t{1} << place[f];
+                    set.mirroredCells[i] |= uint64_t{1} << (set.length + 1 - place[f]);
+                    lineOf_[static_cast<size_t>(f)][at] = static_cast<uint8_t>(line[f]);
+                    placeOf_[static_cast<size_t>(f)][at] = static_cast<uint8_t>(place[f]);
+                }
+            }
+        }
+    }
     for (int side = 1; side <= 2; ++side) {
         near_[side].assign(slots, 0);
         nearBits_[side].assign(words, 0);
@@ -91,6 +127,12 @@ void GameState::ClearBoard() {
         side.fill(0);
     }
     small_pieces_.fill(0);
+    for (LineSet& set : lines_) {
+        for (int side = 1; side <= 2; ++side) {
+            std::fill(set.pieces[side].begin(), set.pieces[side].end(), 0);
+            std::fill(set.mirrored[side].begin(), set.mirrored[side].end(), 0);
+        }
+    }
 }
 
 void GameState::ClearChanged() {
@@ -127,6 +169,21 @@ void GameState::SetSlot(int slot, int side, int32_t color) {
             small_pieces_[side] |= bit;
         }
         return;
+    }
+    for (int f = 0; f < LineFamilies && hasLines_; ++f) {
+        LineSet& set = lines_[static_cast<size_t>(f)];
+        const size_t i = lineOf_[static_cast<size_t>(f)][at];
+        const int p = placeOf_[static_cast<size_t>(f)][at];
+        const uint64_t bit = uint64_t{1} << p;
+        const uint64_t mirroredBit = uint64_t{1} << (set.length + 1 - p);
+        if (oldSide != 0) {
+            set.pieces[oldSide][i] &= ~bit;
+            set.mirrored[oldSide][i] &= ~mirroredBit;
+        }
+        if (side != 0) {
+            set.pieces[side][i] |= bit;
+            set.mirrored[side][i] |= mirroredBit;
+        }
     }
     if (oldSide == 0) {
         ClearBit(nearBits_[1], slot);

@@ -109,6 +109,26 @@ struct GameState {
     // Large boards only. For an empty cell: bit d is set when its neighbour in direction d
     // holds a piece of side. Meaningless for a cell that holds a piece.
     uint8_t NearMask(int side, int slot) const { return near_[side][static_cast<size_t>(slot)]; }
+    // Large boards only: the cells of each line of the board, one word a line, so a whole line
+    // is answered at once. Family 0 are the columns by x (position y), 1 the rows by y
+    // (position x), 2 the lines down-right by x - y + BoardHeight and 3 those up-right by
+    // x + y (position x). Each line is also kept mirrored, position p at length + 1 - p, so
+    // that both directions along it run towards higher bits.
+    struct LineSet {
+        std::array<std::vector<uint64_t>, 3> pieces; // by side; 0 unused
+        std::array<std::vector<uint64_t>, 3> mirrored;
+        std::vector<uint64_t> cells;
+        std::vector<uint64_t> mirroredCells;
+        int length = 0; // positions 1..length; 0 and length + 1 stay empty
+        // Room for what a scan finds along each line.
+        std::vector<uint64_t> found;
+        std::vector<uint64_t> mirroredFound;
+    };
+    static constexpr int LineFamilies = 4;
+    // Lines fit in a word up to this length; longer ones are not kept.
+    static constexpr int LongestLine = 62;
+    bool HasLines() const { return hasLines_; }
+    LineSet& Lines(int family) { return lines_[static_cast<size_t>(family)]; }
     // One bit per storage slot: the empty cells next to at least one piece of side, the only
     // cells where the other side can enclose anything.
     const uint64_t* NearWords(int side) const { return nearBits_[side].data(); }
@@ -146,6 +166,11 @@ private:
     std::array<uint8_t, 64> bitX_{};
     std::array<uint8_t, 64> bitY_{};
     std::array<std::vector<uint8_t>, 3> near_;
+    std::array<LineSet, LineFamilies> lines_;
+    bool hasLines_ = false;
+    // Line index and position of a cell in each family, by slot.
+    std::array<std::vector<uint8_t>, LineFamilies> lineOf_;
+    std::array<std::vector<uint8_t>, LineFamilies> placeOf_;
     std::array<std::vector<uint64_t>, 3> nearBits_;
     std::array<std::array<int32_t, 8>, 3> pieces_{};
 };
