@@ -204,23 +204,23 @@ void GameState::SetSlot(int slot, int side, int32_t color) {
             }
         }
     }
-    // Only empty neighbours keep their masks: a filled cell never needs one.
+    // Every neighbour's mask follows, filled or not, without a branch on the cells; only empty
+    // cells enter the sets, and a filled cell's mask is read afresh if it is ever emptied.
+    const int8_t* owner = owner_.data();
     for (int d = 0; d < 8; ++d) {
         const int n = slot + steps_[static_cast<size_t>(d)];
         const size_t nat = static_cast<size_t>(n);
-        if (owner_[nat] != 0) {
-            continue;
-        }
+        const size_t word = static_cast<size_t>(n >> 6);
+        const int place = n & 63;
         const uint8_t bit = static_cast<uint8_t>(1u << (d ^ 1));
         if (oldSide != 0) {
-            near_[oldSide][nat] = static_cast<uint8_t>(near_[oldSide][nat] & ~bit);
-            if (near_[oldSide][nat] == 0) {
-                ClearBit(nearBits_[oldSide], n);
-            }
+            const uint8_t m = static_cast<uint8_t>(near_[oldSide][nat] & ~bit);
+            near_[oldSide][nat] = m;
+            nearBits_[oldSide][word] &= ~(uint64_t{m == 0} << place);
         }
         if (side != 0) {
             near_[side][nat] = static_cast<uint8_t>(near_[side][nat] | bit);
-            SetBit(nearBits_[side], n);
+            nearBits_[side][word] |= uint64_t{owner[nat] == 0} << place;
         }
     }
 }
