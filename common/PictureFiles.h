@@ -1,8 +1,10 @@
 #pragma once
 // Pictures read from the data folder. A picture file is checked before it is decoded: only a
 // regular file whose declared size stays within a bound is read, so a tiny file announcing a
-// huge image cannot take the program's memory.
+// huge image cannot take the program's memory, and a bitmap cut off before the end of its
+// pixels is refused instead of being shown with whatever the decoder made of the missing part.
 
+#include <QIODevice>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -18,8 +20,15 @@ inline constexpr QSize MaxScreenPictureSize{8192, 8192};
 // regular file or not a picture. format as for QImageReader (nullptr: guessed from content).
 QSize PictureFileSize(const QString& path, const char* format = nullptr);
 
+// Whether file holds a BMP that is shorter than its header says: the file size it declares, or
+// for uncompressed pixels the end of the last row, lies beyond the end of the file. False for a
+// whole BMP and for any other kind of file. Reads the header from the start of file and puts
+// the position back.
+bool IsCutOffBmp(QIODevice& file);
+
 // The picture in path, or a null image when the file is missing, not a regular file, declares
-// a size wider or higher than maxSize, or does not decode. The caller then keeps what it had.
+// a size wider or higher than maxSize, is a cut-off BMP or does not decode. The caller then
+// keeps what it had.
 QImage LoadPictureChecked(const QString& path, QSize maxSize, const char* format = nullptr);
 
 } // namespace tolvekin

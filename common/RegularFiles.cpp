@@ -1,10 +1,11 @@
 #include "RegularFiles.h"
 
+#include "FileErrors.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +15,7 @@ namespace tolvekin {
 namespace {
 
 QString ErrnoText(int code) {
-    return QString::fromLocal8Bit(std::strerror(code));
+    return FileErrorText(code);
 }
 
 void SetError(QString* error, const QString& text) {
@@ -53,11 +54,12 @@ bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode,
     if (statFailed || !S_ISREG(st.st_mode)) {
         const int code = errno;
         ::close(fd);
-        SetError(error, statFailed ? ErrnoText(code) : QStringLiteral("Not a regular file"));
+        SetError(error, statFailed ? ErrnoText(code)
+                                   : JapaneseFileError(QStringLiteral("Not a regular file")));
         return false;
     }
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
-        SetError(error, file.errorString());
+        SetError(error, JapaneseFileError(file.errorString()));
         ::close(fd);
         return false;
     }
@@ -79,7 +81,7 @@ std::optional<QByteArray> ReadFileBytes(const QString& path, qint64 maxBytes, QS
     const qint64 want = std::min(maxBytes, file.size()) + 1;
     QByteArray bytes = file.read(want);
     if (file.error() != QFileDevice::NoError) {
-        SetError(error, file.errorString());
+        SetError(error, JapaneseFileError(file.errorString()));
         return std::nullopt;
     }
     if (bytes.size() > maxBytes) {

@@ -7,8 +7,11 @@
 
 namespace tolvekin {
 
-// Replaces the file at path with bytes. The old file stays as it was unless every byte was
-// written. False on failure, with the description in error when given.
+// Replaces the file at path with bytes. The new contents go to a temporary file beside it that
+// takes the file's place only once every byte has been written; a full disk or any other write
+// error keeps the old file. In a folder that takes no new files (read-only or immutable) an
+// existing writable file is written in place instead, and put back as it was when that write
+// fails. False on failure, with a Japanese description of what failed in error when given.
 bool SaveFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 } // namespace tolvekin

@@ -1,8 +1,10 @@
 #include "TextFiles.h"
 
+#include "FileErrors.h"
 #include "SavedFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -130,11 +132,27 @@ bool AppendTextLine(const QString& path, const QString& line, QString* error) {
     QFile file;
     QString why;
     const QByteArray bytes = JoinLines(QStringList{line});
-    if (OpenRegularFile(file, path, QIODevice::WriteOnly | QIODevice::Append, &why)) {
-        if (file.write(bytes) == bytes.size() && file.flush()) {
+    // Unbuffered, so a full disk shows in the write itself; a line that did not fit is taken
+    // off again, and the file ends as it was.
+    if (OpenRegularFile(file, path,
+                        QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, &why)) {
+        const qint64 before = file.size();
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0) {
+                break;
+            }
+            done += n;
+        }
+        if (done == bytes.size()) {
             return true;
         }
-        why = file.errorString();
+        why = JapaneseFileError(file.errorString());
+        if (why.isEmpty()) {
+            why = QStringLiteral("%1 に書き足せません").arg(QFileInfo(path).fileName());
+        }
+        file.resize(before);
     }
     if (error != nullptr) {
         *error = why;

@@ -1,11 +1,10 @@
 #include "frmMessage.h"
 
 #include "Fonts.h"
+#include "WindowGeometry.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
@@ -22,7 +21,7 @@ constexpr int ButtonWidth = 49;
 constexpr int ButtonHeight = 25;
 constexpr int CloseLeft = 24;
 constexpr int CancelLeft = 80;
-// Free client area under the button row in the design.
+// Free client area under the button row of the standard layout.
 constexpr int BelowButtons = frmMessage::DesignClientHeight - ButtonTop - ButtonHeight;
 // Least room between a long text and the button row once the window has to grow.
 constexpr int TextButtonGap = 6;
@@ -34,9 +33,7 @@ constexpr int ExposeWaitMs = 500;
 } // namespace
 
 frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      look_(look) {
+    : QDialog(parent, FixedDialogFlags), look_(look) {
     setObjectName("frmMessage");
     setFont(GothicFont());
     QPalette p = palette();
@@ -48,10 +45,13 @@ frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
     }
 
     // Created in tab order: cmdClose first, so it takes the focus.
+    // The buttons take the proportional Gothic of every other dialog's buttons.
     cmdClose = new QPushButton("OK", this);
+    cmdClose->setFont(ProportionalGothicFont());
     cmdClose->setObjectName("cmdClose");
     cmdClose->setGeometry(CloseLeft, ButtonTop, ButtonWidth, ButtonHeight);
     cmdCancel = new QPushButton("いいえ", this);
+    cmdCancel->setFont(ProportionalGothicFont());
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setGeometry(CancelLeft, ButtonTop, ButtonWidth, ButtonHeight);
 
@@ -73,6 +73,10 @@ frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
     connect(cmdClose, &QPushButton::clicked, this, &frmMessage::cmdClose_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMessage::cmdCancel_Click);
     setFixedSize(DesignClientWidth, DesignClientHeight);
+}
+
+QSize frmMessage::OuterSize() const {
+    return tolvekin::OuterSize(*this);
 }
 
 void frmMessage::MessageForm(const QString& text) {
@@ -122,7 +126,7 @@ void frmMessage::cmdCancel_Click() {
 }
 
 void frmMessage::Load() {
-    const int designOuterWidth = DesignClientWidth + FrameExtra.width();
+    const int standardOuterWidth = DesignClientWidth + WindowFrameExtra.width();
 
     QString text = message_;
     text.replace("\r\n", "\n");
@@ -131,7 +135,7 @@ void frmMessage::Load() {
     const int labelWidth = txtMessage->width();
     const int labelHeight = txtMessage->height();
 
-    // One or two lines keep the design height. A longer text, still centred, would reach into
+    // One or two lines keep the standard height. A longer text, still centred, would reach into
     // the button row: the window grows and the buttons move down until the text clears them.
     int clientHeight = DesignClientHeight;
     int buttonTop = ButtonTop;
@@ -145,17 +149,10 @@ void frmMessage::Load() {
     cmdCancel->move(CancelLeft, buttonTop);
 
     // The text never wraps: a long one widens the window, with the mark's margin on the right.
-    const int outerWidth = std::max(designOuterWidth, TextLeft + labelWidth + MarkLeft);
-    setFixedSize(outerWidth - FrameExtra.width(), clientHeight);
+    const int outerWidth = std::max(standardOuterWidth, TextLeft + labelWidth + MarkLeft);
+    setFixedSize(outerWidth - WindowFrameExtra.width(), clientHeight);
 
-    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : nullptr;
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    const QRect area = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const QSize outer = OuterSize();
-    QPoint topLeft(area.x() + (area.width() - outer.width()) / 2,
-                   area.y() + (area.height() - outer.height()) / 2);
+    QPoint topLeft = CentreOnScreen(ScreenOf(parentWidget()), OuterSize());
     if (look_.mainTopLeft) {
         if (topLeft.y() < look_.mainTopLeft->y()) {
             topLeft.setY(look_.mainTopLeft->y() + MainWindowInset);

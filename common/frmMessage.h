@@ -35,10 +35,9 @@ public:
     static constexpr int16_t AnswerYes = -1; // OK or はい
     static constexpr int16_t AnswerNo = 0;   // いいえ
 
-    // Design client area; the outer window is 8 pixels wider and 28 higher.
+    // The standard client area; the outer window adds the frame of WindowGeometry.h.
     static constexpr int DesignClientWidth = 212;
     static constexpr int DesignClientHeight = 109;
-    static constexpr QSize FrameExtra{8, 28};
 
     explicit frmMessage(const MessageLook& look, QWidget* parent = nullptr);
 
@@ -50,12 +49,12 @@ public:
 
     int16_t Kind() const { return kind_; }
     const QString& Message() const { return message_; }
-    QSize OuterSize() const { return size() + FrameExtra; }
+    QSize OuterSize() const;
 
     void cmdClose_Click();
     void cmdCancel_Click();
 
-    // Controls, named as in the dialog's design.
+    // Controls.
     QLabel* imgMark = nullptr;
     QLabel* txtMessage = nullptr;
     QPushButton* cmdClose = nullptr;

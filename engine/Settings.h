@@ -2,15 +2,21 @@
 // The settings values that every part of the game reads. Plain values only, so the rules engine
 // can use them without the settings module; texts are UTF-8. The settings module (settings/)
 // fills them at start-up and saves them; the engine reads them, except that automatic play sets
-// GameLevel move by move.
+// GameLevel move by move. The initial values below are the built-in settings: the settings
+// reader, 初期化 in the options dialog and the dialog's controls all take them from here.
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tolvekin {
 
 inline constexpr int32_t SystemButtonFace = static_cast<int32_t>(0x8000000F);
+
+// What the player reads for GameMode 1..3 and GameLevel 1..2.
+inline constexpr std::array<std::string_view, 3> GameModeNames{"ひとり", "ふたり", "全自動"};
+inline constexpr std::array<std::string_view, 2> GameLevelNames{"弱い", "強い"};
 
 struct Settings {
     bool FlashMove = false;  // blink the computer's piece before placing it

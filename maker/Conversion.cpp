@@ -1,14 +1,19 @@
 #include "Conversion.h"
 
 #include "CharacterFiles.h"
+#include "FileErrors.h"
+#include "PictureFiles.h"
+#include "RegularFiles.h"
+#include "SavedFiles.h"
 #include "TextFiles.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
+#include <QRegularExpression>
 
 #include <array>
 #include <utility>
@@ -21,9 +26,6 @@ constexpr std::array<QRgb, 8> DigitColours{White, Blue, Yellow, Green, Red, Mage
 
 // A name file holds five characters and a line end; a little more than that is plenty to read.
 constexpr qint64 NameBytesRead = 64;
-
-// How many names a line of the closing message holds.
-constexpr int NamesPerLine = 5;
 
 bool IsControl(QChar c) {
     return c.unicode() < 0x20 || c.unicode() == 0x7f;
@@ -68,14 +70,6 @@ void Notify(const RowDone& rowDone) {
 
 QString WithDescription(const QString& text, const QString& description) {
     return description.isEmpty() ? text : text + "\n" + description;
-}
-
-QString NameLines(const QStringList& names) {
-    QStringList lines;
-    for (qsizetype i = 0; i < names.size(); i += NamesPerLine) {
-        lines << names.mid(i, NamesPerLine).join(u'　');
-    }
-    return lines.join(u'\n');
 }
 
 } // namespace
@@ -142,7 +136,20 @@ bool LoadOutlinePicture(const QString& path, QImage* preview, QString* error) {
     if (!info.isFile()) {
         return fail(QStringLiteral("通常のファイルではありません。（%1）").arg(info.fileName()));
     }
-    QImageReader reader(path);
+    // Only a regular file is opened: a pipe put in its place never holds the program.
+    QFile file;
+    QString why;
+    if (!tolvekin::OpenRegularFile(file, path, QIODevice::ReadOnly, &why)) {
+        return fail(WithDescription(
+            QStringLiteral("画像を読み込めません。（%1）").arg(info.fileName()), why));
+    }
+    // A bitmap cut off before its last row would show leftover memory as cells.
+    if (tolvekin::IsCutOffBmp(file)) {
+        return fail(
+            QStringLiteral("画像を読み込めません。（%1）\n画像ファイルが途中で切れています。")
+                .arg(info.fileName()));
+    }
+    QImageReader reader(&file);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > MaxOutlineSide || size.height() > MaxOutlineSide)) {
         return fail(QStringLiteral("画像が大きすぎます（%1 x %2）。（%3）")
@@ -152,8 +159,9 @@ bool LoadOutlinePicture(const QString& path, QImage* preview, QString* error) {
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        return fail(QStringLiteral("画像を読み込めません。（%1）\n%2")
-                        .arg(info.fileName(), reader.errorString()));
+        return fail(
+            WithDescription(QStringLiteral("画像を読み込めません。（%1）").arg(info.fileName()),
+                            tolvekin::JapaneseFileError(reader.errorString())));
     }
     QImage sheet = BlankPreview();
     QPainter p(&sheet);
@@ -164,27 +172,19 @@ bool LoadOutlinePicture(const QString& path, QImage* preview, QString* error) {
 }
 
 bool SavePicture(const QImage& picture, const QString& path, QString* error) {
-    QSaveFile file(path);
-    QString why;
-    if (file.open(QIODevice::WriteOnly)) {
-        // A 32-bit picture without alpha goes out as a 24-bit bitmap.
-        QImageWriter writer(&file, "BMP");
-        if (writer.write(picture.convertToFormat(QImage::Format_RGB32))) {
-            if (file.commit()) {
-                return true;
-            }
-            why = file.errorString();
-        } else {
-            why = writer.errorString();
-            file.cancelWriting();
+    // The whole bitmap is made in memory first, so the file is replaced only by a complete one.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // A 32-bit picture without alpha goes out as a 24-bit bitmap.
+    QImageWriter writer(&buffer, "BMP");
+    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32))) {
+        if (error != nullptr) {
+            *error = QStringLiteral("画像を作れません。");
         }
-    } else {
-        why = file.errorString();
+        return false;
     }
-    if (error != nullptr) {
-        *error = why;
-    }
-    return false;
+    return tolvekin::SaveFileBytes(path, bytes, error);
 }
 
 void MakeWhitePicture(QImage& preview, const RowDone& rowDone) {
@@ -241,20 +241,16 @@ Conversion::Conversion(QString dataDir, QString stem, RowDone rowDone,
     : dataDir_(std::move(dataDir)), stem_(std::move(stem)), rowDone_(std::move(rowDone)),
       error_(std::move(error)) {}
 
-void Conversion::Failed(const QString& file, const QString& message) {
-    report_.failed << file;
-    if (error_) {
-        error_(message);
-    }
-}
-
 void Conversion::WriteName(const QString& name) {
     const QString file = tolvekin::NameFile(stem_);
     QString why;
     if (WriteNameFile(dataDir_ + file, name, &why)) {
         report_.written << file;
-    } else {
-        Failed(file, WithDescription(QStringLiteral("名前ファイル出力エラーです。"), why));
+        return;
+    }
+    report_.failed << file;
+    if (error_) {
+        error_(WithDescription(QStringLiteral("名前ファイル出力エラーです。"), why));
     }
 }
 
@@ -263,8 +259,11 @@ void Conversion::Save(const QImage& preview, std::optional<QRgb> colour) {
     QString why;
     if (SavePicture(preview, dataDir_ + file, &why)) {
         report_.written << file;
-    } else {
-        Failed(file, PictureErrorMessage(file, why));
+        return;
+    }
+    report_.failed << file;
+    if (report_.pictureError.isEmpty()) {
+        report_.pictureError = why;
     }
 }
 
@@ -292,15 +291,68 @@ QString PictureErrorMessage(const QString& file, const QString& description) {
                            description);
 }
 
+QString ShortFileList(const QStringList& names) {
+    // Pieces of one stem are gathered by their digits, in order; everything else stays as named.
+    static const QRegularExpression piece(QStringLiteral("^(.*)([0-7])\\.BMP$"));
+    QStringList items;
+    QString stem;
+    QList<int> digits;
+    auto flush = [&] {
+        QStringList parts;
+        for (qsizetype i = 0; i < digits.size();) {
+            qsizetype j = i;
+            while (j + 1 < digits.size() && digits[j + 1] == digits[j] + 1) {
+                ++j;
+            }
+            if (j - i >= 2) {
+                parts << QStringLiteral("%1～%2").arg(digits[i]).arg(digits[j]);
+            } else {
+                for (qsizetype k = i; k <= j; ++k) {
+                    parts << QString::number(digits[k]);
+                }
+            }
+            i = j + 1;
+        }
+        if (!parts.isEmpty()) {
+            items << stem + parts.join(u'・') + QStringLiteral(".BMP");
+        }
+        digits.clear();
+    };
+    for (const QString& name : names) {
+        const QRegularExpressionMatch m = piece.match(name);
+        if (m.hasMatch() && (digits.isEmpty() ||
+                             (m.captured(1) == stem && m.captured(2).toInt() > digits.back()))) {
+            stem = m.captured(1);
+            digits << m.captured(2).toInt();
+            continue;
+        }
+        flush();
+        if (m.hasMatch()) {
+            stem = m.captured(1);
+            digits << m.captured(2).toInt();
+        } else {
+            items << name;
+        }
+    }
+    flush();
+    return items.join(u'、');
+}
+
 QString ReportMessage(const ConversionReport& report) {
-    if (report.failed.isEmpty()) {
+    QStringList pictures;
+    for (const QString& name : report.failed) {
+        if (name.endsWith(QStringLiteral(".BMP"))) {
+            pictures << name;
+        }
+    }
+    if (pictures.isEmpty()) {
         return {};
     }
-    QString text = QStringLiteral("書き込めなかったファイル：\n") + NameLines(report.failed);
-    text += report.written.isEmpty()
-                ? QStringLiteral("\n書き込んだファイルはありません。")
-                : QStringLiteral("\n書き込んだファイル：\n") + NameLines(report.written);
-    return text;
+    QString first = QStringLiteral("画像ファイル出力エラーです。");
+    if (!report.pictureError.isEmpty()) {
+        first += QStringLiteral("（%1）").arg(report.pictureError);
+    }
+    return first + QStringLiteral("\n書き込めなかったファイル：") + ShortFileList(pictures);
 }
 
 } // namespace zenbro

@@ -66,14 +66,17 @@ void ReplaceColour(QImage& preview, QRgb newColour, QRgb oldColour, const RowDon
 // The black piece: the outline becomes white and the orange interior black; cyan stays.
 void MakeBlackPicture(QImage& preview);
 
-// Which files a conversion wrote and which it could not write (file names, no folder).
+// Which files a conversion wrote and which it could not write (file names, no folder), with the
+// description of the first picture that failed.
 struct ConversionReport {
     QStringList written;
     QStringList failed;
+    QString pictureError;
 };
 
-// The steps of one conversion into dataDir for one stem. Errors are told through `error` (the
-// window shows them) as they happen and the conversion goes on; the report gathers the result.
+// The steps of one conversion into dataDir for one stem. A failed name file is told through
+// `error` (the window shows it) at once; pictures that cannot be saved are gathered in the
+// report, told together at the end. The conversion goes on after every failure.
 class Conversion {
 public:
     Conversion(QString dataDir, QString stem, RowDone rowDone = {},
@@ -90,7 +93,6 @@ public:
 
 private:
     void Save(const QImage& preview, std::optional<QRgb> colour);
-    void Failed(const QString& file, const QString& message);
 
     QString dataDir_;
     QString stem_;
@@ -102,7 +104,12 @@ private:
 // The message for a picture that could not be saved.
 QString PictureErrorMessage(const QString& file, const QString& description);
 
-// What a conversion with failures tells at its end; "" when every file was written.
+// What a conversion tells at its end: one message of two lines naming every picture that could
+// not be written (the name file was told on its own); "" when every picture was written.
 QString ReportMessage(const ConversionReport& report);
+
+// The file names of one character in a short list: "TLVSUN.BMP、TLVSUN0～7.BMP", with runs of
+// three or more piece digits joined by "～".
+QString ShortFileList(const QStringList& names);
 
 } // namespace zenbro

@@ -5,11 +5,13 @@
 #include "DialogSeam.h"
 #include "MakerArtwork.h"
 #include "MakerMessages.h"
+#include "ProgramStart.h"
 #include "ProgramUsage.h"
 #include "StandardOptions.h"
 #include "frmZenbro.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <csignal>
 #include <memory>
@@ -23,7 +25,11 @@ int main(int argc, char** argv) {
         status != tolvekin::GoOn) {
         return status;
     }
+    tolvekin::GuardDisplayOpening("zenbro");
     QApplication app(argc, argv);
+    tolvekin::DisplayOpened();
+    tolvekin::LoadQtJapanese(app);
+    tolvekin::RemoveSaveLeftovers(QDir::currentPath());
     app.setWindowIcon(zenbro::MakerIconSet());
     zenbro::MakerMessages messages;
     tolvekin::SetDialogHandler(&messages);

@@ -47,7 +47,7 @@ struct GridGeometry {
 };
 
 // Lays the 48 x 48 cells out in an area of `inner` pixels, working in twips as the window's
-// design does (twipsPerPixel: 15 at 96 dpi), so the cells keep the whole-twip size the area
+// layout does (twipsPerPixel: 15 at 96 dpi), so the cells keep the whole-twip size the area
 // allows and the spare space is shared out as a margin.
 GridGeometry LayoutGrid(QSize inner, double twipsPerPixelX, double twipsPerPixelY);
 

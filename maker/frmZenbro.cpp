@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QScreen>
 
 #include <algorithm>
 #include <cstdlib>
@@ -110,10 +109,8 @@ void frmZenbro::BuildControls() {
 }
 
 void frmZenbro::LayOutCells() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpiX = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
-    geometry_ = LayoutGrid(picBoard->size(), 1440.0 / dpiX, 1440.0 / dpiY);
+    geometry_ = LayoutGrid(picBoard->size(), tolvekin::TwipsPerPixelX(*this),
+                           tolvekin::TwipsPerPixelY(*this));
 
     picPoint.reserve(GridCells);
     for (int i = 0; i < GridCells; ++i) {
@@ -139,11 +136,7 @@ void frmZenbro::Load() {
         dataDir_ += u'/';
     }
     BuildControls();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - OuterSize().width()) / 2,
-             area.y() + (area.height() - OuterSize().height()) / 2);
-    }
+    move(tolvekin::CentreOnScreen(tolvekin::ScreenOf(nullptr), OuterSize()));
     LayOutCells();
     picReal->SetPicture(BlankPreview());
     lblVersion->setText(QStringLiteral("(ver ") + Version + ")");

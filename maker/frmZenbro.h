@@ -5,6 +5,7 @@
 #include "Conversion.h"
 #include "MakerWidgets.h"
 #include "PointGrid.h"
+#include "WindowGeometry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -37,7 +38,7 @@ public:
     bool IsSet(int index) const { return picPoint[static_cast<size_t>(index)]->HasPicture(); }
     // What the last conversion wrote and could not write.
     const ConversionReport& LastReport() const { return lastReport_; }
-    QSize OuterSize() const { return size() + QSize(8, 28); }
+    QSize OuterSize() const { return tolvekin::OuterSize(*this); }
 
     void SetPointBlack(int index);
     void SetPointWhite(int index);
@@ -53,7 +54,7 @@ public:
     void cmdLine_Click();
     void cmdClose_Click();
 
-    // Controls, named as in the window's design.
+    // Controls, in the order of the window's layout.
     QWidget* picBoard = nullptr;
     std::vector<PointCell*> picPoint;
     QPushButton* cmdClose = nullptr;

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
           libgmock-dev libbenchmark-dev fonts-ipafont-gothic xvfb xauth imagemagick xdotool
-          desktop-file-utils appstream)
+          desktop-file-utils appstream qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

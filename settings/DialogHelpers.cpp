@@ -1,14 +1,18 @@
 #include "DialogHelpers.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QObject>
 #include <QTimer>
-#include <QWidget>
 
 namespace tolvekin {
 namespace {
+
+// The whole text selected from its end back to its start, so the cursor, and with it the part
+// of the text in view, is at the start.
+void SelectAllFromStart(QLineEdit* box) {
+    box->setSelection(static_cast<int>(box->text().size()), -static_cast<int>(box->text().size()));
+}
 
 // Selects after the focus event has been handled, so that the mouse press that gave the focus
 // does not put the cursor back in place of the selection.
@@ -18,11 +22,17 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = static_cast<QLineEdit*>(watched);
         if (event->type() == QEvent::FocusIn) {
-            auto* box = static_cast<QLineEdit*>(watched);
             QTimer::singleShot(0, box, [box] {
                 if (box->hasFocus()) {
-                    box->selectAll();
+                    SelectAllFromStart(box);
+                }
+            });
+        } else if (event->type() == QEvent::FocusOut) {
+            QTimer::singleShot(0, box, [box] {
+                if (!box->hasFocus()) {
+                    box->setCursorPosition(0);
                 }
             });
         }
@@ -32,10 +42,9 @@ protected:
 
 } // namespace
 
-void SelectAllText() {
-    if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
-        box->selectAll();
-    }
+void SetBoxText(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
 }
 
 void SelectAllTextOnFocus(QLineEdit* box) {

@@ -1,19 +1,20 @@
 #pragma once
-// Small helpers shared by the settings dialogs: selecting a text box's whole text when it gets
-// the focus. The window frame and centring live in WindowGeometry.h.
+// Small helpers shared by the settings dialogs' text boxes. The window frame and centring live
+// in WindowGeometry.h.
 
 #include "WindowGeometry.h"
 
 class QLineEdit;
-class QWidget;
+class QString;
 
 namespace tolvekin {
 
-// Selects the whole text of the text box that has the keyboard focus (nothing for other
-// controls).
-void SelectAllText();
+// Puts text into box with the start of the text in view (a box shows the end of a text that
+// is too long for it when the cursor is left at the end).
+void SetBoxText(QLineEdit* box, const QString& text);
 
-// From now on box selects its whole text each time it gets the focus, by keyboard or mouse.
+// From now on box selects its whole text each time it gets the focus, by keyboard or mouse,
+// and keeps the start of the text in view, also after it loses the focus.
 void SelectAllTextOnFocus(QLineEdit* box);
 
 } // namespace tolvekin

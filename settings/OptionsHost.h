@@ -33,12 +33,12 @@ public:
     virtual double WindowLeftTwips() const = 0;
 
     // Colours shown on the main window, as settings values (system colours included).
-    virtual int32_t BoardColour() const = 0;
-    virtual int32_t BackgroundColour() const = 0;
+    virtual int32_t BoardColor() const = 0;
+    virtual int32_t BackgroundColor() const = 0;
     // The background colour as painted, for the board-size dialog.
     virtual QColor BackgroundPainted() const = 0;
-    virtual void SetBoardColour(int32_t value) = 0;
-    virtual void SetBackgroundColour(int32_t value) = 0;
+    virtual void SetBoardColor(int32_t value) = 0;
+    virtual void SetBackgroundColor(int32_t value) = 0;
 
     // The board's look while the dialog is open.
     virtual void SetBoardSeeThrough(bool seeThrough) = 0;

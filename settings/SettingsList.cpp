@@ -29,97 +29,75 @@ constexpr int32_t NameChars = 5;
 using K = SettingKind;
 using R = SettingRule;
 
-SettingEntry Flag(std::string_view key, FlagField field, bool builtin, bool inSnapshot) {
-    return {.Key = key,
-            .Kind = K::Flag,
-            .Rule = R::Reset,
-            .Field = field,
-            .Builtin = builtin,
-            .InSnapshot = inSnapshot};
+SettingEntry Flag(std::string_view key, FlagField field, bool inSnapshot) {
+    return {
+        .Key = key, .Kind = K::Flag, .Rule = R::Reset, .Field = field, .InSnapshot = inSnapshot};
 }
 
-SettingEntry Name(std::string_view key, TextField field, std::string_view builtin,
-                  int32_t takeChars) {
+SettingEntry Name(std::string_view key, TextField field, int32_t takeChars) {
     return {.Key = key,
             .Kind = K::Text,
             .Rule = R::KeepIfAbsent,
             .Field = field,
-            .Builtin = builtin,
             .InSnapshot = true,
             .MaxChars = SettingsTextChars,
             .TakeChars = takeChars};
 }
 
 SettingEntry Board(std::string_view key, R rule, NumberField next, NumberField live, bool across) {
-    return {.Key = key,
-            .Kind = K::Number,
-            .Rule = rule,
-            .Field = next,
-            .Builtin = rule == R::BoardSize ? 8 : 4,
-            .Live = live,
-            .Across = across};
+    return {
+        .Key = key, .Kind = K::Number, .Rule = rule, .Field = next, .Live = live, .Across = across};
 }
 
 SettingEntry Position(std::string_view key, NumberField field, bool across) {
-    return {.Key = key,
-            .Kind = K::Number,
-            .Rule = R::Position,
-            .Field = field,
-            .Builtin = 0,
-            .Across = across};
+    return {.Key = key, .Kind = K::Number, .Rule = R::Position, .Field = field, .Across = across};
 }
 
 const std::array<SettingEntry, 24> List{
-    Flag("/FLASH", &At<&Settings::FlashMove>, false, true),
-    Flag("/CURSOR", &At<&Settings::HintCursor>, false, false),
-    Flag("/BORDER", &At<&Settings::ShowBorder>, true, true),
-    Flag("/CROSS", &At<&Settings::ShowCross>, true, true),
-    Flag("/THRU", &At<&Settings::SeeThrough>, false, true),
-    Flag("/BACK", &At<&Settings::BackPicture>, false, true),
-    Name("/TITLE", &At<&Settings::GameTitle>, "ぽるぽら", TitleChars),
-    Name("/CHAR1", &AtIndex<&Settings::CharName, 1>, "おひさま", NameChars),
-    Name("/CHAR2", &AtIndex<&Settings::CharName, 2>, "おさかな", NameChars),
-    Name("/CHAR3", &AtIndex<&Settings::CharName, 3>, "くまさん", NameChars),
+    Flag("/FLASH", &At<&Settings::FlashMove>, true),
+    Flag("/CURSOR", &At<&Settings::HintCursor>, false),
+    Flag("/BORDER", &At<&Settings::ShowBorder>, true),
+    Flag("/CROSS", &At<&Settings::ShowCross>, true),
+    Flag("/THRU", &At<&Settings::SeeThrough>, true),
+    Flag("/BACK", &At<&Settings::BackPicture>, true),
+    Name("/TITLE", &At<&Settings::GameTitle>, TitleChars),
+    Name("/CHAR1", &AtIndex<&Settings::CharName, 1>, NameChars),
+    Name("/CHAR2", &AtIndex<&Settings::CharName, 2>, NameChars),
+    Name("/CHAR3", &AtIndex<&Settings::CharName, 3>, NameChars),
     SettingEntry{.Key = "/KOMA1",
                  .Kind = K::Text,
                  .Rule = R::OneOf,
                  .Field = &AtIndex<&Settings::CharSet, 1>,
-                 .Builtin = CharacterSets[0].Name,
                  .InSnapshot = true,
                  .Choices = CharSets},
     SettingEntry{.Key = "/KOMA2",
                  .Kind = K::Text,
                  .Rule = R::OneOf,
                  .Field = &AtIndex<&Settings::CharSet, 2>,
-                 .Builtin = CharacterSets[1].Name,
                  .InSnapshot = true,
                  .Choices = CharSets},
     SettingEntry{.Key = "/MODE",
                  .Kind = K::Number,
                  .Rule = R::OneOf,
                  .Field = &At<&Settings::GameMode>,
-                 .Builtin = 1,
                  .InSnapshot = true,
                  .Choices = Modes},
     SettingEntry{.Key = "/LEVEL",
                  .Kind = K::Number,
                  .Rule = R::OneOf,
                  .Field = &At<&Settings::GameLevel>,
-                 .Builtin = 1,
                  .InSnapshot = true,
                  .Choices = Levels},
-    Flag("/MONO", &At<&Settings::MonoPieces>, false, true),
+    Flag("/MONO", &At<&Settings::MonoPieces>, true),
     SettingEntry{.Key = "/COLOR",
-                 .Kind = K::Colour,
+                 .Kind = K::Color,
                  .Rule = R::Reset,
                  .Field = &At<&Settings::BackgroundColor>,
-                 .Builtin = SystemButtonFace,
                  .InSnapshot = true},
     SettingEntry{.Key = "/CLRBRD",
-                 .Kind = K::Colour,
+                 .Kind = K::Color,
                  .Rule = R::Reset,
                  .Field = &At<&Settings::BoardColor>,
-                 .Builtin = 0xFFFFFF,
                  .InSnapshot = true},
     // The board and the initial block are stored for the next start; reading them also sets
     // the running program's values, the block after the board it must fit on.
@@ -148,18 +126,8 @@ const SettingEntry* FindSetting(std::string_view key) {
 }
 
 void ResetSetting(const SettingEntry& entry, Settings& s) {
-    std::visit(
-        [&](const auto& value) {
-            using V = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<V, bool>) {
-                entry.FlagOf(s) = value;
-            } else if constexpr (std::is_same_v<V, int32_t>) {
-                entry.NumberOf(s) = value;
-            } else if constexpr (std::is_same_v<V, std::string_view>) {
-                entry.TextOf(s) = std::string(value);
-            }
-        },
-        entry.Builtin);
+    static const Settings builtin;
+    CopySetting(entry, builtin, s);
 }
 
 void CopySetting(const SettingEntry& entry, const Settings& from, Settings& to) {

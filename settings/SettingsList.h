@@ -1,7 +1,8 @@
 #pragma once
-// Every setting once: its key, the field of Settings it fills, its built-in value and how a
-// settings text sets it. Reading and writing the settings file, the options dialog's snapshot
-// and the options dialog's controls all go through this one list.
+// Every setting once: its key, the field of Settings it fills and how a settings text sets it.
+// Reading and writing the settings file, the options dialog's snapshot and the options dialog's
+// controls all go through this one list. The built-in values are those of a default Settings
+// record (Settings.h), and nowhere else.
 
 #include "Settings.h"
 
@@ -17,7 +18,7 @@ namespace tolvekin {
 enum class SettingKind {
     Flag,    // true or false
     Number,  // a 32-bit integer
-    Colour,  // a 32-bit colour &H00BBGGRR, or &H800000nn for a system colour
+    Color,   // a 32-bit colour &H00BBGGRR, or &H800000nn for a system colour
     Text,    // a string (UTF-8)
     Section, // the "[MoveSize]" line of the settings file: no value at all
 };
@@ -42,15 +43,11 @@ using NumberField = int32_t& (*)(Settings&);
 using TextField = std::string& (*)(Settings&);
 using SettingField = std::variant<std::monostate, FlagField, NumberField, TextField>;
 
-// A built-in value, of the type the field holds.
-using SettingValue = std::variant<std::monostate, bool, int32_t, std::string_view>;
-
 struct SettingEntry {
     std::string_view Key; // "/FLASH", ...; the section line's whole text for Section
     SettingKind Kind = SettingKind::Section;
     SettingRule Rule = SettingRule::None;
     SettingField Field{};    // the value the settings file stores
-    SettingValue Builtin{};  // for BoardSize the size, for InitialBlock the 8 x 8 board's block
     bool InSnapshot = false; // restored when the options dialog is cancelled
     // OneOf: the accepted values, in the order of the dialog's option buttons.
     std::span<const std::string_view> Choices{};
@@ -75,7 +72,7 @@ std::span<const SettingEntry> SettingsList();
 // The entry of a key ("/MODE"), nullptr when there is none.
 const SettingEntry* FindSetting(std::string_view key);
 
-// Gives the setting its built-in value (the section line has none).
+// Gives the setting the value of a default Settings record (the section line has none).
 void ResetSetting(const SettingEntry& entry, Settings& settings);
 
 // Copies the setting's field from one settings record to another.

@@ -2,11 +2,10 @@
 
 #include "DialogHelpers.h"
 #include "Fonts.h"
-#include "PiecePictures.h"
+#include "SettingColor.h"
 #include "Settings.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QTimer>
 
 namespace tolvekin {
@@ -35,11 +34,12 @@ protected:
         p.drawLine(r.topRight(), r.bottomRight());
         p.fillRect(r.adjusted(2, 2, -2, -2), color_);
         if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = r.adjusted(3, 3, -3, -3);
-            focus.backgroundColor = color_;
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+            // A dotted frame inside the bevel, dark on a light colour and light on a dark one,
+            // so the colour itself stays as it is.
+            QPen pen(color_.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine);
+            p.setPen(pen);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(3, 3, -4, -4));
         }
     }
 
@@ -68,11 +68,11 @@ int32_t frmColor::ButtonColor(int i) {
 }
 
 frmColor::frmColor(const QString& gameTitle, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      title_(gameTitle), system_(palette()) {
-    setFont(GothicFont(9.75));
-    setFixedSize(DesignClientWidth, DesignClientHeight);
+    : QDialog(owner, FixedDialogFlags), title_(gameTitle), system_(palette()) {
+    // The buttons, the system-colour button too, in the proportional Gothic of the other
+    // dialogs' buttons.
+    setFont(ProportionalGothicFont(9.75));
+    setFixedSize(StandardClientWidth, StandardClientHeight);
     setAutoFillBackground(true);
 
     for (int i = 0; i < PaletteSize; ++i) {
@@ -92,7 +92,7 @@ frmColor::frmColor(const QString& gameTitle, QWidget* owner)
     lblTitle = new QLabel(this);
     lblTitle->setGeometry(32, 12, 181, 21);
     lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setFont(GothicFont(12));
+    lblTitle->setFont(ProportionalGothicFont(12));
 
     cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
     cmdClose->setAutoDefault(false);
@@ -131,12 +131,18 @@ void frmColor::cmdClose_Click() {
 }
 
 void frmColor::showEvent(QShowEvent* event) {
+    // The focus is on the current colour from the first frame on: set before the window is
+    // shown, it is the focus the window gets when it becomes active.
+    FocusCurrentColor();
     QDialog::showEvent(event);
-    // After the platform has given the window its first focus.
+    // Once more after the platform has given the window its first focus.
     QTimer::singleShot(0, this, &frmColor::FocusCurrentColor);
 }
 
 void frmColor::FocusCurrentColor() {
+    // The style draws the focus of a plain button only after a key has moved the focus; the
+    // focus on the current colour is to be seen at once, as if the keyboard had put it there.
+    setAttribute(Qt::WA_KeyboardFocusChange, true);
     for (size_t i = 0; i < cmdColor.size(); ++i) {
         if (ButtonColor(static_cast<int>(i)) == color_) {
             cmdColor[i]->setFocus(Qt::ActiveWindowFocusReason);

@@ -27,8 +27,8 @@ namespace tolvekin {
 class frmColor : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int DesignClientWidth = 244;
-    static constexpr int DesignClientHeight = 249;
+    static constexpr int StandardClientWidth = 244;
+    static constexpr int StandardClientHeight = 249;
     static constexpr int PaletteSize = 48;
     static constexpr int SystemColorButton = 48;
     static const std::array<int32_t, PaletteSize> PaletteColors;
@@ -52,7 +52,7 @@ public:
     void cmdColor_Click(int index);
     void cmdClose_Click();
 
-    // Controls, named as in the picker's design: cmdColor[48] is the system-colour button.
+    // Controls: cmdColor[0..47] the palette, cmdColor[48] the system-colour button.
     std::vector<QPushButton*> cmdColor;
     QLabel* lblTitle = nullptr;
     QPushButton* cmdClose = nullptr;

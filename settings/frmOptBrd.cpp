@@ -1,5 +1,6 @@
 #include "frmOptBrd.h"
 
+#include "CharacterSets.h"
 #include "DialogHelpers.h"
 #include "FitText.h"
 #include "Fonts.h"
@@ -12,6 +13,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -23,9 +25,9 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A control at its design place. A check box or option button that needs more room than the
-// design gives grows right and down (push buttons keep their size); a label keeps its size and
-// takes a smaller font instead, so it never runs into the control beside it.
+// A control at its place on the window. A check box or option button that needs more room than
+// that grows right and down (push buttons keep their size); a label keeps its size and takes a
+// smaller font instead, so it never runs into the control beside it.
 template <typename W> W* Put(W* control, int x, int y, int w, int h, const QString& tip = {}) {
     int width = w;
     int height = h;
@@ -54,11 +56,9 @@ QPushButton* Button(QWidget* parent, const QString& caption) {
 const QColor frmOptBrd::Background(192, 255, 255);
 
 frmOptBrd::frmOptBrd(Settings& settings, OptionsHost& host, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      settings_(settings), host_(host) {
+    : QDialog(owner, FixedDialogFlags), settings_(settings), host_(host) {
     setFont(ProportionalGothicFont());
-    setFixedSize(DesignClientWidth, DesignClientHeight);
+    setFixedSize(StandardClientWidth, StandardClientHeight);
     // The frames, check boxes and option buttons take the window's colour through the palette.
     QPalette p = palette();
     p.setColor(QPalette::Window, Background);
@@ -78,6 +78,18 @@ frmOptBrd::frmOptBrd(Settings& settings, OptionsHost& host, QWidget* owner)
 }
 
 void frmOptBrd::CreateControls() {
+    CreateBoardFrame();
+    CreateNameFrame();
+    CreateRuleFrame();
+    cmdInitial = Put(Button(this, QStringLiteral("初期化")), 248, 240, 64, 17);
+    cmdVersion = Put(Button(this, "Version"), 320, 240, 64, 17);
+    cmdCancel = Put(Button(this, QStringLiteral("取消")), 248, 268, 64, 25);
+    cmdClose = Put(Button(this, QStringLiteral("決定")), 320, 268, 65, 25);
+    ArrangeTabOrder();
+    BindSettings();
+}
+
+void frmOptBrd::CreateBoardFrame() {
     fraBoard = Put(new QGroupBox(QStringLiteral("盤面の設定"), this), 4, 4, 233, 157);
     chkFlash = Put(new QCheckBox(QStringLiteral("コンピュータの手を点滅する"), fraBoard), 12, 20,
                    173, 17, QStringLiteral("コンピュータの順番で次に置くコマを点滅します"));
@@ -97,26 +109,29 @@ void frmOptBrd::CreateControls() {
         Put(Button(fraBoard, "Color"), 164, 108, 64, 17, QStringLiteral("ボードの色を設定します"));
     cmdColor[1] =
         Put(Button(fraBoard, "Color"), 164, 128, 64, 17, QStringLiteral("背景の色を設定します"));
+}
 
+void frmOptBrd::CreateNameFrame() {
     fraName = Put(new QGroupBox(QStringLiteral("なまえ"), this), 4, 168, 233, 125);
     lblGameTitle = Put(new QLabel(QStringLiteral("ゲーム"), fraName), 16, 24, 45, 13);
-    txtGameTitle = Put(new QLineEdit(QStringLiteral("ぽるぽら"), fraName), 72, 20, 77, 21);
-    const char* variants[3] = {"太陽のぽるぽら", "海のぽるぽら", "山のぽるぽら"};
-    const char* names[3] = {"おひさま", "おさかな", "くまさん"};
-    // Created in tab order: each row's label and box, then the two columns of buttons.
+    txtGameTitle = Put(new QLineEdit(fraName), 72, 20, 77, 21);
+    // Each row's variant label and name box, in the order of the character sets.
     for (size_t i = 0; i < 3; ++i) {
         const int y = 48 + 24 * static_cast<int>(i);
-        lblKoma[i] = Put(new QLabel(QString::fromUtf8(variants[i]), fraName), 16, y, 65, 13);
-        txtKoma[i] = Put(new QLineEdit(QString::fromUtf8(names[i]), fraName), 84, y - 4, 65, 21);
+        lblKoma[i] =
+            Put(new QLabel(Q(std::string(CharacterSets[i].Variant)), fraName), 16, y, 65, 13);
+        txtKoma[i] = Put(new QLineEdit(fraName), 84, y - 4, 65, 21);
     }
     // The three variant labels share the font of the one that needed the smallest.
+    QFont smallest = lblKoma[0]->font();
     for (QLabel* label : lblKoma) {
-        if (label->font().pointSizeF() < lblKoma[0]->font().pointSizeF()) {
-            lblKoma[0]->setFont(label->font());
+        if (label->font().pointSizeF() < smallest.pointSizeF()) {
+            smallest = label->font();
         }
     }
-    lblKoma[1]->setFont(lblKoma[0]->font());
-    lblKoma[2]->setFont(lblKoma[0]->font());
+    for (QLabel* label : lblKoma) {
+        label->setFont(smallest);
+    }
     fraLeft = Put(new QGroupBox(QStringLiteral("左"), fraName), 152, 36, 33, 77);
     fraRight = Put(new QGroupBox(QStringLiteral("右"), fraName), 188, 36, 33, 77);
     for (size_t i = 0; i < 3; ++i) {
@@ -131,27 +146,27 @@ void frmOptBrd::CreateControls() {
         box->setInputMethodHints(Qt::ImhNone);
         SelectAllTextOnFocus(box);
     }
+}
 
+void frmOptBrd::CreateRuleFrame() {
     fraRule = Put(new QGroupBox(QStringLiteral("動かし方など"), this), 244, 4, 145, 225);
     fraMode = Put(new QGroupBox(QStringLiteral("対戦モード"), fraRule), 12, 24, 121, 93);
-    const char* modes[3] = {"ひとり", "ふたり", "全自動"};
     for (size_t i = 0; i < 3; ++i) {
-        optMode[i] = Put(new QRadioButton(QString::fromUtf8(modes[i]), fraMode), 28,
+        optMode[i] = Put(new QRadioButton(Q(std::string(GameModeNames[i])), fraMode), 28,
                          20 + 24 * static_cast<int>(i), i == 2 ? 56 : 53, 13);
     }
     fraLevel = Put(new QGroupBox(QStringLiteral("コンピュータの強さ"), fraRule), 12, 128, 121, 37);
-    optLevel[0] = Put(new QRadioButton(QStringLiteral("弱い"), fraLevel), 8, 16, 45, 13);
-    optLevel[1] = Put(new QRadioButton(QStringLiteral("強い"), fraLevel), 64, 16, 45, 13);
+    for (size_t i = 0; i < 2; ++i) {
+        optLevel[i] = Put(new QRadioButton(Q(std::string(GameLevelNames[i])), fraLevel),
+                          8 + 56 * static_cast<int>(i), 16, 45, 13);
+    }
     fraMono = Put(new QGroupBox(QStringLiteral("コマの色"), fraRule), 12, 176, 121, 37);
     optMono[0] = Put(new QRadioButton(QStringLiteral("色色"), fraMono), 8, 16, 45, 13);
     optMono[1] = Put(new QRadioButton(QStringLiteral("白黒"), fraMono), 64, 16, 45, 13);
+}
 
-    cmdInitial = Put(Button(this, QStringLiteral("初期化")), 248, 240, 64, 17);
-    cmdVersion = Put(Button(this, "Version"), 320, 240, 64, 17);
-    cmdCancel = Put(Button(this, QStringLiteral("取消")), 248, 268, 64, 25);
-    cmdClose = Put(Button(this, QStringLiteral("決定")), 320, 268, 65, 25);
-
-    // Tab order from the top of the design's table to its bottom.
+void frmOptBrd::ArrangeTabOrder() {
+    // The order of the controls on the window, from the board frame down to 決定.
     const std::vector<QWidget*> order{
         chkFlash,    chkCursor,   chkWaku,     chkCross,     chkSeeThru,  chkBack,
         cmdSize,     cmdColor[0], cmdColor[1], txtGameTitle, txtKoma[0],  txtKoma[1],
@@ -161,7 +176,9 @@ void frmOptBrd::CreateControls() {
     for (size_t i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
+}
 
+void frmOptBrd::BindSettings() {
     // Which controls show which entry of the settings list.
     auto opts = [](auto& buttons) {
         return std::vector<QRadioButton*>(buttons.begin(), buttons.end());
@@ -208,7 +225,7 @@ void frmOptBrd::PlaceOnScreen() {
     // never above the main window's top.
     const ScreenMetrics screen = host_.Screen();
     const QPoint main = host_.WindowTopLeft();
-    const int outerHeight = DesignClientHeight + WindowFrameExtra.height();
+    const int outerHeight = StandardClientHeight + WindowFrameExtra.height();
     const int screenHeight = static_cast<int>(screen.HeightTwips / screen.TwipsPerPixelY);
     int top = (screenHeight - outerHeight) / 2;
     const int left = main.x() + RoundEvenInt(120 / screen.TwipsPerPixelX);
@@ -242,7 +259,7 @@ void frmOptBrd::ShowOptions() {
         if (b->Check != nullptr) {
             b->Check->setChecked(entry.FlagOf(shown));
         } else if (b->Text != nullptr) {
-            b->Text->setText(Q(entry.TextOf(shown)));
+            SetBoxText(b->Text, Q(entry.TextOf(shown)));
         } else if (entry.Kind == SettingKind::Flag) {
             b->Options[entry.FlagOf(shown) ? 1 : 0]->setChecked(true);
         } else {
@@ -257,6 +274,29 @@ void frmOptBrd::ShowOptions() {
             }
         }
     }
+    KeepTabOnCheckedButtons();
+}
+
+void frmOptBrd::KeepTabOnCheckedButtons() {
+    // Tab into a group of option buttons lands on its selected button, and the next Tab leaves
+    // the group; the arrow keys move within it. A group with none selected lets Tab reach each.
+    for (const Binding& b : bindings_) {
+        const bool anyChecked = std::any_of(b.Options.begin(), b.Options.end(),
+                                            [](const QRadioButton* o) { return o->isChecked(); });
+        for (QRadioButton* option : b.Options) {
+            option->setFocusPolicy(!anyChecked || option->isChecked() ? Qt::StrongFocus
+                                                                      : Qt::ClickFocus);
+        }
+    }
+}
+
+void frmOptBrd::keyPressEvent(QKeyEvent* event) {
+    // Esc is 取消; only the close box closes the dialog as things are.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCancel_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmOptBrd::TakeOptions() {
@@ -356,14 +396,14 @@ void frmOptBrd::cmdSize_Click() {
 void frmOptBrd::cmdColor_Click(int index) {
     frmColor picker(Q(settings_.GameTitle), this);
     if (index == 0) {
-        picker.Preview = [this](int32_t colour) { host_.SetBoardColour(colour); };
-        picker.SetColorType(1, host_.BoardColour());
+        picker.Preview = [this](int32_t color) { host_.SetBoardColor(color); };
+        picker.SetColorType(1, host_.BoardColor());
     } else {
-        picker.Preview = [this](int32_t colour) {
-            host_.SetBackgroundColour(colour);
+        picker.Preview = [this](int32_t color) {
+            host_.SetBackgroundColor(color);
             host_.RedrawFrames();
         };
-        picker.SetColorType(2, host_.BackgroundColour());
+        picker.SetColorType(2, host_.BackgroundColor());
     }
     picker.exec();
 }
@@ -376,12 +416,13 @@ void frmOptBrd::cmdInitial_Click() {
     LoadNames(settings_, QString(), true);
     ParseSettings(settings_, std::nullopt);
     ShowOptions();
-    settings_.NextMaxBoardX = 8;
-    settings_.NextMaxBoardY = 8;
-    settings_.NextMidX = 4;
-    settings_.NextMidY = 4;
-    host_.SetBoardColour(settings_.BoardColor);
-    host_.SetBackgroundColour(settings_.BackgroundColor);
+    const Settings builtin;
+    settings_.NextMaxBoardX = builtin.NextMaxBoardX;
+    settings_.NextMaxBoardY = builtin.NextMaxBoardY;
+    settings_.NextMidX = builtin.NextMidX;
+    settings_.NextMidY = builtin.NextMidY;
+    host_.SetBoardColor(settings_.BoardColor);
+    host_.SetBackgroundColor(settings_.BackgroundColor);
     host_.RedrawFrames();
 }
 
@@ -389,11 +430,11 @@ void frmOptBrd::cmdCancel_Click() {
     SnapshotSettings(settings_, snapshot_, false);
     host_.ShowBackPicture(settings_.BackPicture);
     host_.SetBoardSeeThrough(settings_.SeeThrough);
-    if (host_.BoardColour() != settings_.BoardColor) {
-        host_.SetBoardColour(settings_.BoardColor);
+    if (host_.BoardColor() != settings_.BoardColor) {
+        host_.SetBoardColor(settings_.BoardColor);
     }
-    if (host_.BackgroundColour() != settings_.BackgroundColor) {
-        host_.SetBackgroundColour(settings_.BackgroundColor);
+    if (host_.BackgroundColor() != settings_.BackgroundColor) {
+        host_.SetBackgroundColor(settings_.BackgroundColor);
         host_.RedrawFrames();
     }
     reject();
@@ -403,8 +444,8 @@ void frmOptBrd::cmdClose_Click() {
     const bool wasMono = settings_.MonoPieces;
     TakeOptions();
     // The colour picker has put the chosen colours on the main window.
-    settings_.BoardColor = host_.BoardColour();
-    settings_.BackgroundColor = host_.BackgroundColour();
+    settings_.BoardColor = host_.BoardColor();
+    settings_.BackgroundColor = host_.BackgroundColor();
     host_.ApplyBoardLook();
     if (!locked_) {
         host_.ShowGameTitle();

@@ -7,7 +7,7 @@
 //     frmOptBrd dialog(settings, host, mainWindow);
 //     dialog.exec();
 //
-// The close box (or Esc) closes it as things are, without saving and without restoring.
+// Esc is 取消. The close box closes it as things are, without saving and without restoring.
 
 #include "OptionsHost.h"
 #include "Settings.h"
@@ -30,8 +30,8 @@ namespace tolvekin {
 class frmOptBrd : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int DesignClientWidth = 393;
-    static constexpr int DesignClientHeight = 300;
+    static constexpr int StandardClientWidth = 393;
+    static constexpr int StandardClientHeight = 300;
     static const QColor Background; // &H00FFFFC0
 
     // owner is the main window (the dialogs opened from here centre on this one).
@@ -52,7 +52,7 @@ public:
     void cmdCancel_Click();
     void cmdClose_Click();
 
-    // Controls, named as in the dialog's design.
+    // Controls, in the order of the window.
     QGroupBox* fraBoard = nullptr;
     QCheckBox* chkFlash = nullptr;
     QCheckBox* chkCursor = nullptr;
@@ -85,6 +85,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The controls that show one entry of the settings list.
@@ -96,6 +97,12 @@ private:
     };
 
     void CreateControls();
+    void CreateBoardFrame();
+    void CreateNameFrame();
+    void CreateRuleFrame();
+    void ArrangeTabOrder();
+    void BindSettings();
+    void KeepTabOnCheckedButtons();
     void ConnectReactions();
     void PlaceOnScreen();
     const Binding* BindingOf(std::string_view key) const;

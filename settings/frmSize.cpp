@@ -20,27 +20,30 @@ QString Tip() {
     return QStringLiteral("たて　よこ　を入力して、仮決定を押してください");
 }
 
-// A label at its design place, widened or heightened where the font needs more room.
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& design) {
+// A label at its place, widened or heightened where the font needs more room.
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
     const QSize need = label->sizeHint();
-    label->setGeometry(design.x(), design.y(), std::max(design.width(), need.width()),
-                       std::max(design.height(), need.height()));
+    label->setGeometry(place.x(), place.y(), std::max(place.width(), need.width()),
+                       std::max(place.height(), need.height()));
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& design,
+// Enter presses only a button that has the keyboard focus; in a text box it is 仮決定 (see the
+// constructor), never the first button of the window.
+QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& place,
                         const QString& tip) {
     auto* button = new QPushButton(text, parent);
     button->setFont(ProportionalGothicFont(9.75));
-    button->setGeometry(design);
+    button->setGeometry(place);
     button->setToolTip(tip);
+    button->setAutoDefault(true);
     return button;
 }
 
-QLineEdit* MakeNumberBox(QWidget* parent, const QRect& design) {
+QLineEdit* MakeNumberBox(QWidget* parent, const QRect& place) {
     auto* box = new QLineEdit(parent);
-    box->setGeometry(design);
+    box->setGeometry(place);
     box->setToolTip(Tip());
     // Numbers only: no input method.
     box->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferLatin);
@@ -57,16 +60,14 @@ int32_t RoundedValue(const QString& text) {
 
 frmSize::frmSize(Settings& settings, const ScreenMetrics& screen, const QColor& background,
                  QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      screen_(screen) {
+    : QDialog(owner, FixedDialogFlags), screen_(screen) {
     setFont(ProportionalGothicFont(9));
     setWindowTitle(QString::fromStdString(settings.GameTitle) + QStringLiteral("　サイズの変更"));
     QPalette p = palette();
     p.setColor(QPalette::Window, background);
     setPalette(p);
     setAutoFillBackground(true);
-    setFixedSize(DesignClientWidth, DesignClientHeight);
+    setFixedSize(StandardClientWidth, StandardClientHeight);
 
     lblGuide = MakeLabel(this, QStringLiteral("とりきめ画面で決定した後、次回起動時に有効です"),
                          QRect(20, 12, 257, 12));
@@ -110,6 +111,8 @@ frmSize::frmSize(Settings& settings, const ScreenMetrics& screen, const QColor& 
     connect(cmdMax[0], &QPushButton::clicked, this, [this] { cmdMax_Click(0); });
     connect(cmdMax[1], &QPushButton::clicked, this, [this] { cmdMax_Click(1); });
     connect(cmdCheck, &QPushButton::clicked, this, &frmSize::cmdCheck_Click);
+    // Enter in either box previews what was typed.
+    cmdCheck->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &frmSize::cmdClose_Click);
 
     move(CentreOnOwner(owner, OuterSize(*this)));
@@ -120,8 +123,8 @@ void frmSize::SetForm(int32_t pMaxX, int32_t pMaxY, int32_t pMidX, int32_t pMidY
     RTN_MAX_BOARD_Y = pMaxY;
     RTN_MID_X = pMidX;
     RTN_MID_Y = pMidY;
-    txtTate->setText(QString::number(pMaxY));
-    txtYoko->setText(QString::number(pMaxX));
+    SetBoxText(txtTate, QString::number(pMaxY));
+    SetBoxText(txtYoko, QString::number(pMaxX));
     BuildPreview(pMaxX, pMaxY);
     MarkInitialBlock(pMidX, pMidY);
 }
@@ -214,11 +217,11 @@ void frmSize::cmdMax_Click(int index) {
         int32_t rows = 0;
         int32_t cols = 0;
         GetMaxBoardSize(screen_, rows, cols);
-        txtTate->setText(QString::number(rows));
-        txtYoko->setText(QString::number(cols));
+        SetBoxText(txtTate, QString::number(rows));
+        SetBoxText(txtYoko, QString::number(cols));
     } else {
-        txtTate->setText(QStringLiteral("8"));
-        txtYoko->setText(QStringLiteral("8"));
+        SetBoxText(txtTate, QStringLiteral("8"));
+        SetBoxText(txtYoko, QStringLiteral("8"));
     }
     cmdCheck_Click();
 }

@@ -29,8 +29,8 @@ namespace tolvekin {
 class frmSize : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int DesignClientWidth = 324;
-    static constexpr int DesignClientHeight = 185;
+    static constexpr int StandardClientWidth = 324;
+    static constexpr int StandardClientHeight = 185;
 
     // settings gives the title and, with screen, the largest board (Max); background is the
     // main window's background colour; owner is the options dialog, on which the dialog centres.
@@ -59,7 +59,7 @@ public:
     void lblKoma_Click(int index); // a preview cell, 1..n
     void Form_MouseDown(Qt::MouseButton button);
 
-    // Controls, named as in the dialog's design. lblKoma[0] is the hidden template.
+    // Controls. lblKoma[0] is the hidden template of the preview cells.
     QLabel* lblGuide = nullptr;
     QLabel* lblTate = nullptr;
     QLineEdit* txtTate = nullptr;

@@ -6,12 +6,11 @@
 
 namespace tolvekin {
 
-frmVersion::frmVersion(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+frmVersion::frmVersion(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
     setWindowTitle(QStringLiteral("Version"));
-    setFont(GothicFont(9.75));
-    setFixedSize(DesignClientWidth, DesignClientHeight);
+    // Every line in the proportional Gothic; the version line bold 9 pt.
+    setFont(ProportionalGothicFont(9.75));
+    setFixedSize(StandardClientWidth, StandardClientHeight);
 
     fraMaker = new QGroupBox(this);
     fraMaker->setGeometry(8, 16, 297, 65);
@@ -21,7 +20,7 @@ frmVersion::frmVersion(QWidget* owner)
         new QLabel(QStringLiteral("ぽるぽら") + " (Version " + ProgramVersion() + ")", fraMaker);
     lblProgramVersion->setGeometry(16, 13, 267, 17);
     lblProgramVersion->setAlignment(Qt::AlignCenter);
-    lblProgramVersion->setFont(GothicFont(9, true));
+    lblProgramVersion->setFont(ProportionalGothicFont(9, true));
 
     lblCopy = new QLabel(QStringLiteral("作：tolvekin をつくる会"), fraMaker);
     lblCopy->setGeometry(16, 29, 267, 17);
@@ -29,7 +28,8 @@ frmVersion::frmVersion(QWidget* owner)
 
     // Read-only and without a frame, so it reads like a line of the window, yet can be selected
     // and copied.
-    txtHomePage = new QLineEdit(QStringLiteral(TOLVEKIN_HOMEPAGE), fraMaker);
+    txtHomePage = new QLineEdit(fraMaker);
+    SetBoxText(txtHomePage, QStringLiteral(TOLVEKIN_HOMEPAGE));
     txtHomePage->setGeometry(16, 45, 267, 18);
     txtHomePage->setReadOnly(true);
     txtHomePage->setFrame(false);

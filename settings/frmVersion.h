@@ -15,15 +15,14 @@ namespace tolvekin {
 class frmVersion : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int DesignClientWidth = 314;
-    static constexpr int DesignClientHeight = 126;
+    static constexpr int StandardClientWidth = 314;
+    static constexpr int StandardClientHeight = 126;
 
     // owner is the options dialog, on which the window centres.
     explicit frmVersion(QWidget* owner = nullptr);
 
     void cmdEnd_Click() { accept(); }
 
-    // Controls, named as in the window's design.
     QGroupBox* fraMaker = nullptr;
     QLabel* lblProgramVersion = nullptr;
     QLabel* lblCopy = nullptr;

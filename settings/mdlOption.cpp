@@ -220,7 +220,7 @@ QString ValueText(const SettingEntry& e, const Settings& s, double windowTop, do
     case SettingKind::Flag:
         return BoolWord(e.FlagOf(s));
     case SettingKind::Number:
-    case SettingKind::Colour:
+    case SettingKind::Color:
         return QString::number(e.NumberOf(s));
     case SettingKind::Text:
         return ToQ(e.TextOf(s));

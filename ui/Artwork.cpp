@@ -4,9 +4,12 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <deque>
 #include <numbers>
+#include <utility>
 
 namespace tolvekin::artwork {
 namespace {
@@ -47,11 +50,37 @@ QColor Tone(CharacterSet set, int r, int g, int b) {
     return QColor(Soften(r), Soften(g), Soften(b));
 }
 
-QImage Blank(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+// A ratio the pictures can be drawn at: 1 for nonsense, at most 4 (a 192-pixel piece).
+qreal UsableRatio(qreal ratio) {
+    return ratio >= 1.0 ? std::min(ratio, 4.0) : 1.0;
+}
+
+// A transparent picture of size x size logical pixels for `ratio`. A painter on it draws in
+// logical pixels: QPainter scales by the image's device pixel ratio.
+QImage Blank(int size, qreal ratio = 1.0) {
+    const int pixels = static_cast<int>(std::ceil(size * ratio - 1e-9));
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     return image;
 }
+
+// The pictures drawn so far, one array per ratio; a program meets one or two ratios.
+template <typename Pictures> class PerRatio {
+public:
+    template <typename Draw> const Pictures& Get(qreal ratio, Draw draw) {
+        for (const auto& [r, pictures] : drawn_) {
+            if (r == ratio) {
+                return pictures;
+            }
+        }
+        drawn_.emplace_back(ratio, draw(ratio));
+        return drawn_.back().second;
+    }
+
+private:
+    std::deque<std::pair<qreal, Pictures>> drawn_; // a deque keeps returned references valid
+};
 
 void BeginPainting(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -254,8 +283,8 @@ void DrawBear(QPainter& p, const Style& s, Mood mood) {
 // ---------------------------------------------------------------------------------------------
 // Piece pictures.
 
-QImage DrawPiece(CharacterSet set, int index) {
-    QImage image = Blank(PictureSize);
+QImage DrawPiece(CharacterSet set, int index, qreal ratio) {
+    QImage image = Blank(PictureSize, ratio);
     QPainter p(&image);
     BeginPainting(p);
     Style s;
@@ -370,8 +399,8 @@ void DrawKeyboard(QPainter& p, const QRectF& area, double line) {
     p.setBrush(Qt::NoBrush);
 }
 
-QImage DrawMode(int index) {
-    QImage image = Blank(PictureSize);
+QImage DrawMode(int index, qreal ratio) {
+    QImage image = Blank(PictureSize, ratio);
     QPainter p(&image);
     BeginPainting(p);
     switch (index) {
@@ -397,8 +426,8 @@ QImage DrawMode(int index) {
     return image;
 }
 
-QImage DrawCursor(int index) {
-    QImage image = Blank(CursorSize);
+QImage DrawCursor(int index, qreal ratio) {
+    QImage image = Blank(CursorSize, ratio);
     QPainter p(&image);
     BeginPainting(p);
     BearAt(p, QPointF(0, 1), CursorSize, BearBrown, index == 0 ? Mood::Smiling : Mood::Plain);
@@ -458,34 +487,42 @@ QColor BodyColor(CharacterSet set, int index) {
     return Tone(set, rgb[0], rgb[1], rgb[2]);
 }
 
-QImage PiecePicture(CharacterSet set, int index) {
-    static const std::array<std::array<QImage, 9>, 3> pictures = [] {
-        std::array<std::array<QImage, 9>, 3> all;
-        const CharacterSet sets[3] = {CharacterSet::Sun, CharacterSet::Fish, CharacterSet::Bear};
-        for (size_t s = 0; s < 3; ++s) {
-            all[s] = Build<9>([&](int i) { return DrawPiece(sets[s], i); });
-        }
-        return all;
-    }();
+QImage PiecePicture(CharacterSet set, int index, qreal ratio) {
+    using Sets = std::array<std::array<QImage, 9>, 3>;
+    static PerRatio<Sets> drawn;
     if (index < 0 || index > 8) {
         return QImage();
     }
+    const Sets& pictures = drawn.Get(UsableRatio(ratio), [](qreal r) {
+        Sets all;
+        const CharacterSet sets[3] = {CharacterSet::Sun, CharacterSet::Fish, CharacterSet::Bear};
+        for (size_t s = 0; s < 3; ++s) {
+            all[s] = Build<9>([&](int i) { return DrawPiece(sets[s], i, r); });
+        }
+        return all;
+    });
     return pictures[static_cast<size_t>(set)][static_cast<size_t>(index)];
 }
 
-QImage ModePicture(int index) {
-    static const auto pictures = Build<4>(DrawMode);
+QImage ModePicture(int index, qreal ratio) {
+    static PerRatio<std::array<QImage, 4>> drawn;
     if (index < 0 || index > 3) {
         return QImage();
     }
+    const auto& pictures = drawn.Get(UsableRatio(ratio), [](qreal r) {
+        return Build<4>([r](int i) { return DrawMode(i, r); });
+    });
     return pictures[static_cast<size_t>(index)];
 }
 
-QImage CursorPicture(int index) {
-    static const auto pictures = Build<2>(DrawCursor);
+QImage CursorPicture(int index, qreal ratio) {
+    static PerRatio<std::array<QImage, 2>> drawn;
     if (index < 0 || index > 1) {
         return QImage();
     }
+    const auto& pictures = drawn.Get(UsableRatio(ratio), [](qreal r) {
+        return Build<2>([r](int i) { return DrawCursor(i, r); });
+    });
     return pictures[static_cast<size_t>(index)];
 }
 

@@ -7,6 +7,7 @@
 #include "DialogSeam.h"
 #include "GameSession.h"
 #include "MessageDialogs.h"
+#include "ProgramStart.h"
 #include "ProgramUsage.h"
 #include "frmTolvekOptions.h"
 #include "mdlOption.h"
@@ -71,7 +72,11 @@ int main(int argc, char** argv) {
         return RunBatchMode(batch);
     }
 
+    GuardDisplayOpening("tolvekin");
     QApplication app(argc, argv);
+    DisplayOpened();
+    LoadQtJapanese(app);
+    RemoveSaveLeftovers(CurrentDataDir());
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setWindowIcon(artwork::ProgramIcon());
     GameSession session(CurrentDataDir(), ClockSeed());

@@ -32,7 +32,4 @@ struct PictureSets {
 // 7 for side 1 and 0 for side 2, the outline stays the outline.
 int PictureIndex(bool mono, int side, int value);
 
-// A settings colour (&H00BBGGRR, or &H800000nn for a system colour) as drawn.
-QColor ColorFromSetting(int32_t value, const QPalette& palette);
-
 } // namespace tolvekin

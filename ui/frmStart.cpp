@@ -14,7 +14,8 @@
 namespace tolvekin {
 namespace {
 
-constexpr int BarDesignWidth = 213;
+// The width of a full bar; each of the ten steps adds a tenth of it.
+constexpr int BarFullWidth = 213;
 
 } // namespace
 
@@ -75,7 +76,7 @@ frmStart::frmStart(RandomSource& random, QWidget* parent)
     setWindowTitle(lblTitle->text() + "　開始");
     lblType->setText("for Windows98");
     lblVersion->setText(QString("Version ") + ProgramVersion());
-    BarUnit = BarDesignWidth / 10.0;
+    BarUnit = BarFullWidth / 10.0;
     AddJunbiBar(1);
 }
 

@@ -9,6 +9,7 @@
 #include "Fonts.h"
 #include "PictureFiles.h"
 #include "Rounding.h"
+#include "SettingColor.h"
 #include "StandardOptions.h"
 #include "TextFiles.h"
 
@@ -180,10 +181,12 @@ void frmTolvek::Load() {
     LoadBuiltinPictures();
     setWindowIcon(artwork::ProgramIcon());
     for (int i = 0; i < 4; ++i) {
-        imgMode[static_cast<size_t>(i)] = QPixmap::fromImage(artwork::ModePicture(i));
+        imgMode[static_cast<size_t>(i)] =
+            QPixmap::fromImage(artwork::ModePicture(i, devicePixelRatioF()));
     }
     for (int i = 0; i < 2; ++i) {
-        imgCursor[static_cast<size_t>(i)] = QPixmap::fromImage(artwork::CursorPicture(i));
+        imgCursor[static_cast<size_t>(i)] =
+            QPixmap::fromImage(artwork::CursorPicture(i, devicePixelRatioF()));
     }
     CreatePanel();
 

@@ -2,6 +2,7 @@
 
 #include "PiecePictures.h"
 #include "ScreenMetricsOf.h"
+#include "SettingColor.h"
 #include "TextFiles.h"
 #include "frmOptBrd.h"
 #include "frmTolvek.h"
@@ -51,11 +52,11 @@ double frmTolvekOptions::WindowLeftTwips() const {
     return window_.x() * TwipsPerPixelX(window_);
 }
 
-int32_t frmTolvekOptions::BoardColour() const {
+int32_t frmTolvekOptions::BoardColor() const {
     return window_.BoardColor();
 }
 
-int32_t frmTolvekOptions::BackgroundColour() const {
+int32_t frmTolvekOptions::BackgroundColor() const {
     return window_.BackgroundColor();
 }
 
@@ -63,11 +64,11 @@ QColor frmTolvekOptions::BackgroundPainted() const {
     return ColorFromSetting(window_.BackgroundColor(), window_.palette());
 }
 
-void frmTolvekOptions::SetBoardColour(int32_t value) {
+void frmTolvekOptions::SetBoardColor(int32_t value) {
     window_.SetBoardColor(value);
 }
 
-void frmTolvekOptions::SetBackgroundColour(int32_t value) {
+void frmTolvekOptions::SetBackgroundColor(int32_t value) {
     window_.SetBackgroundColor(value);
 }
 

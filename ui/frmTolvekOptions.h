@@ -23,11 +23,11 @@ public:
     ScreenMetrics Screen() const override;
     double WindowTopTwips() const override;
     double WindowLeftTwips() const override;
-    int32_t BoardColour() const override;
-    int32_t BackgroundColour() const override;
+    int32_t BoardColor() const override;
+    int32_t BackgroundColor() const override;
     QColor BackgroundPainted() const override;
-    void SetBoardColour(int32_t value) override;
-    void SetBackgroundColour(int32_t value) override;
+    void SetBoardColor(int32_t value) override;
+    void SetBackgroundColor(int32_t value) override;
     void SetBoardSeeThrough(bool seeThrough) override;
     bool BackPictureExists() const override;
     void ShowBackPicture(bool show) override;

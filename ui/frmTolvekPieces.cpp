@@ -36,8 +36,8 @@ void frmTolvek::LoadBuiltinPictures() {
         ++step;
         const int index = FindCharacterSet(name)->Index;
         for (int i = 0; i <= 8; ++i) {
-            Pictures.At(index)[static_cast<size_t>(i)] =
-                QPixmap::fromImage(artwork::PiecePicture(ArtworkSet(index), i));
+            Pictures.At(index)[static_cast<size_t>(i)] = QPixmap::fromImage(
+                artwork::PiecePicture(ArtworkSet(index), i, devicePixelRatioF()));
         }
     }
 }

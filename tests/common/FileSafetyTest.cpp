@@ -6,7 +6,6 @@
 #include "RegularFiles.h"
 #include "TextFiles.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -28,8 +27,6 @@ TEST(FileSafety, PipesAndDevicesCountAsMissingAndNeverBlock) {
     const QString zero = dir.filePath("zero.txt");
     ASSERT_TRUE(QFile::link("/dev/zero", zero));
 
-    QElapsedTimer clock;
-    clock.start();
     for (const QString& path : {pipe, zero, QStringLiteral("/dev/null")}) {
         SCOPED_TRACE(path.toStdString());
         EXPECT_FALSE(IsRegularFile(path));
@@ -43,7 +40,6 @@ TEST(FileSafety, PipesAndDevicesCountAsMissingAndNeverBlock) {
         EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_FALSE(fifo.Rescued());
-    EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_TRUE(QFileInfo(pipe).exists()); // left alone, not replaced
 }
 

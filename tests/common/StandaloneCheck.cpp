@@ -4,11 +4,16 @@
 #include "BusyCursor.h"
 #include "CharacterFiles.h"
 #include "DialogSeam.h"
+#include "FileErrors.h"
 #include "Fonts.h"
 #include "MessageDialogs.h"
 #include "PictureFiles.h"
+#include "ProgramStart.h"
 #include "RegularFiles.h"
+#include "SavedFiles.h"
 #include "TextFiles.h"
+#include "Utf8Text.h"
+#include "WindowGeometry.h"
 #include "frmMessage.h"
 
 #include <QGuiApplication>
@@ -26,6 +31,14 @@ TEST(Standalone, CharacterFileNamesAreTheOnesBothProgramsUse) {
     EXPECT_EQ(OutlinePictureFile("TLVFISH"), "TLVFISH.BMP");
     EXPECT_EQ(PiecePictureFile("TLVBEAR", 7), "TLVBEAR7.BMP");
     EXPECT_EQ(NameFile("TLVSUN"), "TLVSUN.TXT");
+}
+
+TEST(Standalone, EngineStringsConvertAsUtf8BothWays) {
+    const std::string name = "くまのこだ";
+    EXPECT_EQ(Q(name), QStringLiteral("くまのこだ"));
+    EXPECT_EQ(Q(std::string_view(name).substr(0, 6)), QStringLiteral("くま"));
+    EXPECT_EQ(Utf8(Q(name)), name);
+    EXPECT_EQ(Q(""), QString());
 }
 
 TEST(Standalone, BusyPointerIsGivenBackOnEveryWayOut) {

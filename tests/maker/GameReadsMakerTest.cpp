@@ -60,10 +60,3 @@ TEST(GameReadsMaker, ConvertedFishReplacesTheBuiltInFish) {
     // The other sets keep their built-in pictures.
     EXPECT_EQ(form.Pictures.imgSun[3].toImage(), builtinSun);
 }
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,11 +1,11 @@
 // Settings, title and name files of the wrong kind or size, and control characters in names:
-// start-up reads what it can within bounds and never waits.
+// start-up reads what it can within bounds and never waits (a pipe that was opened is rescued
+// by its guard, and the test fails).
 
 #include "GuardedFifo.h"
 #include "Helpers.h"
 #include "mdlOption.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -22,14 +22,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         dataDir = dir.path() + "/";
-        clock.start();
     }
     void Start(const QStringList& args) { ReadSettings(settings, dataDir, args); }
 
     QTemporaryDir dir;
     QString dataDir;
     Settings settings;
-    QElapsedTimer clock;
 };
 
 TEST_F(BadFiles, PipesAndDevicesAsSettingsTitleAndNameFilesCountAsMissing) {
@@ -51,7 +49,6 @@ TEST_F(BadFiles, PipesAndDevicesAsSettingsTitleAndNameFilesCountAsMissing) {
         EXPECT_EQ(settings.GameMode, 2) << par.toStdString();
     }
     EXPECT_FALSE(settingsPipe.Rescued() || titlePipe.Rescued() || namePipe.Rescued());
-    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 TEST_F(BadFiles, OnlyTheFirstPartOfAHugeSettingsFileIsRead) {
@@ -63,7 +60,6 @@ TEST_F(BadFiles, OnlyTheFirstPartOfAHugeSettingsFileIsRead) {
     Start({});
     EXPECT_EQ(settings.GameMode, 3);
     EXPECT_EQ(settings.GameLevel, 1);
-    EXPECT_LT(clock.elapsed(), 2000);
 
     // A huge title file gives its first characters.
     WriteBytes(dataDir + "TLVTITLE.TXT", QByteArray("abcdefgh").repeated(1000000));

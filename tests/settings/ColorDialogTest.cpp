@@ -2,7 +2,7 @@
 // preview handed to the main window with each click, and system colours kept as such. Also the
 // version window's address, which must be selectable.
 
-#include "DialogTestTools.h"
+#include "ModalDriver.h"
 #include "Settings.h"
 #include "frmColor.h"
 #include "frmVersion.h"
@@ -82,9 +82,9 @@ TEST(ColorPicker, TheFocusGoesToTheCurrentColour) {
         picker.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
         if (c.focused >= 0) {
-            EXPECT_TRUE(test::WaitFor([&] { return FocusedButton(picker) == c.focused; }));
+            EXPECT_TRUE(testing::WaitFor([&] { return FocusedButton(picker) == c.focused; }));
         } else {
-            EXPECT_TRUE(test::WaitFor([&] { return picker.focusWidget() == picker.cmdClose; }));
+            EXPECT_TRUE(testing::WaitFor([&] { return picker.focusWidget() == picker.cmdClose; }));
             EXPECT_EQ(FocusedButton(picker), -1);
         }
     }
@@ -96,7 +96,7 @@ TEST(ColorPicker, EachClickIsPreviewedAndSystemColoursStaySystemColours) {
     picker.Preview = [&](int32_t colour) { previewed.push_back(colour); };
     picker.SetColorType(1, 0xFFFFFF);
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("ぽるぽら　ボードの色選択"));
-    ASSERT_TRUE(test::ExecWith(picker, [&] {
+    ASSERT_TRUE(testing::ExecWith(picker, [&] {
         QTest::mouseClick(picker.cmdColor[17], Qt::LeftButton);
         EXPECT_EQ(Background(picker), QColor(255, 0, 0));
         QTest::mouseClick(picker.cmdColor[48], Qt::LeftButton);
@@ -119,7 +119,7 @@ TEST(VersionWindow, ShowsTheVersionAndASelectableAddress) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
     window.txtHomePage->setFocus(Qt::TabFocusReason);
-    EXPECT_TRUE(test::WaitFor([&] { return window.txtHomePage->hasSelectedText(); }));
+    EXPECT_TRUE(testing::WaitFor([&] { return window.txtHomePage->hasSelectedText(); }));
     EXPECT_EQ(window.txtHomePage->selectedText(), window.txtHomePage->text());
     EXPECT_TRUE(window.txtHomePage->text().startsWith("https://"));
     QTest::keyClicks(window.txtHomePage, "x");

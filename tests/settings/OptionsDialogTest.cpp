@@ -2,9 +2,8 @@
 // 取消 and 決定 do to the settings, the main window and the settings file, and the colour picker
 // and board-size dialog it opens.
 
-#include "DialogTestTools.h"
+#include "FakeOptionsHost.h"
 #include "Helpers.h"
-#include "ModalDriver.h"
 #include "frmColor.h"
 #include "frmOptBrd.h"
 #include "frmSize.h"
@@ -17,56 +16,10 @@
 namespace tolvekin {
 namespace {
 
+using test::FakeHost;
 using test::ReadBytes;
-using test::RecordingDialogs;
+using testing::DialogAnswerer;
 using testing::WhenModalShown;
-
-// A main window that records what the dialog asks of it.
-class FakeHost : public OptionsHost {
-public:
-    bool moveMade = false;
-    bool autoPlay = false;
-    int32_t userLevel = 1;
-    QPoint topLeft{100, 50};
-    int32_t board = 0xFFFFFF;
-    int32_t background = SystemButtonFace;
-    bool seeThrough = false;
-    bool pictureExists = false;
-    bool pictureShown = false;
-    QStringList calls;
-
-    bool MoveMade() const override { return moveMade; }
-    bool AutoPlayActive() const override { return autoPlay; }
-    int32_t UserLevel() const override { return userLevel; }
-    QPoint WindowTopLeft() const override { return topLeft; }
-    ScreenMetrics Screen() const override {
-        ScreenMetrics m;
-        m.WidthTwips = 1024 * 15;
-        m.HeightTwips = 768 * 15;
-        return m;
-    }
-    double WindowTopTwips() const override { return 1860; }
-    double WindowLeftTwips() const override { return 2400; }
-    int32_t BoardColour() const override { return board; }
-    int32_t BackgroundColour() const override { return background; }
-    QColor BackgroundPainted() const override { return Qt::gray; }
-    void SetBoardColour(int32_t v) override { board = v; }
-    void SetBackgroundColour(int32_t v) override { background = v; }
-    void SetBoardSeeThrough(bool v) override { seeThrough = v; }
-    bool BackPictureExists() const override { return pictureExists; }
-    void ShowBackPicture(bool show) override {
-        pictureShown = show;
-        calls << QString("picture %1").arg(show);
-    }
-    void RedrawFrames() override { calls << "frames"; }
-    void ApplyBoardLook() override { calls << "look"; }
-    void ShowGameTitle() override { calls << "title"; }
-    void ChangeChar(int side) override { calls << QString("char %1").arg(side); }
-    void ChangeMode() override { calls << "mode"; }
-    void ChangeLevel() override { calls << "level"; }
-    void ApplyMonoPieces(bool mono) override { calls << QString("mono %1").arg(mono); }
-    void SetCursor() override { calls << "cursor"; }
-};
 
 class OptionsDialog : public ::testing::Test {
 protected:
@@ -291,11 +244,11 @@ TEST_F(OptionsDialog, FailedSaveShowsItsMessageClosesAndKeepsTheOldFile) {
     const QString path = dir.path() + "/" + QString(250, u'p');
     settings.SettingsPath = path.toStdString();
     test::WriteBytes(path, "/MODE2\r\n");
-    RecordingDialogs messages;
+    DialogAnswerer messages;
     frmOptBrd dialog(settings, host);
     dialog.cmdClose_Click();
-    ASSERT_EQ(messages.Messages.size(), 1);
-    EXPECT_TRUE(messages.Messages[0].startsWith(
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_TRUE(messages.messages[0].startsWith(
         QStringLiteral("とりきめをファイルに保存できませんでした")));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(ReadBytes(path), "/MODE2\r\n");
@@ -339,12 +292,12 @@ TEST_F(OptionsDialog, ColumnCaptionEmphasisedWhileItsButtonHasTheFocus) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     dialog.optRight[1]->setFocus();
-    EXPECT_TRUE(test::WaitFor([&] { return dialog.fraRight->font().bold(); }));
+    EXPECT_TRUE(testing::WaitFor([&] { return dialog.fraRight->font().bold(); }));
     EXPECT_FALSE(dialog.fraLeft->font().bold());
     dialog.txtKoma[0]->setFocus();
-    EXPECT_TRUE(test::WaitFor([&] { return !dialog.fraRight->font().bold(); }));
+    EXPECT_TRUE(testing::WaitFor([&] { return !dialog.fraRight->font().bold(); }));
     // A name box selects its whole text when it gets the focus.
-    EXPECT_TRUE(test::WaitFor([&] { return dialog.txtKoma[0]->selectedText() == "おひさま"; }));
+    EXPECT_TRUE(testing::WaitFor([&] { return dialog.txtKoma[0]->selectedText() == "おひさま"; }));
     dialog.reject();
 }
 

@@ -11,8 +11,8 @@ namespace tolvekin {
 namespace {
 
 using test::ReadBytes;
-using test::RecordingDialogs;
 using test::WriteBytes;
+using testing::DialogAnswerer;
 
 class SettingsFile : public ::testing::Test {
 protected:
@@ -122,21 +122,21 @@ TEST_F(SettingsFile, FailedSaveShowsMessageAndLeavesOldFileAlone) {
     settings.SettingsPath = (dataDir + QString(250, u'p')).toStdString();
     const QByteArray old = "/MODE2\r\n";
     WriteBytes(path(), old);
-    RecordingDialogs dialogs;
+    DialogAnswerer dialogs;
     EXPECT_FALSE(WriteSettings(settings, 0, 0));
-    ASSERT_EQ(dialogs.Messages.size(), 1);
-    EXPECT_TRUE(dialogs.Messages[0].startsWith(
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(
         QStringLiteral(u"とりきめをファイルに保存できませんでした\n")));
-    EXPECT_GT(dialogs.Messages[0].size(), 21);
+    EXPECT_GT(dialogs.messages[0].size(), 21);
     EXPECT_EQ(ReadBytes(path()), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
 TEST_F(SettingsFile, SaveIntoMissingFolderShowsMessage) {
     settings.SettingsPath = (dataDir + "no/such/TlvPar.txt").toStdString();
-    RecordingDialogs dialogs;
+    DialogAnswerer dialogs;
     EXPECT_FALSE(WriteSettings(settings, 0, 0));
-    EXPECT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 TEST_F(SettingsFile, ReaderJoinsLinesAndTakesKeysInAnyOrder) {

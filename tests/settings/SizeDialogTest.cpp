@@ -3,7 +3,6 @@
 // priority view, and what the options dialog gets back after 閉じる or the close box.
 
 #include "DialogHelpers.h"
-#include "DialogTestTools.h"
 #include "Helpers.h"
 #include "SizePreview.h"
 #include "frmSize.h"
@@ -18,7 +17,7 @@
 namespace tolvekin {
 namespace {
 
-using test::RecordingDialogs;
+using testing::DialogAnswerer;
 
 const QColor Grey(0xC0, 0xC0, 0xC0);
 
@@ -56,7 +55,7 @@ protected:
     // The centre of the dialog's outer frame and of the owner's.
     QPoint Centre(const QWidget& w) const { return QRect(w.pos(), OuterSize(w)).center(); }
 
-    RecordingDialogs answers;
+    DialogAnswerer answers;
     Settings settings;
     ScreenMetrics screen;
     QWidget owner;
@@ -108,15 +107,15 @@ TEST_F(SizeDialog, OutOfRangeNumbersAreRefusedAndTheFocusGoesBack) {
     dialog->SetForm(8, 8, 4, 4);
     dialog->show();
     Preview("30", "8");
-    ASSERT_EQ(answers.Messages.size(), 1);
-    EXPECT_EQ(answers.Messages[0], QStringLiteral("２～２６の数字を入力してください"));
+    ASSERT_EQ(answers.messages.size(), 1);
+    EXPECT_EQ(answers.messages[0], QStringLiteral("２～２６の数字を入力してください"));
     EXPECT_EQ(dialog->focusWidget(), dialog->txtTate);
     Preview("10", "39");
-    ASSERT_EQ(answers.Messages.size(), 2);
-    EXPECT_EQ(answers.Messages[1], QStringLiteral("２～３８の数字を入力してください"));
+    ASSERT_EQ(answers.messages.size(), 2);
+    EXPECT_EQ(answers.messages[1], QStringLiteral("２～３８の数字を入力してください"));
     EXPECT_EQ(dialog->focusWidget(), dialog->txtYoko);
     Preview("abc", "1");
-    EXPECT_EQ(answers.Messages.size(), 3);
+    EXPECT_EQ(answers.messages.size(), 3);
     EXPECT_EQ(dialog->focusWidget(), dialog->txtTate);
     // Nothing else changed.
     EXPECT_EQ(CellCount(), 64);
@@ -128,7 +127,7 @@ TEST_F(SizeDialog, NineByNineAndClicksThatMoveTheBlock) {
     dialog->SetForm(8, 8, 4, 4);
     dialog->show();
     Preview("9", "9");
-    EXPECT_TRUE(answers.Messages.isEmpty());
+    EXPECT_TRUE(answers.messages.isEmpty());
     ASSERT_EQ(CellCount(), 81);
     EXPECT_FALSE(dialog->lblGuide2[0]->isHidden());
     // The guide beside 仮決定 ends before 閉じる, which would hide its end.
@@ -197,7 +196,7 @@ TEST_F(SizeDialog, MaxAndEightByEightPreviewAtOnce) {
     EXPECT_EQ(CellCount(), 64);
     EXPECT_EQ(dialog->BlockX(), 4);
     EXPECT_FALSE(dialog->lblGuide2[0]->isHidden());
-    EXPECT_TRUE(answers.Messages.isEmpty());
+    EXPECT_TRUE(answers.messages.isEmpty());
 }
 
 TEST_F(SizeDialog, GrowsWithThePreviewAndNeverShrinks) {
@@ -258,7 +257,7 @@ TEST_F(SizeDialog, RightClickOnTheBackgroundShowsTheWeights) {
 TEST_F(SizeDialog, ModalRunsHandBackPreviewOrOpeningValues) {
     // 閉じる after a new size and block.
     dialog->SetForm(8, 8, 4, 4);
-    ASSERT_TRUE(test::ExecWith(*dialog, [&] {
+    ASSERT_TRUE(testing::ExecWith(*dialog, [&] {
         Preview("12", "14");
         ClickCell(1);
         QTest::mouseClick(dialog->cmdClose, Qt::LeftButton);
@@ -271,7 +270,7 @@ TEST_F(SizeDialog, ModalRunsHandBackPreviewOrOpeningValues) {
     // The close box cancels: the board of the running game comes back.
     frmSize again(settings, screen, Qt::white, &owner);
     again.SetForm(10, 6, 5, 3);
-    ASSERT_TRUE(test::ExecWith(again, [&] {
+    ASSERT_TRUE(testing::ExecWith(again, [&] {
         again.txtTate->setText("20");
         again.txtYoko->setText("20");
         QTest::mouseClick(again.cmdCheck, Qt::LeftButton);

@@ -1,44 +1,10 @@
 #pragma once
-// Answers the game's dialogs in tests: records every message and question and answers the
-// questions from a queue (no when it is empty).
+// The main window's tests answer the dialogs with the shared answerer.
 
-#include "DialogSeam.h"
-
-#include <QStringList>
-
-#include <deque>
+#include "DialogAnswerer.h"
 
 namespace tolvekin::testing {
 
-class Answerer : public DialogHandler {
-public:
-    Answerer() { previous_ = SetDialogHandler(this); }
-    ~Answerer() override { SetDialogHandler(previous_); }
-
-    QStringList messages;
-    QStringList questions;
-    std::deque<bool> answers;
-
-    void Message(const QString& text) override { messages << text; }
-    bool Question(const QString& text) override {
-        questions << text;
-        if (answers.empty()) {
-            return false;
-        }
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void Status(const QString& text) override {
-        status_ = true;
-        messages << "status: " + text;
-    }
-    void CloseStatus() override { status_ = false; }
-    bool StatusShown() const override { return status_; }
-
-private:
-    DialogHandler* previous_ = nullptr;
-    bool status_ = false;
-};
+using Answerer = DialogAnswerer;
 
 } // namespace tolvekin::testing

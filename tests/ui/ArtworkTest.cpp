@@ -1,5 +1,5 @@
-// The built-in pictures: sizes, transparency, the body colour of every piece, the outlines, and
-// that no two pictures are the same.
+// The built-in pictures: sizes, transparency, the body colour of every piece, the outlines, that
+// no two pictures are the same, and that a scaled screen gets them drawn at its pixel ratio.
 
 #include "Artwork.h"
 
@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <set>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -241,11 +243,92 @@ TEST(OtherPictures, ProgramIconComesInFourSizes) {
     EXPECT_TRUE(ProgramIconPicture(20).isNull());
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+// Mean difference per channel (alpha included) between two pictures of one size.
+double MeanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return sum / (4.0 * a.width() * a.height());
 }
+
+// Aligned 2 x 2 blocks whose four pixels are not all the same: none in a picture blown up from
+// half its size, many along the edges of one drawn at full size.
+int MixedBlocks(const QImage& image) {
+    int mixed = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            mixed += (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                      image.pixel(x + 1, y + 1) != p)
+                         ? 1
+                         : 0;
+        }
+    }
+    return mixed;
+}
+
+TEST(SharpPictures, AtRatioTwoEveryPictureIsDrawnAtTwiceThePixelsAndKeepsItsLayoutSize) {
+    struct Case {
+        const char* what;
+        QImage once, twice;
+        int side;
+    };
+    std::vector<Case> cases;
+    for (CharacterSet set : AllSets) {
+        for (int i : {0, 4, 7, 8}) {
+            cases.push_back({Name(set), PiecePicture(set, i), PiecePicture(set, i, 2.0), 48});
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        cases.push_back({"mode", ModePicture(i), ModePicture(i, 2.0), 48});
+    }
+    for (int i = 0; i < 2; ++i) {
+        cases.push_back({"cursor", CursorPicture(i), CursorPicture(i, 2.0), 32});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_FALSE(c.twice.isNull());
+        EXPECT_EQ(c.twice.size(), QSize(2 * c.side, 2 * c.side));
+        EXPECT_DOUBLE_EQ(c.twice.devicePixelRatio(), 2.0);
+        EXPECT_EQ(c.twice.deviceIndependentSize(), QSizeF(c.side, c.side)) << "the layout size";
+        EXPECT_TRUE(ClearBorder(c.twice, 2));
+        // The same drawing: brought back to the small size it looks like the small picture ...
+        const QImage reduced =
+            c.twice.scaled(c.side, c.side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(MeanDifference(reduced.convertToFormat(c.once.format()), c.once), 8.0);
+        // ... but it is not the small one blown up: its edges have detail of their own.
+        const QImage blownUp = c.once.scaled(2 * c.side, 2 * c.side);
+        EXPECT_EQ(MixedBlocks(blownUp), 0);
+        EXPECT_GT(MixedBlocks(c.twice), c.side);
+    }
+    // The cursor's hot spot is a logical point, the same at every ratio.
+    EXPECT_GT(qAlpha(CursorPicture(0, 2.0).pixel(CursorHotSpot() * 2)), 0);
+}
+
+TEST(SharpPictures, EachRatioIsDrawnOnceAndNonsenseRatiosGiveTheOrdinaryPictures) {
+    const QImage twice = PiecePicture(CharacterSet::Fish, 3, 2.0);
+    EXPECT_EQ(PiecePicture(CharacterSet::Fish, 3, 2.0).cacheKey(), twice.cacheKey());
+    EXPECT_NE(PiecePicture(CharacterSet::Fish, 3).cacheKey(), twice.cacheKey());
+    // A fractional ratio, as on a screen scaled to 150%, rounds the pixels up.
+    const QImage half = PiecePicture(CharacterSet::Fish, 3, 1.5);
+    EXPECT_EQ(half.size(), QSize(72, 72));
+    EXPECT_DOUBLE_EQ(half.devicePixelRatio(), 1.5);
+    for (qreal nonsense : {0.0, -2.0, 0.5, std::nan("")}) {
+        SCOPED_TRACE(nonsense);
+        const QImage image = PiecePicture(CharacterSet::Bear, 1, nonsense);
+        EXPECT_EQ(image.size(), QSize(48, 48));
+        EXPECT_EQ(image.cacheKey(), PiecePicture(CharacterSet::Bear, 1).cacheKey());
+        EXPECT_EQ(ModePicture(2, nonsense).size(), QSize(48, 48));
+        EXPECT_EQ(CursorPicture(1, nonsense).size(), QSize(32, 32));
+    }
+    EXPECT_EQ(PiecePicture(CharacterSet::Sun, 0, 100.0).size(), QSize(192, 192)) << "at most 4";
+    EXPECT_TRUE(PiecePicture(CharacterSet::Sun, 9, 2.0).isNull());
+}
+
+} // namespace

@@ -440,10 +440,3 @@ TEST(CharacterFiles, BackgroundDeclaringMoreThanAScreenIsRefused) {
     EXPECT_EQ(shown.c().imgBack.size(), QSize(900, 300));
     EXPECT_GT(shown.form->width(), builtIn.form->width());
 }
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

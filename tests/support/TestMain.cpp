@@ -1,5 +1,7 @@
-// The score tests run under a GUI application, so the busy pointer is real.
-#include <QGuiApplication>
+// The main of every test program that needs Qt's windows or pictures: a QApplication, on the
+// offscreen platform unless the environment names another (to watch a test under Xvfb).
+
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -7,7 +9,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,129 @@
+#include "ProgramStart.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace tolvekin {
+namespace {
+
+// A display that has not answered after this long counts as none.
+constexpr unsigned DisplayAnswerSeconds = 15;
+
+// Made before the guard starts, so the signal handler only writes bytes.
+std::string NoDisplayLine;
+
+struct HeldMessage {
+    QtMsgType type;
+    QString category;
+    QString text;
+};
+std::vector<HeldMessage> Held;
+QtMessageHandler Previous = nullptr;
+bool Guarding = false;
+
+[[noreturn]] void SayNoDisplay() {
+    const ssize_t written = ::write(STDERR_FILENO, NoDisplayLine.data(), NoDisplayLine.size());
+    static_cast<void>(written);
+    std::_Exit(1);
+}
+
+void OnAlarm(int) {
+    SayNoDisplay();
+}
+
+void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        // Qt ends the program when no platform plugin could start: no display.
+        SayNoDisplay();
+    }
+    Held.push_back({type, QString::fromUtf8(context.category), text});
+}
+
+} // namespace
+
+void GuardDisplayOpening(const char* program) {
+    NoDisplayLine = std::string(program) + ": ディスプレイを開けません（DISPLAY か WAYLAND_DISPLAY "
+                                           "に応答するディスプレイがありません）。\n";
+    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!platformChosen && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        SayNoDisplay();
+    }
+    Held.clear();
+    Guarding = true;
+    Previous = qInstallMessageHandler(HoldPlatformMessages);
+    std::signal(SIGALRM, OnAlarm);
+    ::alarm(DisplayAnswerSeconds);
+}
+
+void DisplayOpened() {
+    if (!Guarding) {
+        return;
+    }
+    ::alarm(0);
+    std::signal(SIGALRM, SIG_DFL);
+    qInstallMessageHandler(Previous);
+    Guarding = false;
+    for (const HeldMessage& m : Held) {
+        const QByteArray category = m.category.toUtf8();
+        const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+        if (Previous != nullptr) {
+            Previous(m.type, context, m.text);
+        } else {
+            std::fprintf(stderr, "%s\n", m.text.toLocal8Bit().constData());
+        }
+    }
+    Held.clear();
+}
+
+bool LoadQtJapanese(QCoreApplication& app) {
+    // Whatever the locale: the interface is Japanese. The translator lives as long as app.
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+bool IsProgramFileName(const QString& name) {
+    static const QRegularExpression own(QStringLiteral("^(TlvPar\\.txt"
+                                                       "|TLV[AB2](HIGH|[0-9]{4})\\.(TXT|bak)"
+                                                       "|TLV(SUN|FISH|BEAR)[0-8]?\\.BMP"
+                                                       "|TLV(SUN|FISH|BEAR)\\.TXT)$"));
+    return own.match(name).hasMatch();
+}
+
+int RemoveSaveLeftovers(const QString& dataDir, const QDateTime& now,
+                        const std::function<bool(const QString&)>& isOwnFile) {
+    static const QRegularExpression leftover(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    const QDateTime before = now.addSecs(-60);
+    int removed = 0;
+    const QDir dir(dataDir);
+    for (const QFileInfo& info :
+         dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        const QRegularExpressionMatch m = leftover.match(info.fileName());
+        if (!m.hasMatch() || !isOwnFile(m.captured(1)) || info.isSymLink() || !info.isFile()) {
+            continue;
+        }
+        if (info.lastModified() < before && QFile::remove(info.absoluteFilePath())) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+} // namespace tolvekin

@@ -1,0 +1,40 @@
+#pragma once
+// What both programs do as they start, before and just after their application object exists:
+// refuse to start without a display in one line instead of aborting, load Qt's own Japanese
+// texts, and clear away what an interrupted save left in the data folder.
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+
+class QCoreApplication;
+
+namespace tolvekin {
+
+// Call just before the QApplication is made. When no display can be opened (none named in the
+// environment, or the one named does not answer), the program prints one line
+// "<program>: ..." to the standard error and ends with status 1, without a core dump. Messages
+// of Qt's platform code meanwhile are held back and passed on once the display is open.
+void GuardDisplayOpening(const char* program);
+
+// Call right after the QApplication is made: the guard's work is done.
+void DisplayOpened();
+
+// Loads Qt's own Japanese translations (qtbase_ja) for the texts Qt shows and the error
+// descriptions it gives. False when they are not installed; the program then goes on with Qt's
+// English texts, which the file error words still cover.
+bool LoadQtJapanese(QCoreApplication& app);
+
+// Whether name is one of the files the game or the character maker writes into the data folder:
+// the settings file, the score tables and their backups, the character pictures and names.
+bool IsProgramFileName(const QString& name);
+
+// Removes the leftovers of saves that were interrupted between writing their temporary file and
+// putting it in place: in dataDir, regular files named like one of the programs' files followed
+// by a dot and Qt's six-character temporary suffix ("TlvPar.txt.qktBsn"), last changed more than
+// a minute before now. Nothing else is touched. Returns how many were removed.
+int RemoveSaveLeftovers(const QString& dataDir, const QDateTime& now = QDateTime::currentDateTime(),
+                        const std::function<bool(const QString&)>& isOwnFile = IsProgramFileName);
+
+} // namespace tolvekin
