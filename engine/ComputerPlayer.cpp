@@ -62,41 +62,40 @@ int32_t CollectAlongNearCells(GameState& g, int side) {
         return CollectByWalking(g, side);
     }
     const int other = 3 - side;
-    const uint64_t* places[GameState::LineFamilies];
-    const uint64_t* mirroredPlaces[GameState::LineFamilies];
-    for (int f = 0; f < GameState::LineFamilies; ++f) {
-        GameState::LineSet& set = g.Lines(f);
-        const size_t n = set.cells.size();
-        for (size_t i = 0; i < n; ++i) {
-            set.found[i] = PlacesAbove(set.pieces[side][i], set.pieces[other][i], set.cells[i]);
-            set.mirroredFound[i] =
-                PlacesAbove(set.mirrored[side][i], set.mirrored[other][i], set.mirroredCells[i]);
+    {
+        const int n = g.LineWordCount();
+        const uint64_t* own = g.LinePieces(side);
+        const uint64_t* opp = g.LinePieces(other);
+        const uint64_t* cells = g.LineCells();
+        const uint64_t* ownM = g.MirroredLinePieces(side);
+        const uint64_t* oppM = g.MirroredLinePieces(other);
+        const uint64_t* cellsM = g.MirroredLineCells();
+        uint64_t* found = g.LineFound();
+        uint64_t* foundM = g.MirroredLineFound();
+        for (int i = 0; i < n; ++i) {
+            found[i] = PlacesAbove(own[i], opp[i], cells[i]);
+            foundM[i] = PlacesAbove(ownM[i], oppM[i], cellsM[i]);
         }
-        places[f] = set.found.data();
-        mirroredPlaces[f] = set.mirroredFound.data();
     }
+    const uint64_t* found = g.LineFound();
+    const uint64_t* foundM = g.MirroredLineFound();
     const uint64_t* words = g.NearWords(other);
     const int wordCount = g.NearWordCount();
-    const int w1 = g.BoardWidth + 1;
-    const int h1 = g.BoardHeight + 1;
-    const int h = g.BoardHeight;
     int32_t* candX = g.CandX.data();
     int32_t* candY = g.CandY.data();
     int32_t count = 0;
     for (int w = 0; w < wordCount; ++w) {
         for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
             const int slot = w * 64 + std::countr_zero(bits);
-            const int x = g.SlotX(slot);
-            const int y = g.SlotY(slot);
-            const int fall = x - y + h;
-            const int rise = x + y;
-            const uint64_t legal = (places[0][x] >> y) | (mirroredPlaces[0][x] >> (h1 - y)) |
-                                   (places[1][y] >> x) | (mirroredPlaces[1][y] >> (w1 - x)) |
-                                   (places[2][fall] >> x) | (mirroredPlaces[2][fall] >> (w1 - x)) |
-                                   (places[3][rise] >> x) | (mirroredPlaces[3][rise] >> (w1 - x));
+            const GameState::CellOnLines& on = g.LinesOf(slot);
+            uint64_t legal = 0;
+            for (size_t f = 0; f < GameState::LineFamilies; ++f) {
+                legal |= (found[on.word[f]] >> on.place[f]) |
+                         (foundM[on.word[f]] >> on.mirroredPlace[f]);
+            }
             // Written always, kept only when legal: no branch on the cells.
-            candX[count + 1] = x;
-            candY[count + 1] = y;
+            candX[count + 1] = g.SlotX(slot);
+            candY[count + 1] = g.SlotY(slot);
             count += static_cast<int32_t>(legal & 1);
             assert(static_cast<size_t>(count) < g.CandX.size());
         }

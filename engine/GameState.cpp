@@ -62,37 +62,32 @@ void GameState::Allocate(int w, int h) {
     steps_ = {s, -s, 1, -1, s + 1, -s - 1, s - 1, -s + 1};
     const size_t words = std::max<size_t>(1, (slots + 63) / 64);
     hasLines_ = !small_ && w <= LongestLine && h <= LongestLine;
-    const size_t lineCounts[LineFamilies] = {static_cast<size_t>(w + 2), static_cast<size_t>(h + 2),
-                                             static_cast<size_t>(w + h + 1),
-                                             static_cast<size_t>(w + h + 2)};
-    for (int f = 0; f < LineFamilies; ++f) {
-        LineSet& set = lines_[static_cast<size_t>(f)];
-        const size_t n = hasLines_ ? lineCounts[f] : 0;
-        for (int side = 1; side <= 2; ++side) {
-            set.pieces[static_cast<size_t>(side)].assign(n, 0);
-            set.mirrored[static_cast<size_t>(side)].assign(n, 0);
-        }
-        set.cells.assign(n, 0);
-        set.mirroredCells.assign(n, 0);
-        set.found.assign(n, 0);
-        set.mirroredFound.assign(n, 0);
-        set.length = f == 0 ? h : w;
-        lineOf_[static_cast<size_t>(f)].assign(slots, 0);
-        placeOf_[static_cast<size_t>(f)].assign(slots, 0);
+    // Columns, rows, lines down-right and lines up-right, one after the other.
+    const int offset[LineFamilies] = {0, w + 2, w + h + 4, 2 * w + 2 * h + 5};
+    const size_t lineWords = hasLines_ ? static_cast<size_t>(3 * w + 3 * h + 7) : 0;
+    for (int side = 1; side <= 2; ++side) {
+        linePieces_[side].assign(lineWords, 0);
+        mirroredLinePieces_[side].assign(lineWords, 0);
     }
+    lineCells_.assign(lineWords, 0);
+    mirroredLineCells_.assign(lineWords, 0);
+    lineFound_.assign(lineWords, 0);
+    mirroredLineFound_.assign(lineWords, 0);
+    cellLines_.assign(hasLines_ ? slots : 0, CellOnLines{});
     if (hasLines_) {
         for (int x = 1; x <= w; ++x) {
             for (int y = 1; y <= h; ++y) {
                 const int line[LineFamilies] = {x, y, x - y + h, x + y};
                 const int place[LineFamilies] = {y, x, x, x};
-                const size_t at = static_cast<size_t>(Slot(x, y));
+                CellOnLines& on = cellLines_[static_cast<size_t>(Slot(x, y))];
                 for (int f = 0; f < LineFamilies; ++f) {
-                    LineSet& set = lines_[static_cast<size_t>(f)];
-                    const size_t i = static_cast<size_t>(line[f]);
-                    set.cells[i] |= uint64_t{1} << place[f];
-                    set.mirroredCells[i] |= uint64_t{1} << (set.length + 1 - place[f]);
-                    lineOf_[static_cast<size_t>(f)][at] = static_cast<uint8_t>(line[f]);
-                    placeOf_[static_cast<size_t>(f)][at] = static_cast<uint8_t>(place[f]);
+                    const size_t i = static_cast<size_t>(f);
+                    const int length = f == 0 ? h : w;
+                    on.word[i] = static_cast<uint16_t>(offset[f] + line[f]);
+                    on.place[i] = static_cast<uint8_t>(place[f]);
+                    on.mirroredPlace[i] = static_cast<uint8_t>(length + 1 - place[f]);
+                    lineCells_[on.word[i]] |= uint64_t{1} << on.place[i];
+                    mirroredLineCells_[on.word[i]] |= uint64_t{1} << on.mirroredPlace[i];
                 }
             }
         }
@@ -127,11 +122,9 @@ void GameState::ClearBoard() {
         side.fill(0);
     }
     small_pieces_.fill(0);
-    for (LineSet& set : lines_) {
-        for (int side = 1; side <= 2; ++side) {
-            std::fill(set.pieces[side].begin(), set.pieces[side].end(), 0);
-            std::fill(set.mirrored[side].begin(), set.mirrored[side].end(), 0);
-        }
+    for (int side = 1; side <= 2; ++side) {
+        std::fill(linePieces_[side].begin(), linePieces_[side].end(), 0);
+        std::fill(mirroredLinePieces_[side].begin(), mirroredLinePieces_[side].end(), 0);
     }
 }
 
@@ -170,19 +163,19 @@ void GameState::SetSlot(int slot, int side, int32_t color) {
         }
         return;
     }
-    for (int f = 0; f < LineFamilies && hasLines_; ++f) {
-        LineSet& set = lines_[static_cast<size_t>(f)];
-        const size_t i = lineOf_[static_cast<size_t>(f)][at];
-        const int p = placeOf_[static_cast<size_t>(f)][at];
-        const uint64_t bit = uint64_t{1} << p;
-        const uint64_t mirroredBit = uint64_t{1} << (set.length + 1 - p);
-        if (oldSide != 0) {
-            set.pieces[oldSide][i] &= ~bit;
-            set.mirrored[oldSide][i] &= ~mirroredBit;
-        }
-        if (side != 0) {
-            set.pieces[side][i] |= bit;
-            set.mirrored[side][i] |= mirroredBit;
+    if (hasLines_) {
+        const CellOnLines& on = cellLines_[at];
+        for (size_t f = 0; f < LineFamilies; ++f) {
+            const uint64_t bit = uint64_t{1} << on.place[f];
+            const uint64_t mirroredBit = uint64_t{1} << on.mirroredPlace[f];
+            if (oldSide != 0) {
+                linePieces_[oldSide][on.word[f]] &= ~bit;
+                mirroredLinePieces_[oldSide][on.word[f]] &= ~mirroredBit;
+            }
+            if (side != 0) {
+                linePieces_[side][on.word[f]] |= bit;
+                mirroredLinePieces_[side][on.word[f]] |= mirroredBit;
+            }
         }
     }
     if (oldSide == 0) {

@@ -114,21 +114,26 @@ struct GameState {
     // (position x), 2 the lines down-right by x - y + BoardHeight and 3 those up-right by
     // x + y (position x). Each line is also kept mirrored, position p at length + 1 - p, so
     // that both directions along it run towards higher bits.
-    struct LineSet {
-        std::array<std::vector<uint64_t>, 3> pieces; // by side; 0 unused
-        std::array<std::vector<uint64_t>, 3> mirrored;
-        std::vector<uint64_t> cells;
-        std::vector<uint64_t> mirroredCells;
-        int length = 0; // positions 1..length; 0 and length + 1 stay empty
-        // Room for what a scan finds along each line.
-        std::vector<uint64_t> found;
-        std::vector<uint64_t> mirroredFound;
+    // All lines of all families side by side, one word each; a cell's word in each family and
+    // its position there, straight and mirrored.
+    struct CellOnLines {
+        std::array<uint16_t, 4> word{};
+        std::array<uint8_t, 4> place{};
+        std::array<uint8_t, 4> mirroredPlace{};
     };
     static constexpr int LineFamilies = 4;
     // Lines fit in a word up to this length; longer ones are not kept.
     static constexpr int LongestLine = 62;
     bool HasLines() const { return hasLines_; }
-    LineSet& Lines(int family) { return lines_[static_cast<size_t>(family)]; }
+    int LineWordCount() const { return static_cast<int>(lineCells_.size()); }
+    const uint64_t* LinePieces(int side) const { return linePieces_[side].data(); }
+    const uint64_t* MirroredLinePieces(int side) const { return mirroredLinePieces_[side].data(); }
+    const uint64_t* LineCells() const { return lineCells_.data(); }
+    const uint64_t* MirroredLineCells() const { return mirroredLineCells_.data(); }
+    const CellOnLines& LinesOf(int slot) const { return cellLines_[static_cast<size_t>(slot)]; }
+    // Room for what a scan finds along each line.
+    uint64_t* LineFound() { return lineFound_.data(); }
+    uint64_t* MirroredLineFound() { return mirroredLineFound_.data(); }
     // One bit per storage slot: the empty cells next to at least one piece of side, the only
     // cells where the other side can enclose anything.
     const uint64_t* NearWords(int side) const { return nearBits_[side].data(); }
@@ -166,11 +171,14 @@ private:
     std::array<uint8_t, 64> bitX_{};
     std::array<uint8_t, 64> bitY_{};
     std::array<std::vector<uint8_t>, 3> near_;
-    std::array<LineSet, LineFamilies> lines_;
     bool hasLines_ = false;
-    // Line index and position of a cell in each family, by slot.
-    std::array<std::vector<uint8_t>, LineFamilies> lineOf_;
-    std::array<std::vector<uint8_t>, LineFamilies> placeOf_;
+    std::array<std::vector<uint64_t>, 3> linePieces_;
+    std::array<std::vector<uint64_t>, 3> mirroredLinePieces_;
+    std::vector<uint64_t> lineCells_;
+    std::vector<uint64_t> mirroredLineCells_;
+    std::vector<uint64_t> lineFound_;
+    std::vector<uint64_t> mirroredLineFound_;
+    std::vector<CellOnLines> cellLines_;
     std::array<std::vector<uint64_t>, 3> nearBits_;
     std::array<std::array<int32_t, 8>, 3> pieces_{};
 };
