@@ -94,8 +94,9 @@ int32_t CollectAlongNearCells(GameState& g, int side) {
                          (foundM[on.word[f]] >> on.mirroredPlace[f]);
             }
             // Written always, kept only when legal: no branch on the cells.
-            candX[count + 1] = g.SlotX(slot);
-            candY[count + 1] = g.SlotY(slot);
+            // A column's word is its x, a cell's place on it its y.
+            candX[count + 1] = on.word[0];
+            candY[count + 1] = on.place[0];
             count += static_cast<int32_t>(legal & 1);
             assert(static_cast<size_t>(count) < g.CandX.size());
         }
