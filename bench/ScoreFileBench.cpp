@@ -3,7 +3,6 @@
 
 #include "ScoreFile.h"
 #include "ScoreRecording.h"
-#include "ScoreTables.h"
 
 #include <QTemporaryDir>
 
@@ -13,15 +12,42 @@ using namespace tolvekin;
 
 namespace {
 
-struct LargestTable {
+constexpr int Width = 38;
+constexpr int Height = 26;
+
+// Ten entries, each a full game of placements spread over the whole board.
+ScoreTable LargestTable() {
+    ScoreTable table;
+    table.Reset(Width, Height);
+    for (int e = 1; e <= MaxScoreEntries; ++e) {
+        ScoreEntry entry = table.EmptyEntry();
+        entry.Name = QStringLiteral("表の%1番, 名前").arg(e);
+        entry.Score = 3000 - 100 * e;
+        entry.Date = QStringLiteral("2026/12/%1 12:34:56").arg(e, 2, 10, QChar(u'0'));
+        entry.Pieces = 500 + e;
+        entry.BlackPieces = e;
+        entry.Colours = e % 7;
+        entry.Game.StartX = e;
+        entry.Game.StartY = e;
+        for (int m = 1; m <= Width * Height - 4; ++m) {
+            entry.Game.Moves[static_cast<size_t>(m)] = {
+                0, static_cast<int16_t>(1 + m % 2), static_cast<int16_t>((m + e) % 8),
+                static_cast<int16_t>(1 + m % Width), static_cast<int16_t>(1 + m % Height)};
+        }
+        table.Entries.push_back(std::move(entry));
+    }
+    return table;
+}
+
+struct LargestFile {
     QTemporaryDir Dir;
     QString Path = Dir.filePath(QStringLiteral("TLVA2638.TXT"));
-    ScoreTable Table = test::MakeScoreTable(38, 26, 10, 1);
-    LargestTable() { WriteScoreFile(Table, Path); }
+    ScoreTable Table = LargestTable();
+    LargestFile() { WriteScoreFile(Table, Path); }
 };
 
 void BM_WriteLargestTable(benchmark::State& state) {
-    LargestTable largest;
+    LargestFile largest;
     for (auto _ : state) {
         benchmark::DoNotOptimize(WriteScoreFile(largest.Table, largest.Path));
     }
@@ -29,11 +55,10 @@ void BM_WriteLargestTable(benchmark::State& state) {
 BENCHMARK(BM_WriteLargestTable)->Unit(benchmark::kMillisecond);
 
 void BM_ReadLargestTable(benchmark::State& state) {
-    LargestTable largest;
+    LargestFile largest;
     ScoreTable table;
     for (auto _ : state) {
-        const bool header = ReadScoreHeader(table, largest.Path);
-        benchmark::DoNotOptimize(ReadScoreFile(table, largest.Path, 38, 26, header));
+        benchmark::DoNotOptimize(LoadScoreTable(table, largest.Path, Width, Height));
     }
 }
 BENCHMARK(BM_ReadLargestTable)->Unit(benchmark::kMillisecond);
@@ -41,10 +66,10 @@ BENCHMARK(BM_ReadLargestTable)->Unit(benchmark::kMillisecond);
 // A new best score on the largest board: the header, the whole file read, and all ten entries
 // moved down with their games.
 void BM_RecordTopScoreLargestTable(benchmark::State& state) {
-    LargestTable largest;
+    LargestFile largest;
     ScoreTable table;
     GameState game;
-    game.Allocate(38, 26);
+    game.Allocate(Width, Height);
     const QDateTime when = QDateTime::currentDateTime();
     for (auto _ : state) {
         game.Tally[1][0] = ScoreSentinel - 1;

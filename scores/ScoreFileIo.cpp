@@ -1,15 +1,10 @@
 #include "ScoreFileIo.h"
 
-#include "DialogSeam.h"
 #include "RegularFiles.h"
-#include "ScoreFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-
-#include <algorithm>
-#include <vector>
 
 namespace tolvekin {
 namespace {
@@ -32,40 +27,28 @@ void ScoreBusyPointer::Release() {
     }
 }
 
-void ShowScoreMessage(const QString& text) {
-    std::vector<QCursor> taken;
-    if (HasScreen()) {
-        while (const QCursor* cursor = QGuiApplication::overrideCursor()) {
-            taken.push_back(*cursor);
-            QGuiApplication::restoreOverrideCursor();
-        }
-    }
-    MessageForm(text);
-    for (auto it = taken.rbegin(); it != taken.rend(); ++it) {
-        QGuiApplication::setOverrideCursor(*it);
-    }
-}
-
-ScoreBytes LoadScoreBytes(const QString& path, bool cutToLimit) {
+ScoreBytes LoadScoreBytes(const QString& path, qint64 limit, bool cutToLimit) {
     ScoreBytes out;
     const QFileInfo info(path);
     if (!info.exists()) {
         return out; // also a dangling link: nothing to read
     }
     out.Outcome = ScoreBytes::Result::Failed;
+    if (info.isDir()) {
+        out.Error = QStringLiteral("スコアファイルの名前のフォルダがあります: ") + info.fileName();
+        return out;
+    }
     if (!info.isFile()) {
-        out.Error = QStringLiteral("通常のファイルではありません: ") + path;
+        out.Error = QStringLiteral("通常のファイルではありません: ") + info.fileName();
         return out;
     }
     bool truncated = false;
-    std::optional<QByteArray> bytes =
-        ReadFileBytes(path, ScoreFileByteLimit, &out.Error, &truncated);
+    std::optional<QByteArray> bytes = ReadFileBytes(path, limit, &out.Error, &truncated);
     if (!bytes) {
         return out;
     }
     if (truncated && !cutToLimit) {
-        out.Error =
-            QStringLiteral("ファイルが大きすぎます（%1 バイトまで）").arg(ScoreFileByteLimit);
+        out.Error = QStringLiteral("ファイルが大きすぎます（%1 バイトまで）").arg(limit);
         return out;
     }
     out.Bytes = std::move(*bytes);

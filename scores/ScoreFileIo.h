@@ -1,18 +1,14 @@
 #pragma once
-// What the score file procedures share: the busy pointer, the messages and bounded reading.
+// What the score file procedures share: the busy pointer and bounded reading.
 
 #include "BusyCursor.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
 namespace tolvekin {
-
-inline const QString ScoreInputError = QStringLiteral("スコアファイル入力エラーです。");
-inline const QString ScoreOutputError = QStringLiteral("スコアファイル出力エラーです。");
 
 // The hourglass while it lives, when there is a screen to show it on (a run without windows
 // has none).
@@ -25,10 +21,6 @@ private:
     std::optional<BusyCursor> busy_;
 };
 
-// MessageForm with the normal pointer over the message: the busy pointers of the callers are
-// taken off while it is up and put back afterwards.
-void ShowScoreMessage(const QString& text);
-
 struct ScoreBytes {
     enum class Result { Read, Missing, Failed };
     Result Outcome = Result::Missing;
@@ -36,9 +28,9 @@ struct ScoreBytes {
     QString Error;
 };
 
-// Reads a score file of at most ScoreFileByteLimit bytes. Only a regular file is opened, so a
-// pipe or a device never blocks. With cutToLimit a larger file gives its first bytes instead
-// of an error.
-ScoreBytes LoadScoreBytes(const QString& path, bool cutToLimit = false);
+// Reads a score file of at most limit bytes. Only a regular file is opened, so a pipe or a
+// device never blocks; a folder in its place is a failure that says so. With cutToLimit a
+// larger file gives its first bytes instead of a failure.
+ScoreBytes LoadScoreBytes(const QString& path, qint64 limit, bool cutToLimit = false);
 
 } // namespace tolvekin

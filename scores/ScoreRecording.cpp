@@ -9,10 +9,15 @@
 namespace tolvekin {
 namespace {
 
-// Row 0 after a new entry: the count, and the row that waits for its name.
-void MarkNewEntry(ScoreTable& table, int n, int p) {
-    table.ScoreText[0][ScoreColCount] = QString::number(std::min(n + 1, MaxScoreEntries));
-    table.ScoreText[0][ScoreColPlace] = QString::number(p);
+// The table of path read for the game's board; a read error is shown once, over no wait note.
+void LoadForRecording(ScoreTable& table, const QString& path, const GameState& game,
+                      ScoreBusyPointer& busy) {
+    const ScoreFileOutcome read = LoadScoreTable(table, path, game.BoardWidth, game.BoardHeight);
+    if (!read.Message.isEmpty()) {
+        UnloadMessageForm();
+        busy.Release();
+        MessageForm(read.Message);
+    }
 }
 
 } // namespace
@@ -23,37 +28,24 @@ QString ScoreDateText(const QDateTime& when) {
 
 int ScorePlace(const ScoreTable& table, int32_t score) {
     for (int i = table.EntryCount(); i >= 1; --i) {
-        if (ScoreNumber(table.ScoreText[static_cast<size_t>(i)][ScoreColScore]) >= score) {
+        if (table.AtPlace(i).Score >= score) {
             return i + 1;
         }
     }
-    return 1; // row 0 stands above every score
+    return 1;
 }
 
-void CopyScoreEntry(ScoreTable& table, int from, int to) {
-    auto& src = table.ScoreText[static_cast<size_t>(from)];
-    auto& dst = table.ScoreText[static_cast<size_t>(to)];
-    dst[ScoreColPlace] = QString::number(to);
-    for (int c = ScoreColName; c <= ScoreColColors; ++c) {
-        dst[static_cast<size_t>(c)] = src[static_cast<size_t>(c)];
-    }
-    table.Games[static_cast<size_t>(to)] = table.Games[static_cast<size_t>(from)];
-}
-
-void FillScoreEntry(ScoreTable& table, int p, GameState& game, const QString& name,
-                    const QString& when) {
-    auto& row = table.ScoreText[static_cast<size_t>(p)];
+ScoreEntry FinishedGameEntry(const ScoreTable& table, GameState& game, const QString& name,
+                             const QString& when) {
+    ScoreEntry entry = table.EmptyEntry();
     const auto& t = game.Tally[1];
-    row[ScoreColPlace] = QString::number(p);
-    row[ScoreColName] = name;
-    row[ScoreColScore] = QString::number(t[0]);
-    row[ScoreColDate] = when;
-    row[ScoreColPieces] = QString::number(t[1]);
-    row[ScoreColBlack] = QString::number(t[2]);
-    row[ScoreColColors] = QString::number(t[3]);
-
-    GameRecord& record = table.Games[static_cast<size_t>(p)];
-    record.Reset(table.BoardWidth, table.BoardHeight);
+    entry.Name = name;
+    entry.Score = t[0];
+    entry.Date = when;
+    entry.Pieces = t[1];
+    entry.BlackPieces = t[2];
+    entry.Colours = t[3];
+    GameRecord& record = entry.Game;
     const size_t rows = std::min(record.Moves.size(), game.MoveRecord.size());
     for (size_t m = 1; m < rows; ++m) {
         record.Moves[m] = game.MoveRecord[m];
@@ -61,50 +53,47 @@ void FillScoreEntry(ScoreTable& table, int p, GameState& game, const QString& na
     }
     record.StartX = game.StartX;
     record.StartY = game.StartY;
+    return entry;
 }
 
 int InsertScore(ScoreTable& table, GameState& game, const QString& when) {
-    const int n = table.EntryCount();
     const int p = ScorePlace(table, game.Tally[1][0]);
     if (p > MaxScoreEntries) {
         return 0;
     }
-    for (int c = std::min(n, MaxScoreEntries - 1); c >= p; --c) {
-        CopyScoreEntry(table, c, c + 1);
+    auto& entries = table.Entries;
+    entries.insert(entries.begin() + (p - 1),
+                   FinishedGameEntry(table, game, DefaultScoreName, when));
+    if (entries.size() > static_cast<size_t>(MaxScoreEntries)) {
+        entries.pop_back();
     }
-    FillScoreEntry(table, p, game, DefaultScoreName, when);
-    MarkNewEntry(table, n, p);
+    table.NewPlace = p;
     return p;
 }
 
 int AppendTwoPlayerGame(ScoreTable& table, GameState& game, const QString& when) {
-    const int n = table.EntryCount();
-    int p = n + 1;
-    if (p > MaxScoreEntries) {
-        p = MaxScoreEntries;
-        for (int i = 2; i <= MaxScoreEntries; ++i) {
-            CopyScoreEntry(table, i, i - 1);
-        }
+    auto& entries = table.Entries;
+    ScoreEntry entry = FinishedGameEntry(table, game, DefaultTwoPlayerComment, when);
+    if (entries.size() >= static_cast<size_t>(MaxScoreEntries)) {
+        entries.erase(entries.begin());
     }
-    FillScoreEntry(table, p, game, DefaultTwoPlayerComment, when);
-    MarkNewEntry(table, n, p);
-    return p;
+    entries.push_back(std::move(entry));
+    table.NewPlace = table.EntryCount();
+    return table.NewPlace;
 }
 
 int RecordScore(ScoreTable& table, const QString& path, GameState& game, const QDateTime& when) {
     ScoreBusyPointer busy;
-    const int32_t score = game.Tally[1][0];
-    const bool header = ReadScoreHeader(table, path);
+    const std::optional<ScoreHeader> header = ReadScoreHeader(path);
     if (header) {
         // The header repeats the last entry: a full table whose last score is at least as
         // high needs no further reading.
-        if (table.EntryCount() == MaxScoreEntries &&
-            ScoreNumber(table.ScoreText[0][ScoreColScore]) >= score) {
+        if (header->Count >= MaxScoreEntries && header->LastScore >= game.Tally[1][0]) {
             return 0;
         }
         NowStatusForm(PreparingScoreText);
     }
-    ReadScoreFile(table, path, game.BoardWidth, game.BoardHeight, header);
+    LoadForRecording(table, path, game, busy);
     const int p = InsertScore(table, game, ScoreDateText(when));
     UnloadMessageForm();
     return p;
@@ -113,8 +102,7 @@ int RecordScore(ScoreTable& table, const QString& path, GameState& game, const Q
 int RecordTwoPlayerGame(ScoreTable& table, const QString& path, GameState& game,
                         const QDateTime& when) {
     ScoreBusyPointer busy;
-    const bool header = ReadScoreHeader(table, path);
-    ReadScoreFile(table, path, game.BoardWidth, game.BoardHeight, header);
+    LoadForRecording(table, path, game, busy);
     return AppendTwoPlayerGame(table, game, ScoreDateText(when));
 }
 

@@ -23,30 +23,28 @@ QString ScoreDateText(const QDateTime& when);
 // 1..n + 1 for a table of n entries (11 when it misses a full table).
 int ScorePlace(const ScoreTable& table, int32_t score);
 
-// Entry `from` copied to row `to` with its numbers, its game and the place text of row `to`.
-void CopyScoreEntry(ScoreTable& table, int from, int to);
+// An entry of the finished game: side 1's numbers, the name, the date and time, and the game.
+// Every row of the move record is copied and then set to zeros.
+ScoreEntry FinishedGameEntry(const ScoreTable& table, GameState& game, const QString& name,
+                             const QString& when);
 
-// Row p filled with side 1's numbers of the finished game, the name, the date and time, and
-// the game: every row of the move record is copied and then set to zeros.
-void FillScoreEntry(ScoreTable& table, int p, GameState& game, const QString& name,
-                    const QString& when);
-
-// Puts side 1's score into a table just read: the place found, the entries from there moved
-// down (the tenth falls off), the new entry filled, and row 0 naming the count and the new row.
-// The new row, or 0 when the score does not reach the table (nothing changes then).
+// Puts side 1's score into a table just read: the entries from its place move down (the tenth
+// falls off) and NewPlace names the new entry. The new place, or 0 when the score does not
+// reach the table (nothing changes then).
 int InsertScore(ScoreTable& table, GameState& game, const QString& when);
 
 // Puts a two-player game after the ones in a table just read; with ten already there the
-// oldest leaves and the others move up. The new row.
+// oldest leaves and the others move up. The new place.
 int AppendTwoPlayerGame(ScoreTable& table, GameState& game, const QString& when);
 
 // A one-player win recorded from the score file at path: the header decides without reading
 // further when the score cannot enter a full table; otherwise the wait note shows while the
-// file is read and the score is placed. The new row, or 0 when the score does not qualify.
-// The file is not written: the score window writes it once the entry has its name.
+// file is read, a read error is shown, and the score is placed among the entries that read.
+// The new place, or 0 when the score does not qualify. The file is not written: the score
+// window writes it once the entry has its name.
 int RecordScore(ScoreTable& table, const QString& path, GameState& game, const QDateTime& when);
 
-// A two-player game recorded from the file at path, as above. The new row.
+// A two-player game recorded from the file at path, as above. The new place.
 int RecordTwoPlayerGame(ScoreTable& table, const QString& path, GameState& game,
                         const QDateTime& when);
 

@@ -5,10 +5,6 @@
 
 namespace tolvekin {
 
-int ScoreTable::EntryCount() const {
-    return std::clamp(ScoreNumber(ScoreText[0][ScoreColCount]), 0, MaxScoreEntries);
-}
-
 int32_t ScoreNumber(const QString& text) {
     constexpr int64_t Max = std::numeric_limits<int32_t>::max();
     qsizetype i = 0;

@@ -1,62 +1,66 @@
 #pragma once
-// The score table in memory: the table of the score file read last, with the texts of its
-// entries and the stored game of each entry.
+// The score table in memory: the table of the score file read last, its entries in table order
+// with the stored game of each.
 
 #include "GameRecord.h"
 
 #include <QString>
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tolvekin {
 
 inline constexpr int MaxScoreEntries = 10;
-// Above every score a board can give; row 0 holds it so that a search for the place of a new
-// score from the bottom of the table always stops at row 0.
+// Above every score a board can give: a stored score must stay below it.
 inline constexpr int32_t ScoreSentinel = 40000;
 
-// Columns of ScoreText.
-enum ScoreColumn : int {
-    ScoreColCount = 0, // row 0: the number of entries
-    ScoreColPlace = 1, // rows 1..10: place; row 0: the row of a new entry waiting for its name
-    ScoreColName = 2,  // name, or the comment of a two-player game
-    ScoreColScore = 3, // score of side 1; row 0: the sentinel after a read
-    ScoreColDate = 4,
-    ScoreColPieces = 5,
-    ScoreColBlack = 6,
-    ScoreColColors = 7,
+// One entry: side 1's numbers at the end of the game, when it was played, and the game.
+struct ScoreEntry {
+    QString Name; // the player's name, or the comment of a two-player game
+    int32_t Score = 0;
+    QString Date; // stored and shown as written, never parsed
+    int32_t Pieces = 0;
+    int32_t BlackPieces = 0;
+    int32_t Colours = 0;
+    GameRecord Game;
+
+    friend bool operator==(const ScoreEntry& a, const ScoreEntry& b) {
+        return a.Name == b.Name && a.Score == b.Score && a.Date == b.Date && a.Pieces == b.Pieces &&
+               a.BlackPieces == b.BlackPieces && a.Colours == b.Colours &&
+               a.Game.Moves == b.Game.Moves && a.Game.StartX == b.Game.StartX &&
+               a.Game.StartY == b.Game.StartY;
+    }
 };
 
 struct ScoreTable {
-    // Rows 1..10 are the entries in table order, row 0 the count, the sentinel and the header.
-    std::array<std::array<QString, 8>, MaxScoreEntries + 1> ScoreText;
-    // Games[e].Moves[m][1..4] are side, colour, column and row of placement m of entry e, and
-    // Games[e].StartX / StartY the entry's start corner. Entry 0 takes start and move records
-    // that stand before the first entry of a file; it is never shown or written.
-    std::array<GameRecord, MaxScoreEntries + 1> Games;
+    // At most MaxScoreEntries; the entry at index i has place i + 1.
+    std::vector<ScoreEntry> Entries;
+    // The place (1..10) of the entry that waits for its name, 0 for none.
+    int NewPlace = 0;
     // The score file read last.
     QString ScoreFilePath;
     // The board the games are sized for and the writer writes.
     int32_t BoardWidth = 8;
     int32_t BoardHeight = 8;
 
-    // Every text to empty.
-    void ClearText() {
-        for (auto& row : ScoreText) {
-            row.fill(QString());
-        }
-    }
-    // Every game emptied and sized for a board of w x h.
-    void ResetGames(int w, int h) {
+    // No entries, sized for a board of w x h.
+    void Reset(int w, int h) {
+        Entries.clear();
+        NewPlace = 0;
         BoardWidth = w;
         BoardHeight = h;
-        for (GameRecord& game : Games) {
-            game.Reset(w, h);
-        }
     }
-    // The number of entries, row 0 column 0, as 0..10.
-    int EntryCount() const;
+    int EntryCount() const { return static_cast<int>(Entries.size()); }
+    // The entry at place 1..EntryCount().
+    ScoreEntry& AtPlace(int place) { return Entries[static_cast<size_t>(place - 1)]; }
+    const ScoreEntry& AtPlace(int place) const { return Entries[static_cast<size_t>(place - 1)]; }
+    // An empty entry with a game sized for the table's board.
+    ScoreEntry EmptyEntry() const {
+        ScoreEntry entry;
+        entry.Game.Reset(BoardWidth, BoardHeight);
+        return entry;
+    }
 };
 
 // The number a text starts with, as the score files hold them: leading blanks, an optional

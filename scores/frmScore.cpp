@@ -4,13 +4,10 @@
 #include "DialogSeam.h"
 #include "Fonts.h"
 #include "ScoreFile.h"
+#include "WindowGeometry.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace tolvekin {
 namespace {
@@ -51,18 +48,13 @@ QString ClearScoreQuestion(int32_t gameMode) {
 
 frmScore::frmScore(ScoreTable& table, const ScoreWindowSettings& settings, bool entryMode,
                    QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      table_(table), settings_(settings), entryMode_(entryMode) {
+    : QDialog(parent, FixedDialogFlags), table_(table), settings_(settings), entryMode_(entryMode) {
     setObjectName("frmScore");
     setFont(GothicFont(9.75));
-    setFixedSize(DesignClientWidth, DesignClientHeight);
+    setFixedSize(ClientWidth, ClientHeight);
     CreateControls();
     Form_Load();
-    // Centred on the screen by the outer frame: a 4-pixel border and a 20-pixel caption.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect s = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-    move(s.x() + (s.width() - (width() + 8)) / 2, s.y() + (s.height() - (height() + 28)) / 2);
+    move(CentreOnScreen(ScreenOf(nullptr), OuterSize(*this)));
 }
 
 void frmScore::CreateControls() {
@@ -145,28 +137,14 @@ void frmScore::Form_Load() {
     txtName->selectAll();
 
     if (!entryMode_) {
-        const bool header = ReadScoreHeader(table_, ScorePath());
-        ReadScoreFile(table_, ScorePath(), settings_.BoardWidth, settings_.BoardHeight, header);
-    }
-    for (int i = 0; i < ScoreRows; ++i) {
-        const size_t e = static_cast<size_t>(i) + 1;
-        const auto& text = table_.ScoreText[e];
-        const bool replayable = !entryMode_ && table_.Games[e].HasGame();
-        cmdNum[e - 1]->setText(text[ScoreColPlace]);
-        cmdNum[e - 1]->setVisible(replayable);
-        lblScore1[e - 1]->setText(text[ScoreColPlace]);
-        lblScore1[e - 1]->setVisible(!replayable);
-        const std::array<QLabel*, 7> row = RowLabels(i);
-        for (size_t c = 1; c < 7; ++c) {
-            row[c]->setText(text[c + 1]);
+        const ScoreFileOutcome read =
+            LoadScoreTable(table_, ScorePath(), settings_.BoardWidth, settings_.BoardHeight);
+        if (!read.Message.isEmpty()) {
+            busy.Release();
+            MessageForm(read.Message);
         }
     }
-    const int k = ScoreNumber(table_.ScoreText[0][ScoreColPlace]);
-    for (int i = 0; i < ScoreRows; ++i) {
-        for (QLabel* label : RowLabels(i)) {
-            SetWhite(label, i == k - 1);
-        }
-    }
+    ShowTable();
     txtName->setVisible(entryMode_);
     lblNameGuide->setVisible(entryMode_);
     cmdClear->setVisible(!entryMode_);
@@ -177,18 +155,46 @@ void frmScore::Form_Load() {
     replayEntry_ = 0;
 }
 
+void frmScore::ShowTable() {
+    for (int i = 0; i < ScoreRows; ++i) {
+        const int place = i + 1;
+        const size_t r = static_cast<size_t>(i);
+        const bool filled = place <= table_.EntryCount();
+        const ScoreEntry blank;
+        const ScoreEntry& e = filled ? table_.AtPlace(place) : blank;
+        const QString placeText = filled ? QString::number(place) : QString();
+        const bool replayable = !entryMode_ && e.Game.HasGame();
+        cmdNum[r]->setText(placeText);
+        cmdNum[r]->setVisible(replayable);
+        lblScore1[r]->setText(placeText);
+        lblScore1[r]->setVisible(!replayable);
+        const auto number = [filled](int32_t n) { return filled ? QString::number(n) : QString(); };
+        lblScore2[r]->setText(e.Name);
+        lblScore3[r]->setText(number(e.Score));
+        lblScore4[r]->setText(e.Date);
+        lblScore5[r]->setText(number(e.Pieces));
+        lblScore6[r]->setText(number(e.BlackPieces));
+        lblScore7[r]->setText(number(e.Colours));
+        for (QLabel* label : RowLabels(i)) {
+            SetWhite(label, place == table_.NewPlace);
+        }
+    }
+}
+
 void frmScore::cmdClose_Click() {
     if (entryMode_) {
         const QString name = txtName->text();
-        if (name.contains(u'"')) {
-            MessageForm(DoubleQuoteRefusal);
+        if (const std::optional<QString> refusal = ScoreNameRefusal(name)) {
+            MessageForm(*refusal);
             return;
         }
-        const int k = ScoreNumber(table_.ScoreText[0][ScoreColPlace]);
-        if (k >= 1 && k <= MaxScoreEntries) {
-            table_.ScoreText[static_cast<size_t>(k)][ScoreColName] = name;
+        if (table_.NewPlace >= 1 && table_.NewPlace <= table_.EntryCount()) {
+            table_.AtPlace(table_.NewPlace).Name = name;
         }
-        WriteScoreFile(table_, ScorePath());
+        const ScoreFileOutcome written = WriteScoreFile(table_, ScorePath());
+        if (!written.Message.isEmpty()) {
+            MessageForm(written.Message);
+        }
     }
     replayEntry_ = 0;
     accept();
@@ -199,12 +205,10 @@ void frmScore::cmdClear_Click() {
         return;
     }
     const QString path = table_.ScoreFilePath.isEmpty() ? ScorePath() : table_.ScoreFilePath;
-    QFile file(path);
-    if (!file.remove()) {
-        if (QFileInfo::exists(path)) {
-            MessageForm(file.errorString());
-            return;
-        }
+    const ScoreFileOutcome cleared = ClearScoreFile(path);
+    if (!cleared.Ok) {
+        MessageForm(cleared.Message);
+        return;
     }
     Form_Load();
 }
@@ -213,8 +217,7 @@ void frmScore::cmdRepair_Click() {
     if (!QuestionForm(RepairQuestion)) {
         return;
     }
-    RepairScoreFile(ScorePath());
-    MessageForm(RepairDoneText);
+    MessageForm(RepairScoreFile(ScorePath(), settings_.BoardWidth, settings_.BoardHeight).Message);
 }
 
 void frmScore::cmdNum_Click(int index) {

@@ -8,6 +8,7 @@
 //     window.exec();
 //     if (window.ReplayEntry() != 0) { ... replay table.Games[window.ReplayEntry()] ... }
 
+#include "ScoreFile.h"
 #include "ScoreTable.h"
 
 #include <QDialog>
@@ -35,8 +36,8 @@ inline constexpr int ScoreRows = MaxScoreEntries;
 class frmScore : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int DesignClientWidth = 454;
-    static constexpr int DesignClientHeight = 333;
+    static constexpr int ClientWidth = 454;
+    static constexpr int ClientHeight = 333;
 
     // The table is shown as it is in entry mode and read from the file in view mode.
     frmScore(ScoreTable& table, const ScoreWindowSettings& settings, bool entryMode,
@@ -53,7 +54,7 @@ public:
     void cmdNum_Click(int index);
     void lblScore2_Click(int index);
 
-    // Controls, named as in the window's design; row arrays by element 0..9.
+    // Controls, top to bottom and left to right; row arrays by element 0..9.
     QLabel* lblTitle = nullptr;
     QLabel* lblSize = nullptr;
     QLabel* lblLevelGuide = nullptr;
@@ -84,6 +85,7 @@ private:
     void CreateControls();
     // The load steps: captions, the table (read in view mode), the new row in white.
     void Form_Load();
+    void ShowTable();
     QString ScorePath() const;
 
     ScoreTable& table_;
@@ -93,10 +95,7 @@ private:
 };
 
 // The texts of the window.
-inline const QString DoubleQuoteRefusal =
-    QStringLiteral("名前に｢") + QChar(u'"') + QStringLiteral("｣は使えません");
 inline const QString RepairQuestion = QStringLiteral("スコアファイルを修復しますか？");
-inline const QString RepairDoneText = QStringLiteral("スコアファイルを修復しました");
 // The question before the table is erased, for two players and for the others.
 QString ClearScoreQuestion(int32_t gameMode);
 

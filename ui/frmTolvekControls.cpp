@@ -327,11 +327,11 @@ int frmTolvek::ShowScoreWindow(bool entryMode) {
 
 void frmTolvek::cmdScore_Click() {
     const int entry = ShowScoreWindow(false);
-    if (entry < 1 || entry > MaxScoreEntries) {
+    if (entry < 1 || entry > Scores.EntryCount()) {
         FocusEndButton();
         return;
     }
-    game_.BeginReplay(Scores.Games[static_cast<size_t>(entry)]);
+    game_.BeginReplay(Scores.AtPlace(entry).Game);
 }
 
 void frmTolvek::RecordScore() {

@@ -23,24 +23,32 @@ protected:
     QString Path(const QString& name = QStringLiteral("TLVAHIGH.TXT")) const {
         return dir_.filePath(name);
     }
-    // Header and whole table, as the score window reads them.
+    // The table as the score window loads it; the message, if any, in message.
     bool Read(ScoreTable& table, int w = 8, int h = 8, const QString& name = {}) {
-        const QString path = name.isEmpty() ? Path() : Path(name);
-        const bool header = ReadScoreHeader(table, path);
-        return ReadScoreFile(table, path, w, h, header);
+        const ScoreFileOutcome read =
+            LoadScoreTable(table, name.isEmpty() ? Path() : Path(name), w, h);
+        message = read.Message;
+        return read.Ok;
+    }
+    bool Write(const ScoreTable& table, const QString& path) {
+        const ScoreFileOutcome written = WriteScoreFile(table, path);
+        message = written.Message;
+        return written.Ok;
     }
     QStringList Lines(const QString& name = {}) const {
         return QString::fromLatin1(ReadBytes(name.isEmpty() ? Path() : Path(name)))
             .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     }
     void TearDown() override {
-        // Every way out of the file procedures gives the normal pointer back.
+        // Every way out of the file procedures gives the normal pointer back, and none of
+        // them shows anything itself.
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_FALSE(dialogs.BusyDuringMessage);
+        EXPECT_TRUE(dialogs.Messages.isEmpty());
     }
 
     QTemporaryDir dir_;
     ScoreDialogs dialogs;
+    QString message;
 };
 
 QByteArray Sjis(const char* text) {
@@ -74,10 +82,10 @@ TEST_F(ScoreFileTest, LastMoveLineIsPaddedOnEveryBoard) {
                                Board{5, 7, ",000000,000000,000000,000000,000000", 6}}) {
         SCOPED_TRACE(board.w * 100 + board.h);
         ScoreTable table = MakeScoreTable(board.w, board.h, 1, 7);
-        ASSERT_TRUE(WriteScoreFile(table, Path()));
+        ASSERT_TRUE(Write(table, Path()));
         const QStringList lines = Lines();
         ASSERT_EQ(lines.size(), 3 + board.moveLines);
-        const GameRecord& game = table.Games[1];
+        const GameRecord& game = table.AtPlace(1).Game;
         const MoveRow& last = game.Moves[static_cast<size_t>(board.w * board.h - 4)];
         const QString token = QStringLiteral("%1%2%3%4")
                                   .arg(last[1])
@@ -95,23 +103,29 @@ TEST_F(ScoreFileTest, LastMoveLineIsPaddedOnEveryBoard) {
 
 TEST_F(ScoreFileTest, HeaderRepeatsTheLastEntryAndRecordsAreQuoted) {
     ScoreTable table = MakeScoreTable(8, 8, 3, 1);
-    table.Games[2].StartX = 4;
-    table.Games[2].StartY = 3;
-    ASSERT_TRUE(WriteScoreFile(table, Path()));
+    table.AtPlace(2).Game.StartX = 4;
+    table.AtPlace(2).Game.StartY = 3;
+    table.AtPlace(3).Pieces = 33;
+    ASSERT_TRUE(Write(table, Path()));
     const QByteArray bytes = ReadBytes(Path());
     const QString text = DecodeCp932(bytes);
-    const auto& last = table.ScoreText[3];
+    const ScoreEntry& last = table.AtPlace(3);
     ASSERT_TRUE(bytes.contains("\r\n"));
     EXPECT_FALSE(QByteArray(bytes).replace("\r\n", "").contains('\n'));
-    ScoreTable header;
-    ASSERT_TRUE(ReadScoreHeader(header, Path()));
-    EXPECT_EQ(header.ScoreText[0][ScoreColCount], "3");
-    EXPECT_EQ(header.ScoreText[0][ScoreColPlace], "end 3");
-    for (size_t c = 2; c <= 7; ++c) {
-        EXPECT_EQ(header.ScoreText[0][c], last[c]) << c;
-    }
+    std::optional<ScoreHeader> header = ReadScoreHeader(Path());
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->Count, 3);
+    EXPECT_EQ(header->LastScore, last.Score);
     const QStringList lines = Lines();
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("\"end 3\",\"")));
+    const QString lastFields = QStringLiteral(R"("%1","%2","%3","33","%4","%5")")
+                                   .arg(last.Name)
+                                   .arg(last.Score)
+                                   .arg(last.Date)
+                                   .arg(last.BlackPieces)
+                                   .arg(last.Colours);
+    EXPECT_EQ(DecodeCp932(ReadBytes(Path())).section(QStringLiteral("\r\n"), 0, 0),
+              QStringLiteral(R"("end 3",)") + lastFields);
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\n\"3\",") + lastFields + QStringLiteral("\r\n")));
     // Entry records: seven quoted fields with single commas; the name with a comma is quoted.
     EXPECT_EQ(lines[1].count(u'"'), 14);
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("\"1\",\"")));
@@ -119,10 +133,11 @@ TEST_F(ScoreFileTest, HeaderRepeatsTheLastEntryAndRecordsAreQuoted) {
     EXPECT_TRUE(text.contains(QStringLiteral("\r\nini,0403,0,0,0,0,0\r\n")));
 
     ScoreTable single = MakeScoreTable(8, 8, 1, 2);
-    ASSERT_TRUE(WriteScoreFile(single, Path()));
-    ASSERT_TRUE(ReadScoreHeader(header, Path()));
-    EXPECT_EQ(header.ScoreText[0][ScoreColCount], "1");
-    EXPECT_EQ(header.ScoreText[0][ScoreColName], single.ScoreText[1][ScoreColName]);
+    ASSERT_TRUE(Write(single, Path()));
+    header = ReadScoreHeader(Path());
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->Count, 1);
+    EXPECT_EQ(header->LastScore, single.AtPlace(1).Score);
 }
 
 TEST_F(ScoreFileTest, WrittenTablesReadBackEqual) {
@@ -130,28 +145,28 @@ TEST_F(ScoreFileTest, WrittenTablesReadBackEqual) {
          {std::tuple{8, 8, 10}, std::tuple{5, 7, 4}, std::tuple{38, 26, 10}, std::tuple{2, 3, 1}}) {
         SCOPED_TRACE(w * 100 + h);
         ScoreTable written = MakeScoreTable(w, h, n, static_cast<unsigned>(w + h));
-        ASSERT_TRUE(WriteScoreFile(written, Path()));
+        ASSERT_TRUE(Write(written, Path()));
+        const QByteArray bytes = ReadBytes(Path());
         ScoreTable read;
         ASSERT_TRUE(Read(read, w, h));
         EXPECT_EQ(read.EntryCount(), n);
-        EXPECT_EQ(read.ScoreText[0][ScoreColScore], "40000");
         EXPECT_EQ(read.ScoreFilePath, Path());
         ExpectSameEntries(written, read, n);
-        for (int e = n + 1; e <= MaxScoreEntries; ++e) {
-            EXPECT_TRUE(read.ScoreText[static_cast<size_t>(e)][ScoreColName].isEmpty());
-        }
         ExpectReplayable(read);
+        // Read and written again: byte for byte the same file.
+        ASSERT_TRUE(Write(read, Path()));
+        EXPECT_EQ(ReadBytes(Path()), bytes);
     }
     // A double quote or a line break cannot stand in a quoted field; they are written so that
     // the record still reads as seven fields.
     ScoreTable odd = MakeScoreTable(8, 8, 2, 3);
-    odd.ScoreText[1][ScoreColName] = QStringLiteral("a\"b\r\nc");
-    ASSERT_TRUE(WriteScoreFile(odd, Path()));
+    odd.AtPlace(1).Name = QStringLiteral("a\"b\r\nc");
+    ASSERT_TRUE(Write(odd, Path()));
     ScoreTable read;
     ASSERT_TRUE(Read(read));
     EXPECT_EQ(read.EntryCount(), 2);
-    EXPECT_EQ(read.ScoreText[1][ScoreColName], QStringLiteral("a”b  c"));
-    EXPECT_TRUE(dialogs.Messages.isEmpty());
+    EXPECT_EQ(read.AtPlace(1).Name, QStringLiteral("a”b  c"));
+    EXPECT_TRUE(message.isEmpty());
 }
 
 TEST_F(ScoreFileTest, HandWrittenShiftJisFileReads) {
@@ -168,26 +183,30 @@ TEST_F(ScoreFileTest, HandWrittenShiftJisFileReads) {
              "\"2\",\"\xb5\xd2\xc3\xde\xc4\xb3..v(^_^)\",\"120\",\"d\",\"30\",\"1\",\"4\"\r\n"
              "ini,0304,0,0,0,0,0\r\n"));
     ScoreTable table;
-    ASSERT_TRUE(Read(table));
-    EXPECT_TRUE(dialogs.Messages.isEmpty()) << dialogs.Messages.join("|").toStdString();
+    ASSERT_TRUE(Read(table)) << message.toStdString();
     EXPECT_EQ(table.EntryCount(), 2);
-    EXPECT_EQ(table.ScoreText[1][ScoreColName], QStringLiteral("たろう, 表"));
-    EXPECT_EQ(table.ScoreText[1][ScoreColDate], QStringLiteral("2026/01/02 03:04:05"));
-    EXPECT_EQ(table.ScoreText[2][ScoreColName], QStringLiteral("ｵﾒﾃﾞﾄｳ..v(^_^)"));
-    EXPECT_EQ(table.Games[1].StartX, 4);
-    EXPECT_EQ(table.Games[1].StartY, 3);
-    EXPECT_EQ(table.Games[1].Moves[1], (MoveRow{0, 1, 1, 3, 4}));
-    EXPECT_EQ(table.Games[1].Moves[2], (MoveRow{0, 2, 3, 4, 5}));
-    EXPECT_EQ(table.Games[1].Moves[3], (MoveRow{0, 2, 1, 1, 2}));
-    EXPECT_EQ(table.Games[1].Moves[4], MoveRow{});
-    EXPECT_TRUE(table.Games[1].HasGame());
-    EXPECT_FALSE(table.Games[2].HasGame());
-    EXPECT_EQ(table.Games[2].StartX, 3);
+    const ScoreEntry& first = table.AtPlace(1);
+    EXPECT_EQ(first.Name, QStringLiteral("たろう, 表"));
+    EXPECT_EQ(first.Score, 150);
+    EXPECT_EQ(first.Date, QStringLiteral("2026/01/02 03:04:05"));
+    EXPECT_EQ(first.Pieces, 33);
+    EXPECT_EQ(first.BlackPieces, 2);
+    EXPECT_EQ(first.Colours, 5);
+    EXPECT_EQ(table.AtPlace(2).Name, QStringLiteral("ｵﾒﾃﾞﾄｳ..v(^_^)"));
+    EXPECT_EQ(first.Game.StartX, 4);
+    EXPECT_EQ(first.Game.StartY, 3);
+    EXPECT_EQ(first.Game.Moves[1], (MoveRow{0, 1, 1, 3, 4}));
+    EXPECT_EQ(first.Game.Moves[2], (MoveRow{0, 2, 3, 4, 5}));
+    EXPECT_EQ(first.Game.Moves[3], (MoveRow{0, 2, 1, 1, 2}));
+    EXPECT_EQ(first.Game.Moves[4], MoveRow{});
+    EXPECT_TRUE(first.Game.HasGame());
+    EXPECT_FALSE(table.AtPlace(2).Game.HasGame());
+    EXPECT_EQ(table.AtPlace(2).Game.StartX, 3);
 }
 
 TEST_F(ScoreFileTest, RecordsBeforeTheFirstEntryAndAnEleventhEntry) {
-    // An older file without header: start and move records before the first entry belong to
-    // entry 0; the eleventh entry ends the table, and what follows it is not read.
+    // An older file without header: start and move records before the first entry are read
+    // and dropped; the eleventh entry ends the table, and what follows it is not read.
     QByteArray bytes = "ini,0202,0,0,0,0,0\r\nrec,110101,000000,000000,000000,000000,000000\r\n";
     for (int e = 1; e <= 11; ++e) {
         bytes += QStringLiteral("\"%1\",\"n%1\",\"%2\",\"t\",\"1\",\"0\",\"1\"\r\n")
@@ -199,36 +218,33 @@ TEST_F(ScoreFileTest, RecordsBeforeTheFirstEntryAndAnEleventhEntry) {
     bytes += "rec,zzzz,0,0,0,0,0\r\n"; // after the eleventh entry: never looked at
     WriteBytes(Path(), bytes);
     ScoreTable table;
-    EXPECT_FALSE(ReadScoreHeader(table, Path()));
-    ASSERT_TRUE(ReadScoreFile(table, Path(), 8, 8, false));
-    EXPECT_TRUE(dialogs.Messages.isEmpty());
+    EXPECT_FALSE(ReadScoreHeader(Path()));
+    ASSERT_TRUE(Read(table));
     EXPECT_EQ(table.EntryCount(), 10);
-    EXPECT_EQ(table.ScoreText[10][ScoreColName], "n10");
-    EXPECT_EQ(table.Games[0].StartX, 2);
-    EXPECT_EQ(table.Games[0].Moves[1], (MoveRow{0, 1, 1, 1, 1}));
-    EXPECT_EQ(table.Games[1].Moves[1], (MoveRow{0, 2, 1, 1, 1}));
-    EXPECT_EQ(table.Games[10].Moves[1], (MoveRow{0, 2, 1, 1, 1}));
+    EXPECT_EQ(table.AtPlace(10).Name, "n10");
+    EXPECT_EQ(table.AtPlace(1).Game.StartX, 3);
+    EXPECT_EQ(table.AtPlace(1).Game.Moves[1], (MoveRow{0, 2, 1, 1, 1}));
+    EXPECT_EQ(table.AtPlace(10).Game.Moves[1], (MoveRow{0, 2, 1, 1, 1}));
 
-    // Entry 0 is never written.
-    ASSERT_TRUE(WriteScoreFile(table, Path(QStringLiteral("TLVBHIGH.TXT"))));
+    ASSERT_TRUE(Write(table, Path(QStringLiteral("TLVBHIGH.TXT"))));
     ScoreTable again;
     ASSERT_TRUE(Read(again, 8, 8, QStringLiteral("TLVBHIGH.TXT")));
-    EXPECT_EQ(again.Games[0].StartX, 0);
     ExpectSameEntries(table, again, 10);
+    EXPECT_FALSE(DecodeCp932(ReadBytes(Path(QStringLiteral("TLVBHIGH.TXT"))))
+                     .contains(QStringLiteral("ini,0202")));
 }
 
 TEST_F(ScoreFileTest, MissingFileIsAnEmptyTableWithoutAWord) {
     ScoreTable table = MakeScoreTable(8, 8, 3, 4);
-    EXPECT_FALSE(ReadScoreHeader(table, Path()));
-    EXPECT_TRUE(table.ScoreText[1][ScoreColName].isEmpty());
-    EXPECT_TRUE(ReadScoreFile(table, Path(), 8, 8, false));
-    EXPECT_EQ(table.ScoreText[0][ScoreColCount], "0");
-    EXPECT_EQ(table.ScoreText[0][ScoreColScore], "40000");
-    EXPECT_FALSE(table.Games[1].HasGame());
-    EXPECT_TRUE(dialogs.Messages.isEmpty());
+    table.NewPlace = 2;
+    EXPECT_FALSE(ReadScoreHeader(Path()));
+    EXPECT_TRUE(Read(table));
+    EXPECT_EQ(table.EntryCount(), 0);
+    EXPECT_EQ(table.NewPlace, 0);
+    EXPECT_TRUE(message.isEmpty());
 }
 
-TEST_F(ScoreFileTest, DamagedFilesGiveTheInputErrorAndAUsableTable) {
+TEST_F(ScoreFileTest, DamagedFilesKeepTheEntriesReadWholeBeforeTheDamage) {
     const QByteArray entry = "\"1\",\"a\",\"10\",\"t\",\"1\",\"0\",\"1\"\r\nini,0403,0,0,0,0,0\r\n";
     const QByteArray good = entry + "rec,110304,000000,000000,000000,000000,000000\r\n";
     const QByteArray second = "\"2\",\"b\",\"9\",\"t\",\"1\",\"0\",\"1\"\r\n";
@@ -261,18 +277,17 @@ TEST_F(ScoreFileTest, DamagedFilesGiveTheInputErrorAndAUsableTable) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        dialogs.Messages.clear();
         WriteBytes(Path(), good + c.tail);
         ScoreTable table;
-        EXPECT_FALSE(ReadScoreFile(table, Path(), 8, 8, false));
-        ASSERT_EQ(dialogs.Messages.size(), 1);
+        EXPECT_FALSE(Read(table));
         EXPECT_TRUE(
-            dialogs.Messages[0].startsWith(QStringLiteral("スコアファイル入力エラーです。\n")));
-        EXPECT_EQ(table.ScoreText[0][ScoreColCount], "0");
-        EXPECT_EQ(table.ScoreText[0][ScoreColScore], "40000");
-        // The rows read before the error stay.
-        EXPECT_EQ(table.ScoreText[1][ScoreColName], "a");
-        EXPECT_EQ(table.Games[1].Moves[1], (MoveRow{0, 1, 1, 3, 4}));
+            message.startsWith(QStringLiteral("スコアファイル入力エラーです。\nTLVAHIGH.TXT の ")))
+            << message.toStdString();
+        EXPECT_TRUE(message.endsWith(QStringLiteral("その前の読めた記録 1 件を使います。")));
+        // The first entry was read whole; the damaged second one is not taken.
+        ASSERT_EQ(table.EntryCount(), 1);
+        EXPECT_EQ(table.AtPlace(1).Name, "a");
+        EXPECT_EQ(table.AtPlace(1).Game.Moves[1], (MoveRow{0, 1, 1, 3, 4}));
         ExpectReplayable(table);
     }
 }
@@ -281,24 +296,35 @@ TEST_F(ScoreFileTest, OnlyRegularFilesOfABoundedSizeAreRead) {
     // A named pipe would block a reader that opened it.
     ASSERT_EQ(mkfifo(Path().toLocal8Bit().constData(), 0600), 0);
     ScoreTable table;
-    EXPECT_FALSE(ReadScoreHeader(table, Path()));
-    EXPECT_FALSE(ReadScoreFile(table, Path(), 8, 8, false));
-    EXPECT_EQ(dialogs.Messages.size(), 2);
+    EXPECT_FALSE(ReadScoreHeader(Path()));
+    EXPECT_FALSE(Read(table));
+    EXPECT_TRUE(message.startsWith(ScoreInputError));
     ASSERT_TRUE(QFile::remove(Path()));
 
+    // A folder in the place of the table: one message that says so.
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("TLVAHIGH.TXT")));
-    dialogs.Messages.clear();
-    EXPECT_FALSE(ReadScoreFile(table, Path(), 8, 8, false));
-    EXPECT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_FALSE(ReadScoreHeader(Path()));
+    EXPECT_FALSE(Read(table));
+    EXPECT_EQ(message,
+              ScoreInputError +
+                  QStringLiteral("\nスコアファイルの名前のフォルダがあります: TLVAHIGH.TXT"));
+    // Nor can it be written or cleared; the messages say what failed, and there was no
+    // previous file to speak of.
+    EXPECT_FALSE(Write(MakeScoreTable(8, 8, 1, 1), Path()));
+    EXPECT_TRUE(message.startsWith(ScoreOutputError + u'\n'));
+    EXPECT_FALSE(message.contains(QStringLiteral("前のスコアファイル")));
+    const ScoreFileOutcome clear = ClearScoreFile(Path());
+    EXPECT_FALSE(clear.Ok);
+    EXPECT_TRUE(clear.Message.startsWith(QStringLiteral("スコアファイルを消せません。\n")));
+    EXPECT_TRUE(QFileInfo(Path()).isDir());
     ASSERT_TRUE(QDir(dir_.path()).rmdir(QStringLiteral("TLVAHIGH.TXT")));
 
     // A valid table followed by megabytes of blank lines: too large to be a score file.
-    ASSERT_TRUE(WriteScoreFile(MakeScoreTable(8, 8, 2, 5), Path()));
+    ASSERT_TRUE(Write(MakeScoreTable(8, 8, 2, 5), Path()));
     WriteBytes(Path(), ReadBytes(Path()) + QByteArray(ScoreFileByteLimit, '\n'));
-    dialogs.Messages.clear();
-    EXPECT_TRUE(ReadScoreHeader(table, Path())); // the header alone still reads
-    EXPECT_FALSE(ReadScoreFile(table, Path(), 8, 8, true));
-    EXPECT_EQ(dialogs.Messages.size(), 1);
+    EXPECT_TRUE(ReadScoreHeader(Path())); // the header alone still reads
+    EXPECT_FALSE(Read(table));
+    EXPECT_TRUE(message.startsWith(ScoreInputError));
 }
 
 TEST(ScoreFieldReader, CommasLineEndsQuotesAndBlanks) {

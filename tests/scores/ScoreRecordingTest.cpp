@@ -18,28 +18,6 @@ namespace {
 
 const QDateTime When(QDate(2026, 12, 7), QTime(9, 5, 3));
 
-// Records the wait note and the messages.
-class Notes : public DialogHandler {
-public:
-    Notes() : previous_(SetDialogHandler(this)) {}
-    ~Notes() override { SetDialogHandler(previous_); }
-    void Message(const QString& text) override { messages << text; }
-    bool Question(const QString&) override { return false; }
-    void Status(const QString& text) override {
-        statuses << text;
-        shown = true;
-    }
-    void CloseStatus() override { shown = false; }
-    bool StatusShown() const override { return shown; }
-
-    QStringList messages;
-    QStringList statuses;
-    bool shown = false;
-
-private:
-    DialogHandler* previous_;
-};
-
 // A finished game on a board of w x h: side 1's numbers and a few placements.
 GameState FinishedGame(int w, int h, int32_t score, int16_t mark = 1) {
     GameState g;
@@ -59,16 +37,16 @@ GameState FinishedGame(int w, int h, int32_t score, int16_t mark = 1) {
 ScoreTable TableOf(const std::vector<int>& scores, int w = 8, int h = 8) {
     ScoreTable t = test::MakeScoreTable(w, h, static_cast<int>(scores.size()), 7);
     for (size_t i = 0; i < scores.size(); ++i) {
-        t.ScoreText[i + 1][ScoreColScore] = QString::number(scores[i]);
-        t.Games[i + 1].Moves[1] = {0, 1, static_cast<int16_t>(i % 8), 1, 1};
+        t.Entries[i].Score = scores[i];
+        t.Entries[i].Game.Moves[1] = {0, 1, static_cast<int16_t>(i % 8), 1, 1};
     }
     return t;
 }
 
 std::vector<int> Scores(const ScoreTable& t) {
     std::vector<int> s;
-    for (int e = 1; e <= t.EntryCount(); ++e) {
-        s.push_back(ScoreNumber(t.ScoreText[static_cast<size_t>(e)][ScoreColScore]));
+    for (const ScoreEntry& e : t.Entries) {
+        s.push_back(e.Score);
     }
     return s;
 }
@@ -82,22 +60,19 @@ TEST(ScoreRecording, PlacedBelowEqualScoresWithTheRestMovingDownWithTheirGames) 
     GameState g = FinishedGame(8, 8, 300); // equal to place 3: goes below it
     ASSERT_EQ(InsertScore(t, g, ScoreDateText(When)), 4);
     EXPECT_EQ(Scores(t), (std::vector<int>{500, 400, 300, 300, 200, 100}));
-    EXPECT_EQ(t.ScoreText[6][ScoreColPlace], "6");
-    // Entries 4 and 5 went one row down with their names, numbers, games and start corners.
-    for (size_t e = 4; e <= 5; ++e) {
-        for (size_t c = ScoreColName; c <= ScoreColColors; ++c) {
-            EXPECT_EQ(t.ScoreText[e + 1][c], before.ScoreText[e][c]);
-        }
-        EXPECT_EQ(t.Games[e + 1].Moves, before.Games[e].Moves);
-        EXPECT_EQ(t.Games[e + 1].StartX, before.Games[e].StartX);
+    // Entries 4 and 5 went one place down with their names, numbers, games and start corners.
+    for (int e = 4; e <= 5; ++e) {
+        EXPECT_EQ(t.AtPlace(e + 1), before.AtPlace(e)) << e;
     }
-    EXPECT_EQ(t.Games[3].Moves, before.Games[3].Moves);
-    const auto& row = t.ScoreText[4];
-    EXPECT_EQ(row[ScoreColName], DefaultScoreName);
-    EXPECT_EQ(row[ScoreColDate], "2026/12/07 09:05:03");
-    EXPECT_EQ(row[ScoreColBlack], "3");
-    EXPECT_EQ(t.ScoreText[0][ScoreColCount], "6");
-    EXPECT_EQ(t.ScoreText[0][ScoreColPlace], "4");
+    EXPECT_EQ(t.AtPlace(3), before.AtPlace(3));
+    const ScoreEntry& added = t.AtPlace(4);
+    EXPECT_EQ(added.Name, DefaultScoreName);
+    EXPECT_EQ(added.Date, "2026/12/07 09:05:03");
+    EXPECT_EQ(added.Score, 300);
+    EXPECT_EQ(added.Pieces, 20);
+    EXPECT_EQ(added.BlackPieces, 3);
+    EXPECT_EQ(added.Colours, 4);
+    EXPECT_EQ(t.NewPlace, 4);
 }
 
 TEST(ScoreRecording, TheMoveRecordIsCopiedThenEmptied) {
@@ -105,7 +80,7 @@ TEST(ScoreRecording, TheMoveRecordIsCopiedThenEmptied) {
     GameState g = FinishedGame(5, 7, 12, 6);
     const auto moves = g.MoveRecord;
     ASSERT_EQ(InsertScore(t, g, "now"), 1);
-    const GameRecord& r = t.Games[1];
+    const GameRecord& r = t.AtPlace(1).Game;
     EXPECT_EQ(r.Moves.size(), static_cast<size_t>(MoveSlots(5, 7)) + 1);
     for (size_t m = 1; m < moves.size(); ++m) {
         EXPECT_EQ(r.Moves[m], moves[m]) << m;
@@ -114,7 +89,7 @@ TEST(ScoreRecording, TheMoveRecordIsCopiedThenEmptied) {
     EXPECT_EQ(r.Side(6), 0);
     EXPECT_EQ(r.StartX, 3);
     EXPECT_EQ(r.StartY, 2);
-    EXPECT_EQ(t.ScoreText[0][ScoreColCount], "1");
+    EXPECT_EQ(t.EntryCount(), 1);
 }
 
 TEST(ScoreRecording, TwoPlayerGamesRollOverInOrderOfPlay) {
@@ -123,26 +98,25 @@ TEST(ScoreRecording, TwoPlayerGamesRollOverInOrderOfPlay) {
         GameState g = FinishedGame(8, 8, 7, game % 8);
         EXPECT_EQ(AppendTwoPlayerGame(t, g, QString::number(game)), game);
     }
-    EXPECT_EQ(t.ScoreText[1][ScoreColDate], "1");
-    EXPECT_EQ(t.ScoreText[10][ScoreColName], DefaultTwoPlayerComment);
+    EXPECT_EQ(t.AtPlace(1).Date, "1");
+    EXPECT_EQ(t.AtPlace(10).Name, DefaultTwoPlayerComment);
     GameState eleventh = FinishedGame(8, 8, 7, 3);
     EXPECT_EQ(AppendTwoPlayerGame(t, eleventh, "11"), 10);
-    for (size_t e = 1; e <= 10; ++e) {
-        EXPECT_EQ(t.ScoreText[e][ScoreColDate], QString::number(e + 1)) << e;
-        EXPECT_EQ(t.ScoreText[e][ScoreColPlace], QString::number(e)) << e;
-        EXPECT_EQ(t.Games[e].Moves[1][2], static_cast<int16_t>((e + 1) % 8)) << e;
+    for (int e = 1; e <= 10; ++e) {
+        EXPECT_EQ(t.AtPlace(e).Date, QString::number(e + 1)) << e;
+        EXPECT_EQ(t.AtPlace(e).Game.Moves[1][2], static_cast<int16_t>((e + 1) % 8)) << e;
     }
-    EXPECT_EQ(t.ScoreText[0][ScoreColCount], "10");
-    EXPECT_EQ(t.ScoreText[0][ScoreColPlace], "10");
+    EXPECT_EQ(t.EntryCount(), 10);
+    EXPECT_EQ(t.NewPlace, 10);
 }
 
 class ScoreRecordingFile : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path = dir.filePath("TLVAHIGH.TXT");
-    Notes notes;
+    test::ScoreDialogs notes;
 
-    void Write(const ScoreTable& t) { ASSERT_TRUE(WriteScoreFile(t, path)); }
+    void Write(const ScoreTable& t) { ASSERT_TRUE(WriteScoreFile(t, path).Ok); }
 };
 
 TEST_F(ScoreRecordingFile, TheHeaderTurnsAwayAScoreThatCannotEnter) {
@@ -151,11 +125,11 @@ TEST_F(ScoreRecordingFile, TheHeaderTurnsAwayAScoreThatCannotEnter) {
     ScoreTable t;
     GameState equal = FinishedGame(8, 8, 100);
     EXPECT_EQ(RecordScore(t, path, equal, When), 0);
-    EXPECT_TRUE(notes.statuses.isEmpty());
+    EXPECT_TRUE(notes.Statuses.isEmpty());
     GameState higher = FinishedGame(8, 8, 101);
     EXPECT_EQ(RecordScore(t, path, higher, When), 10);
-    EXPECT_EQ(notes.statuses, QStringList{PreparingScoreText});
-    EXPECT_FALSE(notes.shown);
+    EXPECT_EQ(notes.Statuses, QStringList{PreparingScoreText});
+    EXPECT_FALSE(notes.StatusUp);
     // The old tenth has gone.
     EXPECT_EQ(Scores(t), (std::vector<int>{1000, 900, 800, 700, 600, 500, 400, 300, 200, 101}));
     EXPECT_EQ(test::ReadBytes(path), bytes); // the window writes the file, not the recording
@@ -173,8 +147,44 @@ TEST_F(ScoreRecordingFile, WithoutHeaderTheFileDecidesWithoutNote) {
     EXPECT_EQ(RecordScore(t, path, equal, When), 0);
     GameState g2 = FinishedGame(8, 8, 60);
     EXPECT_EQ(RecordScore(t, path, g2, When), 5);
-    EXPECT_TRUE(notes.statuses.isEmpty());
-    EXPECT_TRUE(notes.messages.isEmpty());
+    EXPECT_TRUE(notes.Statuses.isEmpty());
+    EXPECT_TRUE(notes.Messages.isEmpty());
+}
+
+TEST_F(ScoreRecordingFile, ADamagedTableKeepsItsEntriesAndItsFile) {
+    // Three entries, the file cut inside the move line of the last one.
+    Write(TableOf({900, 800, 700}));
+    QByteArray bytes = test::ReadBytes(path);
+    bytes.chop(20);
+    test::WriteBytes(path, bytes);
+    ScoreTable t;
+    GameState g = FinishedGame(8, 8, 850);
+    EXPECT_EQ(RecordScore(t, path, g, When), 2);
+    // One message, over no wait note and without the busy pointer.
+    ASSERT_EQ(notes.Messages.size(), 1);
+    EXPECT_TRUE(notes.Messages[0].startsWith(ScoreInputError + u'\n'));
+    EXPECT_TRUE(notes.Messages[0].endsWith(QStringLiteral("その前の読めた記録 2 件を使います。")));
+    EXPECT_EQ(notes.Statuses, QStringList{PreparingScoreText});
+    EXPECT_FALSE(notes.MessageOverStatus);
+    EXPECT_FALSE(notes.BusyDuringMessage);
+    EXPECT_FALSE(notes.StatusUp);
+    EXPECT_EQ(Scores(t), (std::vector<int>{900, 850, 800}));
+
+    // The window writes the table once the entry has its name: the damaged file is kept under
+    // the name the message gives, and a repair afterwards leaves that copy alone.
+    const ScoreFileOutcome written = WriteScoreFile(t, path, When);
+    ASSERT_TRUE(written.Ok);
+    const QString kept = dir.filePath(QStringLiteral("TLVAHIGH-20261207-090503.TXT"));
+    EXPECT_EQ(written.Message,
+              QStringLiteral(
+                  "読めなかったスコアファイルを TLVAHIGH-20261207-090503.TXT として残しました。"));
+    EXPECT_EQ(test::ReadBytes(kept), bytes);
+    EXPECT_EQ(RepairScoreFile(path, 8, 8, When.addSecs(60)).Message, RepairDoneText);
+    EXPECT_EQ(test::ReadBytes(kept), bytes);
+    ScoreTable again;
+    ASSERT_TRUE(LoadScoreTable(again, path, 8, 8).Ok);
+    EXPECT_EQ(Scores(again), (std::vector<int>{900, 850, 800}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // What the score tests share: an answerer that records the dialogs (and whether the busy
-// pointer was up while each message showed), raw file helpers and table checks.
+// pointer or a wait note was up while a message showed), raw file helpers and table checks.
 
 #include "DialogSeam.h"
 #include "ScoreTable.h"
@@ -36,7 +36,7 @@ public:
         if (QGuiApplication::overrideCursor() != nullptr) {
             BusyDuringMessage = true;
         }
-        if (status_) {
+        if (StatusUp) {
             MessageOverStatus = true;
         }
     }
@@ -44,17 +44,21 @@ public:
         Messages.append(text);
         return false;
     }
-    void Status(const QString&) override { status_ = true; }
-    void CloseStatus() override { status_ = false; }
-    bool StatusShown() const override { return status_; }
+    void Status(const QString& text) override {
+        Statuses.append(text);
+        StatusUp = true;
+    }
+    void CloseStatus() override { StatusUp = false; }
+    bool StatusShown() const override { return StatusUp; }
 
-    QStringList Messages;
+    QStringList Messages; // messages and questions, in order
+    QStringList Statuses; // wait notes
+    bool StatusUp = false;
     bool BusyDuringMessage = false;
     bool MessageOverStatus = false;
 
 private:
     DialogHandler* previous_;
-    bool status_ = false;
 };
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
@@ -76,7 +80,10 @@ inline QByteArray ReadBytes(const QString& path) {
 inline void ExpectReplayable(const ScoreTable& table) {
     const int w = table.BoardWidth;
     const int h = table.BoardHeight;
-    for (const GameRecord& game : table.Games) {
+    ASSERT_LE(table.EntryCount(), MaxScoreEntries);
+    for (const ScoreEntry& entry : table.Entries) {
+        const GameRecord& game = entry.Game;
+        EXPECT_LT(entry.Score, ScoreSentinel);
         ASSERT_EQ(game.Moves.size(), static_cast<size_t>(MoveSlots(w, h)) + 1);
         EXPECT_TRUE(game.StartX == 0 ||
                     (game.StartX >= 1 && game.StartX < w && game.StartY >= 1 && game.StartY < h));
@@ -90,23 +97,24 @@ inline void ExpectReplayable(const ScoreTable& table) {
             ASSERT_TRUE(move[3] >= 1 && move[3] <= w && move[4] >= 1 && move[4] <= h) << m;
         }
     }
-    const int count = table.EntryCount();
-    EXPECT_EQ(table.ScoreText[0][ScoreColCount], QString::number(count));
-    for (int e = 1; e <= count; ++e) {
-        EXPECT_LT(ScoreNumber(table.ScoreText[static_cast<size_t>(e)][ScoreColScore]),
-                  ScoreSentinel);
-    }
 }
 
-// Entries 1..n of two tables hold the same texts and games.
+// Entries 1..n of two tables hold the same texts, numbers and games.
 inline void ExpectSameEntries(const ScoreTable& a, const ScoreTable& b, int n) {
-    for (size_t e = 1; e <= static_cast<size_t>(n); ++e) {
-        for (size_t c = 1; c <= 7; ++c) {
-            EXPECT_EQ(a.ScoreText[e][c], b.ScoreText[e][c]) << "entry " << e << " column " << c;
-        }
-        EXPECT_EQ(a.Games[e].StartX, b.Games[e].StartX) << "entry " << e;
-        EXPECT_EQ(a.Games[e].StartY, b.Games[e].StartY) << "entry " << e;
-        EXPECT_EQ(a.Games[e].Moves, b.Games[e].Moves) << "entry " << e;
+    ASSERT_GE(a.EntryCount(), n);
+    ASSERT_GE(b.EntryCount(), n);
+    for (int place = 1; place <= n; ++place) {
+        const ScoreEntry& x = a.AtPlace(place);
+        const ScoreEntry& y = b.AtPlace(place);
+        EXPECT_EQ(x.Name, y.Name) << "entry " << place;
+        EXPECT_EQ(x.Score, y.Score) << "entry " << place;
+        EXPECT_EQ(x.Date, y.Date) << "entry " << place;
+        EXPECT_EQ(x.Pieces, y.Pieces) << "entry " << place;
+        EXPECT_EQ(x.BlackPieces, y.BlackPieces) << "entry " << place;
+        EXPECT_EQ(x.Colours, y.Colours) << "entry " << place;
+        EXPECT_EQ(x.Game.StartX, y.Game.StartX) << "entry " << place;
+        EXPECT_EQ(x.Game.StartY, y.Game.StartY) << "entry " << place;
+        EXPECT_EQ(x.Game.Moves, y.Game.Moves) << "entry " << place;
     }
 }
 

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const tolvekin::ScoreTable tables[2] = {tolvekin::test::MakeScoreTable(38, 26, 10, 1),
                                             tolvekin::test::MakeScoreTable(38, 26, 10, 2)};
     for (unsigned long i = 0;; ++i) {
-        if (!tolvekin::WriteScoreFile(tables[(i + 1) % 2], path)) {
+        if (!tolvekin::WriteScoreFile(tables[(i + 1) % 2], path).Ok) {
             return 1;
         }
         if (i == 0) {

@@ -11,7 +11,9 @@
 #include "frmScore.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,31 +49,31 @@ struct ScoreGame {
     // A table on file with the given scores; entries with an odd place carry a game.
     void WriteTable(const char* name, const std::vector<int>& scores) {
         ScoreTable t;
-        t.ResetGames(8, 8);
-        t.ClearText();
+        t.Reset(8, 8);
         for (size_t i = 0; i < scores.size(); ++i) {
-            const QStringList row{QString::number(i + 1),
-                                  QString("名%1").arg(i + 1),
-                                  QString::number(scores[i]),
-                                  "2026/01/02 03:04:05",
-                                  "30",
-                                  "2",
-                                  "3"};
-            for (size_t c = 1; c <= 7; ++c) {
-                t.ScoreText[i + 1][c] = row[static_cast<qsizetype>(c - 1)];
-            }
+            ScoreEntry e = t.EmptyEntry();
+            e.Name = QString("名%1").arg(i + 1);
+            e.Score = scores[i];
+            e.Date = "2026/01/02 03:04:05";
+            e.Pieces = 30;
+            e.BlackPieces = 2;
+            e.Colours = 3;
             if (i % 2 == 0) {
-                t.Games[i + 1].Moves[1] = {0, 1, 4, 5, 3};
-                t.Games[i + 1].Moves[2] = {0, 2, 2, 4, 3};
+                e.Game.Moves[1] = {0, 1, 4, 5, 3};
+                e.Game.Moves[2] = {0, 2, 2, 4, 3};
             }
+            t.Entries.push_back(e);
         }
-        t.ScoreText[0][ScoreColCount] = QString::number(scores.size());
-        ASSERT_TRUE(WriteScoreFile(t, Path(name)));
+        ASSERT_TRUE(WriteScoreFile(t, Path(name)).Ok);
     }
     ScoreTable ReadTable(const char* name) {
         ScoreTable t;
-        ReadScoreFile(t, Path(name), 8, 8, ReadScoreHeader(t, Path(name)));
+        EXPECT_TRUE(LoadScoreTable(t, Path(name), 8, 8).Ok);
         return t;
+    }
+    QByteArray Bytes(const QString& path) const {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // One real placement and the computer's answer, then the game ends with side 1 ahead.
     void WinWith(int score) {
@@ -120,11 +122,11 @@ TEST(ScoreWindow, AWonGameTakesItsPlaceAndItsNameOnClose) {
     EXPECT_EQ(g.game.Phase(), GamePhase::Over);
     const ScoreTable t = g.ReadTable("TLVAHIGH.TXT");
     EXPECT_EQ(t.EntryCount(), 4);
-    EXPECT_EQ(t.ScoreText[2][ScoreColName], "はなこ");
-    EXPECT_EQ(t.ScoreText[2][ScoreColScore], "250");
-    EXPECT_EQ(t.ScoreText[3][ScoreColName], "名2");
-    EXPECT_EQ(t.Games[2].Side(2), 2);
-    EXPECT_EQ(t.Games[2].Side(3), 0);
+    EXPECT_EQ(t.AtPlace(2).Name, "はなこ");
+    EXPECT_EQ(t.AtPlace(2).Score, 250);
+    EXPECT_EQ(t.AtPlace(3).Name, "名2");
+    EXPECT_EQ(t.AtPlace(2).Game.Side(2), 2);
+    EXPECT_EQ(t.AtPlace(2).Game.Side(3), 0);
     EXPECT_EQ(g.game.State.MoveRecord[1], (MoveRow{}));
     EXPECT_EQ(answers.messages, QStringList{"status: " + PreparingScoreText});
 }
@@ -133,10 +135,8 @@ TEST(ScoreWindow, ADoubleQuoteIsRefusedAndTheCloseBoxWritesNothing) {
     Answerer answers;
     ScoreGame g;
     g.WriteTable("TLVAHIGH.TXT", {300});
-    const QByteArray before = [&] {
-        QFile f(g.Path("TLVAHIGH.TXT"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray before = g.Bytes(g.Path("TLVAHIGH.TXT"));
+    const QString DoubleQuoteRefusal = *ScoreNameRefusal("\"");
     WhenModalShown<frmScore>([&](frmScore& f) {
         f.txtName->setText("a\"b");
         QTest::keyClick(f.txtName, Qt::Key_Return);
@@ -150,9 +150,43 @@ TEST(ScoreWindow, ADoubleQuoteIsRefusedAndTheCloseBoxWritesNothing) {
         f.close();
     });
     g.WinWith(400);
-    QFile file(g.Path("TLVAHIGH.TXT"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(g.Bytes(g.Path("TLVAHIGH.TXT")), before);
+}
+
+TEST(ScoreWindow, ADamagedTableKeepsItsEntriesAndTheMessagesNameTheKeptFile) {
+    Answerer answers;
+    ScoreGame g;
+    g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
+    // Cut inside the move line of the last entry.
+    QByteArray damaged = g.Bytes(g.Path("TLVAHIGH.TXT"));
+    damaged.chop(30);
+    {
+        QFile f(g.Path("TLVAHIGH.TXT"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(damaged);
+    }
+    WhenModalShown<frmScore>([&](frmScore& f) {
+        EXPECT_EQ(f.lblScore2[0]->text(), "名1");
+        EXPECT_EQ(f.lblScore3[1]->text(), "250");
+        EXPECT_EQ(f.lblScore2[2]->text(), "名2");
+        EXPECT_EQ(f.lblScore2[3]->text(), "");
+        f.txtName->setText("はなこ");
+        f.cmdClose->click();
+    });
+    g.WinWith(250);
+    ASSERT_EQ(answers.messages.size(), 3) << answers.messages.join("|").toStdString();
+    EXPECT_EQ(answers.messages[0], "status: " + PreparingScoreText);
+    EXPECT_TRUE(answers.messages[1].startsWith(ScoreInputError + "\nTLVAHIGH.TXT の "));
+    EXPECT_TRUE(answers.messages[1].endsWith("その前の読めた記録 2 件を使います。"));
+    const QStringList kept = QDir(g.dir.path()).entryList({"TLVAHIGH-*.TXT"}, QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(answers.messages[2],
+              "読めなかったスコアファイルを " + kept[0] + " として残しました。");
+    EXPECT_EQ(g.Bytes(g.dir.filePath(kept[0])), damaged);
+    const ScoreTable t = g.ReadTable("TLVAHIGH.TXT");
+    ASSERT_EQ(t.EntryCount(), 3);
+    EXPECT_EQ(t.AtPlace(2).Name, "はなこ");
+    EXPECT_EQ(t.AtPlace(3).Name, "名2");
 }
 
 TEST(ScoreWindow, TheViewOffersReplaysOfStoredGamesAndLaysOutItsRows) {
@@ -223,11 +257,12 @@ TEST(ScoreWindow, ClearingEmptiesTheTableAndRepairReports) {
         EXPECT_TRUE(QFile::exists(g.Path("TLVAHIGH.TXT")));
         EXPECT_TRUE(f.cmdNum[0]->isVisible());
 
+        // A table of the current layout has nothing to repair and keeps no backup.
         answers.answers = {true};
         f.cmdRepair->click();
         EXPECT_EQ(answers.questions.back(), RepairQuestion);
         EXPECT_EQ(answers.messages.back(), RepairDoneText);
-        EXPECT_TRUE(QFile::exists(g.Path("TLVAHIGH.bak")));
+        EXPECT_FALSE(QFile::exists(g.Path("TLVAHIGH.bak")));
 
         answers.answers = {true};
         f.cmdClear->click();
@@ -247,6 +282,29 @@ TEST(ScoreWindow, ClearingEmptiesTheTableAndRepairReports) {
     });
     g.WinWith(5);
     EXPECT_EQ(g.ReadTable("TLVAHIGH.TXT").EntryCount(), 1);
+}
+
+TEST(ScoreWindow, AFolderInPlaceOfTheTableIsOneMessagePerAction) {
+    Answerer answers;
+    ScoreGame g;
+    ASSERT_TRUE(QDir(g.dir.path()).mkpath("TLVAHIGH.TXT/inside"));
+    WhenModalShown<frmScore>([&](frmScore& f) {
+        ASSERT_EQ(answers.messages.size(), 1);
+        EXPECT_EQ(answers.messages[0],
+                  ScoreInputError + "\nスコアファイルの名前のフォルダがあります: TLVAHIGH.TXT");
+        answers.answers = {true};
+        f.cmdRepair->click();
+        ASSERT_EQ(answers.messages.size(), 2);
+        EXPECT_FALSE(answers.messages[1].contains(RepairDoneText)); // the repair failed
+        answers.answers = {true};
+        f.cmdClear->click();
+        ASSERT_EQ(answers.messages.size(), 3);
+        EXPECT_TRUE(answers.messages[2].startsWith("スコアファイルを消せません。\n"));
+        f.cmdClose->click();
+    });
+    g.form->cmdScore_Click();
+    EXPECT_EQ(answers.messages.size(), 3);
+    EXPECT_TRUE(QFileInfo(g.Path("TLVAHIGH.TXT")).isDir());
 }
 
 } // namespace
