@@ -4,6 +4,12 @@
 #include "ScoreRecords.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace tolvekin {
 namespace {
@@ -38,15 +44,31 @@ bool AllDigits(const QString& text) {
     return true;
 }
 
-// Hands each finished game to the result log, as the window does in automatic play.
-class BatchRecorder : public NoRecorder {
-public:
-    explicit BatchRecorder(const std::function<void()>& onResult) : onResult_(onResult) {}
-    void WriteAutoResult() override { onResult_(); }
-
-private:
-    std::function<void()> onResult_;
-};
+// A count option: a whole number from 1 to `most`. Returns false with the message in error.
+bool TakeCount(const QString& key, const QString& value, const QString& what, qlonglong most,
+               const QString& limit, int& count, QString& error) {
+    if (value.isEmpty()) {
+        error = key + " needs " + what;
+        return false;
+    }
+    const bool negative = value.startsWith('-') && AllDigits(value.mid(1));
+    if (!AllDigits(value) && !negative) {
+        error = key + ": not a whole number: " + value;
+        return false;
+    }
+    bool ok = false;
+    const qlonglong n = value.toLongLong(&ok);
+    if (negative || (ok && n < 1)) {
+        error = key + ": must be at least 1, not " + value;
+        return false;
+    }
+    if (!ok || n > most) {
+        error = key + ": at most " + QString::number(most) + " " + limit + ", not " + value;
+        return false;
+    }
+    count = static_cast<int>(n);
+    return true;
+}
 
 } // namespace
 
@@ -60,6 +82,8 @@ BatchRequest ParseBatchArguments(const QStringList& args) {
     }
     bool haveGames = false;
     QString gamesText;
+    bool haveGame = false;
+    QString gameText;
     for (qsizetype i = 0; i < args.size(); ++i) {
         QString value;
         if (TakeValue(args, i, "--batch", value)) {
@@ -80,6 +104,14 @@ BatchRequest ParseBatchArguments(const QStringList& args) {
             request.Options.HasSeed = true;
         } else if (args[i] == "--moves") {
             request.Options.Moves = true;
+        } else if (TakeValue(args, i, "--jobs", value)) {
+            if (!TakeCount("--jobs", value, "the number of threads", MaxJobs, "threads",
+                           request.Options.Jobs, request.Error)) {
+                return request;
+            }
+        } else if (TakeValue(args, i, "--game", value)) {
+            haveGame = true;
+            gameText = value;
         } else if (args[i].startsWith("--")) {
             request.Error = "unknown option: " + args[i];
             return request;
@@ -107,63 +139,253 @@ BatchRequest ParseBatchArguments(const QStringList& args) {
         return request;
     }
     request.Options.Games = static_cast<int>(games);
+    if (haveGame) {
+        if (!TakeCount("--game", gameText, "the number of a game of the series",
+                       request.Options.Games, "(the games of the series)", request.Options.OnlyGame,
+                       request.Error)) {
+            return request;
+        }
+        if (!request.Options.HasSeed) {
+            request.Error = "--game needs --seed: only a seeded series can be played again";
+            return request;
+        }
+    }
     request.Ok = true;
     return request;
 }
 
-BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE* out,
-                      const std::function<void(const std::string&)>& appendLog) {
-    settings.GameMode = 3;
-    settings.FlashMove = false;
-    MtRandom random(options.HasSeed ? options.Seed : ClockSeed());
-    Game* current = nullptr;
-    QuietView view;
-    ManualClock clock([&](GameTimer timer) { current->Tick(timer); });
-    BatchRecorder recorder([&] { appendLog(AutoResultLine(*current)); });
-    Game game(settings, random, view, clock, recorder);
-    current = &game;
-    game.AllocateBoard();
+namespace {
 
-    // The series runs as on the screen: "はじめる" once, then the clock's ticks play each game
-    // and start the next, only without waiting.
-    BatchSummary summary;
-    std::string text;
-    const int moveSlots = game.State.CellCount() - 4;
-    game.RestartGame();
-    game.PassClick();
-    for (int n = 0; n < options.Games; ++n) {
-        if (n > 0) {
-            clock.Step(); // the restart tick
-        }
-        while (game.Phase() == GamePhase::AutoPlaying && clock.Step()) {
-        }
+// Games are handed out and written in blocks of this many: few hand-overs between threads,
+// and only a few blocks wait for the writer at any time, so memory stays flat.
+constexpr int GamesPerBlock = 64;
 
-        text.clear();
-        if (options.Moves) {
-            text += StartRecord(game.State.StartX, game.State.StartY);
+// What one thread needs to play: a game of its own with its own chance, clock and view.
+class Player {
+public:
+    Player(const Settings& settings, uint64_t seed, bool moves)
+        : settings_(settings), seed_(seed), moves_(moves) {
+        settings_.GameMode = 3;
+        settings_.FlashMove = false;
+        clock_.SetHandler([this](GameTimer timer) { game_.Tick(timer); });
+        game_.AllocateBoard();
+    }
+
+    // Plays game number n (from 1) of the series and adds its lines to text.
+    void Play(uint64_t n, std::string& text, std::string& resultLine, BatchSummary& tally) {
+        random_.Start(seed_, n);
+        // The series runs as on the screen: "はじめる" once, then the clock's ticks play each
+        // game and start the next, only without waiting.
+        if (!started_) {
+            game_.RestartGame();
+            game_.PassClick();
+            started_ = true;
+        } else {
+            clock_.Step(); // the restart tick
+        }
+        while (game_.Phase() == GamePhase::AutoPlaying && clock_.Step()) {
+        }
+        const GameState& g = game_.State;
+        if (moves_) {
+            text += StartRecord(g.StartX, g.StartY);
             text += '\n';
-            for (const std::string& line : MoveRecordLines(game.State.MoveRecord, moveSlots)) {
+            for (const std::string& line : MoveRecordLines(g.MoveRecord, g.CellCount() - 4)) {
                 text += line;
                 text += '\n';
             }
         }
-        text += AutoResultLine(game);
+        resultLine = AutoResultLine(game_);
+        text += resultLine;
         text += '\n';
-        std::fwrite(text.data(), 1, text.size(), out);
-
-        const auto& t = game.State.Tally;
-        ++summary.Games;
-        if (t[Side1].Score > t[Side2].Score) {
-            ++summary.WonBySide1;
-        } else if (t[Side2].Score > t[Side1].Score) {
-            ++summary.WonBySide2;
+        ++tally.Games;
+        if (g.Tally[Side1].Score > g.Tally[Side2].Score) {
+            ++tally.WonBySide1;
+        } else if (g.Tally[Side2].Score > g.Tally[Side1].Score) {
+            ++tally.WonBySide2;
         } else {
-            ++summary.Draws;
+            ++tally.Draws;
+        }
+    }
+
+private:
+    Settings settings_;
+    uint64_t seed_;
+    bool moves_;
+    SeriesRandom random_;
+    QuietView view_;
+    ManualClock clock_;
+    NoRecorder recorder_;
+    Game game_{settings_, random_, view_, clock_, recorder_};
+    bool started_ = false;
+};
+
+struct Block {
+    std::string text;
+    std::vector<std::string> results;
+    BatchSummary tally;
+};
+
+void PlayBlock(Player& player, int block, int games, Block& out) {
+    const int first = block * GamesPerBlock + 1;
+    const int last = std::min(games, first + GamesPerBlock - 1);
+    out.results.resize(static_cast<size_t>(last - first + 1));
+    for (int n = first; n <= last; ++n) {
+        player.Play(static_cast<uint64_t>(n), out.text, out.results[static_cast<size_t>(n - first)],
+                    out.tally);
+    }
+}
+
+bool WriteAll(std::FILE* out, const std::string& text, std::string& error) {
+    if (text.empty()) {
+        return true;
+    }
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), out) != text.size()) {
+        error = errno != 0 ? std::strerror(errno) : "write error";
+        return false;
+    }
+    return true;
+}
+
+// The blocks of a series in the order of their numbers, played by worker threads that run at
+// most `window` blocks ahead of the writer.
+class BlockQueue {
+public:
+    BlockQueue(int blocks, int window) : blocks_(blocks), window_(window), slots_(window) {}
+
+    // Next block number for a worker, or -1 when there is none or the run was stopped.
+    int Claim() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock,
+                      [&] { return stopped_ || next_ >= blocks_ || next_ < written_ + window_; });
+        if (stopped_ || next_ >= blocks_) {
+            return -1;
+        }
+        return next_++;
+    }
+    void Deliver(int block, Block&& done) {
+        std::lock_guard lock(mutex_);
+        Slot& slot = slots_[static_cast<size_t>(block % window_)];
+        slot.block = std::move(done);
+        slot.ready = true;
+        changed_.notify_all();
+    }
+    // The writer's next block, once it has been played.
+    Block Take(int block) {
+        std::unique_lock lock(mutex_);
+        Slot& slot = slots_[static_cast<size_t>(block % window_)];
+        changed_.wait(lock, [&] { return slot.ready; });
+        slot.ready = false;
+        written_ = block + 1;
+        changed_.notify_all();
+        return std::move(slot.block);
+    }
+    void Stop() {
+        std::lock_guard lock(mutex_);
+        stopped_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    struct Slot {
+        Block block;
+        bool ready = false;
+    };
+    const int blocks_;
+    const int window_;
+    std::vector<Slot> slots_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int next_ = 0;
+    int written_ = 0;
+    bool stopped_ = false;
+};
+
+void Add(BatchSummary& sum, const BatchSummary& part) {
+    sum.Games += part.Games;
+    sum.WonBySide1 += part.WonBySide1;
+    sum.WonBySide2 += part.WonBySide2;
+    sum.Draws += part.Draws;
+}
+
+} // namespace
+
+int JobsFor(const BatchOptions& options) {
+    if (options.Jobs > 0) {
+        return options.Jobs;
+    }
+    const unsigned cores = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp(cores, 1u, static_cast<unsigned>(MaxJobs)));
+}
+
+BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE* out,
+                      const std::function<void(const std::string&)>& appendLog) {
+    const uint64_t seed = options.HasSeed ? options.Seed : ClockSeed();
+    BatchSummary summary;
+    if (options.OnlyGame > 0) {
+        // One game played again: its lines only, and nothing logged a second time.
+        Player player(settings, seed, options.Moves);
+        std::string text;
+        std::string result;
+        player.Play(static_cast<uint64_t>(options.OnlyGame), text, result, summary);
+        if (WriteAll(out, text, summary.WriteError) && std::fflush(out) != 0) {
+            summary.WriteError = std::strerror(errno);
+        }
+        return summary;
+    }
+
+    const int blocks = (options.Games + GamesPerBlock - 1) / GamesPerBlock;
+    const int jobs = std::min(JobsFor(options), blocks);
+    // The writer hands out the results on this thread, in the order of the games.
+    auto write = [&](Block& block) {
+        for (const std::string& line : block.results) {
+            appendLog(line);
+        }
+        Add(summary, block.tally);
+        return WriteAll(out, block.text, summary.WriteError);
+    };
+    if (jobs <= 1) {
+        Player player(settings, seed, options.Moves);
+        for (int b = 0; b < blocks; ++b) {
+            Block block;
+            PlayBlock(player, b, options.Games, block);
+            if (!write(block)) {
+                return summary;
+            }
+        }
+    } else {
+        BlockQueue queue(blocks, 2 * jobs);
+        std::vector<std::thread> workers;
+        workers.reserve(static_cast<size_t>(jobs));
+        for (int j = 0; j < jobs; ++j) {
+            workers.emplace_back([&] {
+                Player player(settings, seed, options.Moves);
+                for (int b = queue.Claim(); b >= 0; b = queue.Claim()) {
+                    Block block;
+                    PlayBlock(player, b, options.Games, block);
+                    queue.Deliver(b, std::move(block));
+                }
+            });
+        }
+        for (int b = 0; b < blocks; ++b) {
+            Block block = queue.Take(b);
+            if (!write(block)) {
+                queue.Stop();
+                break;
+            }
+        }
+        queue.Stop();
+        for (std::thread& t : workers) {
+            t.join();
+        }
+        if (!summary.WriteError.empty()) {
+            return summary;
         }
     }
     const std::string last = SummaryLine(summary) + "\n";
-    std::fwrite(last.data(), 1, last.size(), out);
-    std::fflush(out);
+    if (WriteAll(out, last, summary.WriteError) && std::fflush(out) != 0) {
+        summary.WriteError = std::strerror(errno);
+    }
     return summary;
 }
 

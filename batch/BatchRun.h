@@ -1,6 +1,8 @@
 #pragma once
 // Long unattended series of computer-against-computer games without any window:
-//   tolvekin --batch N [--seed S] [--moves] [settings switches...]
+//   tolvekin --batch N [--seed S] [--moves] [--jobs J] [--game K] [settings switches...]
+// Each game's random draws depend only on the seed and the game's number, so the output is the
+// same bytes for any number of threads, and one game can be played again alone.
 
 #include "Settings.h"
 
@@ -18,6 +20,8 @@ struct BatchOptions {
     bool HasSeed = false;
     uint64_t Seed = 0;
     bool Moves = false; // print each game's start and move records
+    int Jobs = 0;       // threads; 0 for one a core
+    int OnlyGame = 0;   // from 1: print only this game of the series, log nothing
     QStringList Rest;   // what is left for the settings reader
 };
 
@@ -36,10 +40,16 @@ struct BatchSummary {
     int WonBySide1 = 0;
     int WonBySide2 = 0;
     int Draws = 0;
+    std::string WriteError; // why the output could not be written; empty when it was
 };
 
+inline constexpr int MaxJobs = 256;
+// The number of threads a run uses: the request, or one a core.
+int JobsFor(const BatchOptions& options);
+
 // Plays the games with the settings as read (no screen fitting, never a blinking piece),
-// writes the lines of each game to out (UTF-8, LF) and hands each result line to appendLog.
+// writes the lines of each game to out (UTF-8, LF) in the order of the games and hands each
+// result line to appendLog, on the calling thread. Stops at the first failed write.
 BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE* out,
                       const std::function<void(const std::string&)>& appendLog);
 

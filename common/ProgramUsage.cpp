@@ -13,7 +13,8 @@ const char* const CommonOptions = R"(Options:
 )";
 
 const char* const GameUsage = R"(Usage: tolvekin [--data-home] [SETTING...]
-       tolvekin [--data-home] --batch N [--seed S] [--moves] [SETTING...]
+       tolvekin [--data-home] --batch N [--seed S] [--moves] [--jobs J] [--game K]
+                [SETTING...]
        tolvekin --help | --version
 
 ぽるぽら, a reversi-style board game with colour mixing. The game keeps its settings
@@ -52,6 +53,10 @@ result is also appended to it.
   --batch N        the number of games, at least 1
   --seed S         seed of the random numbers, for a repeatable series
   --moves          also print each game's start and move records
+  --jobs J         play on J threads, 1 to 256 [one a core]; the output is the same
+                   for every J
+  --game K         print only game K (from 1) of the series of --seed S, as the whole
+                   series prints it; nothing is logged
 
 )";
 
@@ -69,7 +74,7 @@ current folder.
 ProgramDescription GameCommandLine() {
     return {"tolvekin",
             QString::fromUtf8(GameUsage) + QString::fromUtf8(CommonOptions),
-            {"--batch", "--seed", "--moves"}};
+            {"--batch", "--seed", "--moves", "--jobs", "--game"}};
 }
 
 ProgramDescription MakerCommandLine() {

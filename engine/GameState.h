@@ -5,11 +5,14 @@
 // Cells are kept column by column inside a frame one cell wide that holds the mark OffBoard,
 // so a scan stops at the board's edge without testing coordinates, and walking the cells in
 // storage order visits them column by column, top to bottom: the order of the candidate list.
+// Each empty cell also knows in which directions a piece of either side lies next to it, so a
+// legality scan walks only the directions that can enclose something.
 
 #include "Side.h"
 
 #include <array>
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -33,6 +36,9 @@ struct GameState {
         changed_[Slot(x, y)] = on ? 1 : 0;
     }
     void ClearChanged();
+    // The same by storage slot (GameState::Slot), for the scans of the rules.
+    int32_t CellColorAt(int slot) const { return color_[static_cast<size_t>(slot)]; }
+    void MarkChangedAt(int slot) { changed_[static_cast<size_t>(slot)] = 1; }
 
     // Writes owner and colour of one cell and keeps the piece counts up to date.
     void SetCell(int x, int y, int side, int32_t color);
@@ -77,38 +83,105 @@ struct GameState {
         assert(x >= 0 && x <= BoardWidth + 1 && y >= 0 && y <= BoardHeight + 1);
         return x * (BoardHeight + 2) + y;
     }
+    int SlotX(int slot) const { return slotX_[static_cast<size_t>(slot)]; }
+    int SlotY(int slot) const { return slotY_[static_cast<size_t>(slot)]; }
     const int8_t* Owners() const { return owner_.data(); }
-    const uint64_t* FrontierWords() const { return frontier_.data(); }
-    // One bit per storage slot: the pieces of a side, and the cells of the board.
-    const uint64_t* SideWords(int side) const { return sideBits_[side].data(); }
-    const uint64_t* BoardWords() const { return boardBits_.data(); }
-    // Boards whose storage fits in 128 bits are scanned a whole direction at a time.
-    bool FitsInWideWord() const { return (BoardWidth + 2) * (BoardHeight + 2) <= 128; }
-    int FrontierWordCount() const { return static_cast<int>(frontier_.size()); }
+
+    // The eight neighbour directions in pairs, so that direction d ^ 1 is the opposite of d.
+    int Step(int d) const { return steps_[static_cast<size_t>(d)]; }
+    // Boards of at most 64 cells are also kept as one bit a cell, column by column, top to
+    // bottom, and scanned a whole direction at a time; they keep no neighbour masks.
+    bool SmallBoard() const { return small_; }
+    uint64_t SmallPieces(int side) const { return small_pieces_[side]; }
+    uint64_t SmallCells() const { return small_cells_; }
+    // The four line directions of the small board as shifts towards higher bits (k = 0..3:
+    // across, down, down-across, up-across), and the cells a step may start from, forwards
+    // (shifting up) and backwards (shifting down), so that no step leaves its column.
+    int SmallShift(int k) const { return smallShift_[static_cast<size_t>(k)]; }
+    uint64_t SmallFromForward(int k) const { return smallForward_[static_cast<size_t>(k)]; }
+    uint64_t SmallFromBackward(int k) const { return smallBackward_[static_cast<size_t>(k)]; }
+    // The cells of the small board met from a bit in direction d (the order of Step), not the
+    // bit itself: upwards in the word for even d, downwards for odd d.
+    uint64_t SmallRay(int bit, int d) const { return smallRays_[static_cast<size_t>(bit * 8 + d)]; }
+    int SmallBit(int slot) const { return slotBit_[static_cast<size_t>(slot)]; }
+    // Column and row of a bit of the small board.
+    int BitX(int bit) const { return bitX_[static_cast<size_t>(bit)]; }
+    int BitY(int bit) const { return bitY_[static_cast<size_t>(bit)]; }
+
+    // Large boards only. For an empty cell: bit d is set when its neighbour in direction d
+    // holds a piece of side. Meaningless for a cell that holds a piece.
+    uint8_t NearMask(int side, int slot) const { return near_[side][static_cast<size_t>(slot)]; }
+    // Large boards only: the cells of each line of the board, one word a line, so a whole line
+    // is answered at once. Family 0 are the columns by x (position y), 1 the rows by y
+    // (position x), 2 the lines down-right by x - y + BoardHeight and 3 those up-right by
+    // x + y (position x). Each line is also kept mirrored, position p at length + 1 - p, so
+    // that both directions along it run towards higher bits.
+    // All lines of all families side by side, one word each; a cell's word in each family and
+    // its position there, straight and mirrored.
+    struct CellOnLines {
+        std::array<uint16_t, 4> word{};
+        std::array<uint8_t, 4> place{};
+        std::array<uint8_t, 4> mirroredPlace{};
+    };
+    static constexpr int LineFamilies = 4;
+    // Lines fit in a word up to this length; longer ones are not kept.
+    static constexpr int LongestLine = 62;
+    bool HasLines() const { return hasLines_; }
+    int LineWordCount() const { return static_cast<int>(lineCells_.size()); }
+    const uint64_t* LinePieces(int side) const { return linePieces_[side].data(); }
+    const uint64_t* MirroredLinePieces(int side) const { return mirroredLinePieces_[side].data(); }
+    const uint64_t* LineCells() const { return lineCells_.data(); }
+    const uint64_t* MirroredLineCells() const { return mirroredLineCells_.data(); }
+    const CellOnLines& LinesOf(int slot) const { return cellLines_[static_cast<size_t>(slot)]; }
+    // Room for what a scan finds along each line.
+    uint64_t* LineFound() { return lineFound_.data(); }
+    uint64_t* MirroredLineFound() { return mirroredLineFound_.data(); }
+    // One bit per storage slot: the empty cells next to at least one piece of side, the only
+    // cells where the other side can enclose anything.
+    const uint64_t* NearWords(int side) const { return nearBits_[side].data(); }
+    int NearWordCount() const { return static_cast<int>(nearBits_[1].size()); }
 
     // Sizes every array for a board of w x h and empties it.
     void Allocate(int w, int h);
     // Empties every cell (the frame stays) and the piece counts.
     void ClearBoard();
+    // SetCell for a cell given by its storage slot.
+    void SetSlot(int slot, int side, int32_t color);
 
 private:
-    void AddFrontier(int slot) { frontier_[slot >> 6] |= uint64_t{1} << (slot & 63); }
-    void DropFrontier(int slot) { frontier_[slot >> 6] &= ~(uint64_t{1} << (slot & 63)); }
-    void RebuildFrontier();
     static void SetBit(std::vector<uint64_t>& bits, int slot) {
-        bits[slot >> 6] |= uint64_t{1} << (slot & 63);
+        bits[static_cast<size_t>(slot >> 6)] |= uint64_t{1} << (slot & 63);
     }
     static void ClearBit(std::vector<uint64_t>& bits, int slot) {
-        bits[slot >> 6] &= ~(uint64_t{1} << (slot & 63));
+        bits[static_cast<size_t>(slot >> 6)] &= ~(uint64_t{1} << (slot & 63));
     }
 
     std::vector<int8_t> owner_; // one byte a cell keeps the scans in few cache lines
     std::vector<int32_t> color_;
     std::vector<uint8_t> changed_;
-    // Empty cells next to at least one piece: the only cells where a placement can be legal.
-    std::vector<uint64_t> frontier_;
-    std::array<std::vector<uint64_t>, 3> sideBits_;
-    std::vector<uint64_t> boardBits_;
+    std::vector<uint8_t> slotX_;
+    std::vector<uint8_t> slotY_;
+    std::array<int, 8> steps_{};
+    bool small_ = false;
+    std::array<uint64_t, 3> small_pieces_{};
+    uint64_t small_cells_ = 0;
+    std::vector<int8_t> slotBit_;
+    std::array<int, 4> smallShift_{};
+    std::array<uint64_t, 4> smallForward_{};
+    std::array<uint64_t, 4> smallBackward_{};
+    std::vector<uint64_t> smallRays_;
+    std::array<uint8_t, 64> bitX_{};
+    std::array<uint8_t, 64> bitY_{};
+    std::array<std::vector<uint8_t>, 3> near_;
+    bool hasLines_ = false;
+    std::array<std::vector<uint64_t>, 3> linePieces_;
+    std::array<std::vector<uint64_t>, 3> mirroredLinePieces_;
+    std::vector<uint64_t> lineCells_;
+    std::vector<uint64_t> mirroredLineCells_;
+    std::vector<uint64_t> lineFound_;
+    std::vector<uint64_t> mirroredLineFound_;
+    std::vector<CellOnLines> cellLines_;
+    std::array<std::vector<uint64_t>, 3> nearBits_;
     std::array<std::array<int32_t, 8>, 3> pieces_{};
 };
 

@@ -12,9 +12,6 @@ bool CanPlace(GameState& g, int side, int x, int y);
 
 // The same answer as CanPlace without touching DirEnd: stops at the first enclosing direction.
 bool IsPlaceable(const GameState& g, int side, int x, int y);
-// IsPlaceable for a cell given by its storage slot (GameState::Slot). Inline: the candidate
-// scan runs it for every empty cell next to a piece.
-inline bool IsPlaceableAt(const GameState& g, int side, int slot);
 
 // Turns over what the placement on (x, y) encloses. The caller has just run CanPlace for this
 // cell and written the new piece with SetCell.
@@ -22,34 +19,5 @@ void TurnOver(GameState& g, int x, int y);
 
 // Colour a turned piece takes: a is the acting colour, b the colour acted on.
 int MixColor(int a, int b);
-
-namespace detail {
-// Does the run of opponent pieces from `at` in direction `step` end in an own piece?
-inline bool Encloses(const int8_t* owner, int at, int step, int8_t side, int8_t other) {
-    at += step;
-    if (owner[at] != other) {
-        return false;
-    }
-    do {
-        at += step;
-    } while (owner[at] == other);
-    return owner[at] == side;
-}
-} // namespace detail
-
-inline bool IsPlaceableAt(const GameState& g, int side, int slot) {
-    const int8_t* o = g.Owners();
-    if (o[slot] != 0) {
-        return false;
-    }
-    const int8_t own = static_cast<int8_t>(side);
-    const int8_t other = static_cast<int8_t>(3 - side);
-    const int s = g.Stride();
-    using detail::Encloses;
-    return Encloses(o, slot, s, own, other) || Encloses(o, slot, -s, own, other) ||
-           Encloses(o, slot, 1, own, other) || Encloses(o, slot, -1, own, other) ||
-           Encloses(o, slot, s + 1, own, other) || Encloses(o, slot, s - 1, own, other) ||
-           Encloses(o, slot, -s + 1, own, other) || Encloses(o, slot, -s - 1, own, other);
-}
 
 } // namespace tolvekin

@@ -19,6 +19,9 @@
 #include <csignal>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace tolvekin;
 
 namespace {
@@ -36,11 +39,21 @@ int RunBatchMode(const BatchRequest& request) {
         std::fprintf(stderr, "tolvekin: %s\n", request.Error.toUtf8().constData());
         return 2;
     }
+    // With standard output closed the next file opened would take its place.
+    if (fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+        std::fprintf(stderr, "tolvekin: cannot write the output: standard output is closed\n");
+        return 1;
+    }
     const QString dataDir = CurrentDataDir();
     Settings settings;
     ReadSettings(settings, dataDir, request.Options.Rest);
-    RunBatch(request.Options, settings, stdout,
-             [&](const std::string& line) { AppendAutoResult(dataDir, line); });
+    const BatchSummary summary =
+        RunBatch(request.Options, settings, stdout,
+                 [&](const std::string& line) { AppendAutoResult(dataDir, line); });
+    if (!summary.WriteError.empty()) {
+        std::fprintf(stderr, "tolvekin: cannot write the output: %s\n", summary.WriteError.c_str());
+        return 1;
+    }
     return 0;
 }
 

@@ -48,7 +48,10 @@ TEST(BatchProgram, BadArgumentsExitWithStatusTwoAndWriteNothing) {
     log.close();
     for (const QStringList& args :
          {QStringList{"--batch"}, QStringList{"--batch", "x"}, QStringList{"--batch", "0"},
-          QStringList{"--batch", "3", "--go"}, QStringList{"--batch", "3", "--seed", "abc"}}) {
+          QStringList{"--batch", "3", "--go"}, QStringList{"--batch", "3", "--seed", "abc"},
+          QStringList{"--batch", "3", "--jobs", "0"}, QStringList{"--batch", "3", "--jobs", "-1"},
+          QStringList{"--batch", "3", "--jobs", "many"},
+          QStringList{"--batch", "3", "--jobs", "123456789"}}) {
         const Outcome o = RunProgram(args, dir.path());
         EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(o.out.isEmpty());
@@ -115,4 +118,17 @@ TEST(BatchProgram, PipeAsTheLogIsNoLogAndNeverBlocks) {
     EXPECT_EQ(o.status, 0) << o.err.toStdString();
     EXPECT_FALSE(pipe.Rescued());
     EXPECT_EQ(QString::fromUtf8(o.out).split('\n', Qt::SkipEmptyParts).size(), 4);
+}
+
+TEST(BatchProgram, OutputThatCannotBeWrittenIsAnErrorOnStandardError) {
+    QTemporaryDir dir;
+    for (const char* redirect : {"exec >/dev/full", "exec >&-"}) {
+        const Outcome o = RunProgram({"--batch", "1000", "--seed", "2"}, dir.path(), redirect);
+        EXPECT_NE(o.status, 0) << redirect;
+        EXPECT_TRUE(o.err.contains("cannot write the output"))
+            << redirect << ": " << o.err.toStdString();
+        EXPECT_EQ(o.err.count('\n'), 1) << o.err.toStdString();
+    }
+    // Nothing took the place of the closed output: the folder holds no new file.
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }

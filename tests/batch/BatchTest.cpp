@@ -22,8 +22,8 @@ struct Captured {
     BatchSummary summary;
 };
 
-Captured PlayBatch(const char* args, Settings settings = {}) {
-    const BatchRequest request = ParseBatchArguments(Args(args));
+Captured PlayBatch(const std::string& args, Settings settings = {}) {
+    const BatchRequest request = ParseBatchArguments(Args(args.c_str()));
     EXPECT_TRUE(request.Ok) << request.Error.toStdString();
     Captured c;
     char* buffer = nullptr;
@@ -64,6 +64,15 @@ TEST(BatchArguments, BadArgumentsNameTheProblem) {
         {"--batch 5 --seed x1", "not an unsigned number"},
         {"--batch 5 --seed -1", "not an unsigned number"},
         {"--batch 99999999999999", "too many"},
+        {"--batch 5 --jobs", "--jobs needs the number of threads"},
+        {"--batch 5 --jobs 0", "at least 1"},
+        {"--batch 5 --jobs -2", "at least 1"},
+        {"--batch 5 --jobs two", "not a whole number"},
+        {"--batch 5 --jobs 1000000", "at most 256 threads"},
+        {"--batch 5 --jobs 99999999999999999999", "at most 256 threads"},
+        {"--batch 5 --seed 1 --game 0", "at least 1"},
+        {"--batch 5 --seed 1 --game 6", "at most 5"},
+        {"--batch 5 --game 2", "--game needs --seed"},
     };
     for (const Case& c : cases) {
         const BatchRequest r = ParseBatchArguments(Args(c.args));
@@ -76,9 +85,12 @@ TEST(BatchArguments, BadArgumentsNameTheProblem) {
 }
 
 TEST(BatchArguments, BatchOptionsAreTakenOutOfTheSettings) {
-    BatchRequest r = ParseBatchArguments(Args("/MODE2 --batch 7 /MAXX10 --seed=42 --moves"));
+    BatchRequest r =
+        ParseBatchArguments(Args("/MODE2 --batch 7 /MAXX10 --seed=42 --jobs 3 --moves --game=7"));
     ASSERT_TRUE(r.Ok) << r.Error.toStdString();
     EXPECT_EQ(r.Options.Games, 7);
+    EXPECT_EQ(r.Options.Jobs, 3);
+    EXPECT_EQ(r.Options.OnlyGame, 7);
     EXPECT_TRUE(r.Options.HasSeed);
     EXPECT_EQ(r.Options.Seed, 42u);
     EXPECT_TRUE(r.Options.Moves);
@@ -158,4 +170,81 @@ TEST(BatchRun, PrintedMoveRecordsReplayToThePrintedResult) {
         EXPECT_FALSE(CollectCandidates(g, 1));
         EXPECT_FALSE(CollectCandidates(g, 2));
     }
+}
+
+namespace {
+
+Settings BoardOf(int w, int h) {
+    Settings s;
+    s.BoardWidth = w;
+    s.BoardHeight = h;
+    s.MidX = w / 2;
+    s.MidY = h / 2;
+    return s;
+}
+
+} // namespace
+
+// The series is cut into blocks of games for the threads; more games than two blocks hold make
+// the threads hand over and the writer wait.
+TEST(BatchThreads, SameBytesAndSameLogForAnyNumberOfThreads) {
+    struct Case {
+        int w, h;
+        const char* seed;
+        int games;
+    } cases[] = {{8, 8, "1", 200},
+                 {9, 7, "77", 150},
+                 {5, 4, "3", 300},
+                 {12, 10, "12", 140},
+                 {20, 15, "5", 70}};
+    for (const Case& c : cases) {
+        const std::string base =
+            "--batch " + std::to_string(c.games) + " --seed " + c.seed + " --moves --jobs ";
+        const Captured one = PlayBatch(base + "1", BoardOf(c.w, c.h));
+        ASSERT_EQ(one.summary.Games, c.games);
+        ASSERT_EQ(one.log.size(), static_cast<size_t>(c.games));
+        for (const char* jobs : {"2", "7"}) {
+            const Captured many = PlayBatch(base + jobs, BoardOf(c.w, c.h));
+            EXPECT_EQ(many.out, one.out) << c.w << "x" << c.h << " --jobs " << jobs;
+            EXPECT_EQ(many.log, one.log) << c.w << "x" << c.h << " --jobs " << jobs;
+            EXPECT_TRUE(many.summary.WriteError.empty());
+        }
+    }
+}
+
+TEST(BatchThreads, GameKPrintsExactlyGameKOfTheSeriesAndLogsNothing) {
+    const Settings board = BoardOf(6, 5);
+    const Captured series = PlayBatch("--batch 130 --seed 21 --moves --jobs 3", board);
+    const auto lines = Lines(series.out);
+    const size_t perGame = 2 + (30 - 4 + 5) / 6; // start, move records, result
+    ASSERT_EQ(lines.size(), 130 * perGame + 1);
+    // The first and last game of a block, the next block's first, the series' last.
+    for (int k : {1, 64, 65, 130}) {
+        const Captured alone =
+            PlayBatch("--batch 130 --seed 21 --moves --game " + std::to_string(k), board);
+        std::string expected;
+        for (size_t i = 0; i < perGame; ++i) {
+            expected += lines[static_cast<size_t>(k - 1) * perGame + i] + "\n";
+        }
+        EXPECT_EQ(alone.out, expected) << "game " << k;
+        EXPECT_TRUE(alone.log.empty());
+    }
+    // Another seed gives other games.
+    const Captured other = PlayBatch("--batch 130 --seed 22 --moves --game 1", board);
+    EXPECT_NE(other.out.substr(0, 60), series.out.substr(0, 60));
+}
+
+TEST(BatchThreads, AFailedWriteStopsTheSeriesAndIsReported) {
+    const BatchRequest request = ParseBatchArguments(Args("--batch 500 --seed 4 --jobs 2"));
+    ASSERT_TRUE(request.Ok);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    int logged = 0;
+    const BatchSummary s =
+        RunBatch(request.Options, Settings{}, full, [&](const std::string&) { ++logged; });
+    std::fclose(full);
+    EXPECT_FALSE(s.WriteError.empty());
+    // The series stopped early: not every game was played and logged.
+    EXPECT_LT(s.Games, 500);
+    EXPECT_EQ(logged, s.Games);
 }

@@ -84,7 +84,7 @@ TEST(StandardOptions, GameUsageNamesEverySettingAndOption) {
          {"/FLASH",  "/CURSOR", "/BORDER", "/CROSS",      "/THRU",  "/BACK",    "/TITLE", "/CHAR1",
           "/CHAR2",  "/CHAR3",  "/KOMA1",  "/KOMA2",      "/MODE",  "/LEVEL",   "/MONO",  "/COLOR",
           "/CLRBRD", "/MAXX",   "/MAXY",   "/MIDX",       "/MIDY",  "/TOP",     "/LEFT",  "/PAR",
-          "--batch", "--seed",  "--moves", "--data-home", "--help", "--version"}) {
+          "--batch", "--seed",  "--moves", "--jobs", "--game", "--data-home", "--help", "--version"}) {
         EXPECT_TRUE(usage.contains(QString(" ") + key)) << key;
     }
     EXPECT_TRUE(MakerCommandLine().Usage.contains("--data-home"));
