@@ -1,6 +1,7 @@
 #include "AutoResultLog.h"
 
 #include "TextFiles.h"
+#include "Utf8Text.h"
 
 namespace tolvekin {
 
@@ -9,7 +10,7 @@ void AppendAutoResult(const QString& dataDir, const std::string& line) {
     if (!FileExists(path)) {
         return; // the log is switched on by the file's presence only
     }
-    AppendTextLine(path, QString::fromStdString(line));
+    AppendTextLine(path, Q(line));
 }
 
 } // namespace tolvekin

@@ -7,6 +7,7 @@
 #include "ScoreFileIo.h"
 #include "ScoreRecords.h"
 #include "TextFiles.h"
+#include "Utf8Text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -240,9 +241,9 @@ QStringList ScoreFileLines(const ScoreTable& table) {
     for (int place = 1; place <= n; ++place) {
         const ScoreEntry& entry = table.AtPlace(place);
         lines.append(QuotedFields(QString::number(place), entry));
-        lines.append(QString::fromStdString(StartRecord(entry.Game.StartX, entry.Game.StartY)));
+        lines.append(Q(StartRecord(entry.Game.StartX, entry.Game.StartY)));
         for (const std::string& line : MoveRecordLines(entry.Game.Moves, moves)) {
-            lines.append(QString::fromStdString(line));
+            lines.append(Q(line));
         }
     }
     return lines;

@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Rounding.h"
 #include "SizePreview.h"
+#include "Utf8Text.h"
 
 #include <QMouseEvent>
 
@@ -62,7 +63,7 @@ frmSize::frmSize(Settings& settings, const ScreenMetrics& screen, const QColor& 
                  QWidget* owner)
     : QDialog(owner, FixedDialogFlags), screen_(screen) {
     setFont(ProportionalGothicFont(9));
-    setWindowTitle(QString::fromStdString(settings.GameTitle) + QStringLiteral("　サイズの変更"));
+    setWindowTitle(Q(settings.GameTitle) + QStringLiteral("　サイズの変更"));
     QPalette p = palette();
     p.setColor(QPalette::Window, background);
     setPalette(p);

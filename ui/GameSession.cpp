@@ -4,6 +4,7 @@
 #include "DialogSeam.h"
 #include "ScreenMetricsOf.h"
 #include "StartupFit.h"
+#include "Utf8Text.h"
 #include "WindowGeometry.h"
 #include "frmStart.h"
 #include "mdlOption.h"
@@ -22,8 +23,7 @@ GameSession::~GameSession() {
 }
 
 MessageContext GameSession::DialogContext() {
-    return {[this] { return QString::fromStdString(settings.GameTitle); },
-            [this]() -> QWidget* { return Window(); },
+    return {[this] { return Q(settings.GameTitle); }, [this]() -> QWidget* { return Window(); },
             [this] {
                 // The piece at the initial block marks the dialog.
                 const PictureBox* cell =
@@ -50,7 +50,7 @@ void GameSession::Start(const StartOptions& options) {
         tolvekin::ReadSettings(settings, dataDir_, options.Arguments);
     }
     if (splash) {
-        splash->ResetTitle(QString::fromStdString(settings.GameTitle));
+        splash->ResetTitle(Q(settings.GameTitle));
     }
     if (options.FitToScreen) {
         // The board shrinks to what fits on the screen, height before width.

@@ -12,6 +12,7 @@
 #include "SettingColor.h"
 #include "StandardOptions.h"
 #include "TextFiles.h"
+#include "Utf8Text.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -77,7 +78,7 @@ void frmTolvek::CreatePanel() {
     CreateCountLabels();
     CreateSideColumns();
     CreateColourButtons();
-    lblTitle = MakeLabel(QString::fromStdString(game_.Options.GameTitle), Qt::AlignHCenter);
+    lblTitle = MakeLabel(Q(game_.Options.GameTitle), Qt::AlignHCenter);
     lblTitle->setFrameShape(QFrame::Box);
     lblTitle->setLineWidth(1);
     lblTitle->setAlignment(Qt::AlignCenter);
@@ -147,8 +148,7 @@ void frmTolvek::CreateSideColumns() {
         // Names grow about their centres as far as the two columns allow, so "黒おひさま" shows
         // whole.
         const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s]);
-        const QString name =
-            set != nullptr ? QString::fromStdString(game_.Options.CharName[set->Index + 1]) : "";
+        const QString name = set != nullptr ? Q(game_.Options.CharName[set->Index + 1]) : "";
         lblName[s] = MakeLabel(name, Qt::AlignHCenter);
         Place(lblName[s], nameX[s], 309, 53, 13);
         lblName[s]->setGeometry(lblName[s]->geometry().adjusted(-17, 0, 17, 0));
@@ -163,7 +163,7 @@ void frmTolvek::CreateSideColumns() {
     // read alike whichever sets the sides have.
     variantFont_ = ProportionalGothicFont();
     for (const CharacterSetInfo& set : CharacterSets) {
-        const QString text = QString::fromUtf8(set.Variant.data(), set.Variant.size());
+        const QString text = Q(set.Variant);
         while (QFontMetrics(variantFont_).horizontalAdvance(text) > lblComment[1]->width() &&
                variantFont_.pointSizeF() > 6) {
             variantFont_.setPointSizeF(variantFont_.pointSizeF() - 0.25);
@@ -172,7 +172,7 @@ void frmTolvek::CreateSideColumns() {
     for (int s = 1; s <= 2; ++s) {
         lblComment[s]->setFont(variantFont_);
         if (const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s])) {
-            lblComment[s]->setText(QString::fromUtf8(set->Variant.data(), set->Variant.size()));
+            lblComment[s]->setText(Q(set->Variant));
         }
     }
 }
@@ -212,13 +212,12 @@ void frmTolvek::Load() {
     move(CentreOnScreen(ScreenOf(this), OuterSize()));
     panelWidth_ = RoundEvenInt((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(*this));
 
-    const QString title = QString::fromStdString(game_.Options.GameTitle);
+    const QString title = Q(game_.Options.GameTitle);
     lblTitle->setText(title);
     setWindowTitle(title);
     lblTitle->setToolTip(QString("Version %1 / %2").arg(ProgramVersion(), BuildNote));
     for (int s = 1; s <= 2; ++s) {
-        SetFittedText(lblName[s],
-                      QString::fromStdString(game_.DisplayName(game_.Options.CharSet[s], s)),
+        SetFittedText(lblName[s], Q(game_.DisplayName(game_.Options.CharSet[s], s)),
                       GothicFont(9.75));
     }
     cmdRestart->setEnabled(false);
@@ -308,7 +307,7 @@ void frmTolvek::SetBoardSeeThrough(bool seeThrough) {
 }
 
 void frmTolvek::ShowGameTitle() {
-    lblTitle->setText(QString::fromStdString(game_.Options.GameTitle));
+    lblTitle->setText(Q(game_.Options.GameTitle));
 }
 
 void frmTolvek::RedrawFrames() {

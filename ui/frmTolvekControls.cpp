@@ -11,6 +11,7 @@
 #include "Fonts.h"
 #include "ScoreFile.h"
 #include "ScoreRecording.h"
+#include "Utf8Text.h"
 #include "frmScore.h"
 
 #include <QApplication>
@@ -21,17 +22,6 @@
 #include <QMouseEvent>
 
 namespace tolvekin {
-namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 void frmTolvek::ChangeChar(int side) {
     const size_t s = static_cast<size_t>(side);

@@ -7,6 +7,7 @@
 #include "CharacterFiles.h"
 #include "CharacterSets.h"
 #include "PictureFiles.h"
+#include "Utf8Text.h"
 
 #include <QImage>
 
@@ -17,10 +18,6 @@ namespace {
 artwork::CharacterSet ArtworkSet(int index) {
     return index == 0 ? artwork::CharacterSet::Sun
                       : (index == 1 ? artwork::CharacterSet::Fish : artwork::CharacterSet::Bear);
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
