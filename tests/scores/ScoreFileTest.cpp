@@ -1,5 +1,6 @@
 #include "ScoreFile.h"
 #include "BusyCursor.h"
+#include "DialogAnswerer.h"
 #include "ScoreFields.h"
 #include "ScoreTables.h"
 #include "ScoreTestSupport.h"
@@ -43,11 +44,11 @@ protected:
         // Every way out of the file procedures gives the normal pointer back, and none of
         // them shows anything itself.
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_TRUE(dialogs.Messages.isEmpty());
+        EXPECT_TRUE(dialogs.shown.isEmpty());
     }
 
     QTemporaryDir dir_;
-    ScoreDialogs dialogs;
+    tolvekin::testing::DialogAnswerer dialogs;
     QString message;
 };
 

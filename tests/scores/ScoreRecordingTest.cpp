@@ -3,6 +3,7 @@
 // two-player roll-over, and the move record copied and then emptied.
 
 #include "ScoreRecording.h"
+#include "DialogAnswerer.h"
 #include "DialogSeam.h"
 #include "ScoreFile.h"
 #include "ScoreTables.h"
@@ -114,7 +115,7 @@ class ScoreRecordingFile : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path = dir.filePath("TLVAHIGH.TXT");
-    test::ScoreDialogs notes;
+    tolvekin::testing::DialogAnswerer notes;
 
     void Write(const ScoreTable& t) { ASSERT_TRUE(WriteScoreFile(t, path).Ok); }
 };
@@ -125,11 +126,11 @@ TEST_F(ScoreRecordingFile, TheHeaderTurnsAwayAScoreThatCannotEnter) {
     ScoreTable t;
     GameState equal = FinishedGame(8, 8, 100);
     EXPECT_EQ(RecordScore(t, path, equal, When), 0);
-    EXPECT_TRUE(notes.Statuses.isEmpty());
+    EXPECT_TRUE(notes.statuses.isEmpty());
     GameState higher = FinishedGame(8, 8, 101);
     EXPECT_EQ(RecordScore(t, path, higher, When), 10);
-    EXPECT_EQ(notes.Statuses, QStringList{PreparingScoreText});
-    EXPECT_FALSE(notes.StatusUp);
+    EXPECT_EQ(notes.statuses, QStringList{PreparingScoreText});
+    EXPECT_FALSE(notes.StatusShown());
     // The old tenth has gone.
     EXPECT_EQ(Scores(t), (std::vector<int>{1000, 900, 800, 700, 600, 500, 400, 300, 200, 101}));
     EXPECT_EQ(test::ReadBytes(path), bytes); // the window writes the file, not the recording
@@ -147,8 +148,8 @@ TEST_F(ScoreRecordingFile, WithoutHeaderTheFileDecidesWithoutNote) {
     EXPECT_EQ(RecordScore(t, path, equal, When), 0);
     GameState g2 = FinishedGame(8, 8, 60);
     EXPECT_EQ(RecordScore(t, path, g2, When), 5);
-    EXPECT_TRUE(notes.Statuses.isEmpty());
-    EXPECT_TRUE(notes.Messages.isEmpty());
+    EXPECT_TRUE(notes.statuses.isEmpty());
+    EXPECT_TRUE(notes.shown.isEmpty());
 }
 
 TEST_F(ScoreRecordingFile, ADamagedTableKeepsItsEntriesAndItsFile) {
@@ -161,13 +162,13 @@ TEST_F(ScoreRecordingFile, ADamagedTableKeepsItsEntriesAndItsFile) {
     GameState g = FinishedGame(8, 8, 850);
     EXPECT_EQ(RecordScore(t, path, g, When), 2);
     // One message, over no wait note and without the busy pointer.
-    ASSERT_EQ(notes.Messages.size(), 1);
-    EXPECT_TRUE(notes.Messages[0].startsWith(ScoreInputError + u'\n'));
-    EXPECT_TRUE(notes.Messages[0].endsWith(QStringLiteral("その前の読めた記録 2 件を使います。")));
-    EXPECT_EQ(notes.Statuses, QStringList{PreparingScoreText});
-    EXPECT_FALSE(notes.MessageOverStatus);
-    EXPECT_FALSE(notes.BusyDuringMessage);
-    EXPECT_FALSE(notes.StatusUp);
+    ASSERT_EQ(notes.shown.size(), 1);
+    EXPECT_TRUE(notes.shown[0].startsWith(ScoreInputError + u'\n'));
+    EXPECT_TRUE(notes.shown[0].endsWith(QStringLiteral("その前の読めた記録 2 件を使います。")));
+    EXPECT_EQ(notes.statuses, QStringList{PreparingScoreText});
+    EXPECT_FALSE(notes.messageOverStatus);
+    EXPECT_FALSE(notes.busyDuringMessage);
+    EXPECT_FALSE(notes.StatusShown());
     EXPECT_EQ(Scores(t), (std::vector<int>{900, 850, 800}));
 
     // The window writes the table once the entry has its name: the damaged file is kept under

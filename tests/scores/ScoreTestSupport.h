@@ -1,15 +1,11 @@
 #pragma once
-// What the score tests share: an answerer that records the dialogs (and whether the busy
-// pointer or a wait note was up while a message showed), raw file helpers and table checks.
+// What the score tests share: raw file helpers and table checks.
 
-#include "DialogSeam.h"
 #include "ScoreTable.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QGuiApplication>
 #include <QString>
-#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -23,43 +19,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 QT_END_NAMESPACE
 
 namespace tolvekin::test {
-
-class ScoreDialogs : public DialogHandler {
-public:
-    ScoreDialogs() : previous_(SetDialogHandler(this)) {}
-    ~ScoreDialogs() override { SetDialogHandler(previous_); }
-    ScoreDialogs(const ScoreDialogs&) = delete;
-    ScoreDialogs& operator=(const ScoreDialogs&) = delete;
-
-    void Message(const QString& text) override {
-        Messages.append(text);
-        if (QGuiApplication::overrideCursor() != nullptr) {
-            BusyDuringMessage = true;
-        }
-        if (StatusUp) {
-            MessageOverStatus = true;
-        }
-    }
-    bool Question(const QString& text) override {
-        Messages.append(text);
-        return false;
-    }
-    void Status(const QString& text) override {
-        Statuses.append(text);
-        StatusUp = true;
-    }
-    void CloseStatus() override { StatusUp = false; }
-    bool StatusShown() const override { return StatusUp; }
-
-    QStringList Messages; // messages and questions, in order
-    QStringList Statuses; // wait notes
-    bool StatusUp = false;
-    bool BusyDuringMessage = false;
-    bool MessageOverStatus = false;
-
-private:
-    DialogHandler* previous_;
-};
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);

@@ -2,6 +2,7 @@
 // layout: nothing the player kept is lost, a kept copy is never written over, and every message
 // says what really happened.
 
+#include "DialogAnswerer.h"
 #include "ScoreFile.h"
 #include "ScoreTables.h"
 #include "ScoreTestSupport.h"
@@ -37,11 +38,11 @@ protected:
     }
     void TearDown() override {
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_TRUE(dialogs.Messages.isEmpty()); // the callers show the messages
+        EXPECT_TRUE(dialogs.shown.isEmpty()); // the callers show the messages
     }
 
     QTemporaryDir dir_;
-    ScoreDialogs dialogs;
+    tolvekin::testing::DialogAnswerer dialogs;
 };
 
 } // namespace

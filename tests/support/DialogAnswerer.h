@@ -25,6 +25,8 @@ public:
     QStringList messages;
     QStringList questions;
     QStringList statuses;
+    // Every message and question, in the order shown, without the wait notes.
+    QStringList shown;
     // The answers to the next questions, from the front.
     std::deque<bool> answers;
     // A message came while the busy pointer was up, or while a wait note was open.
@@ -33,11 +35,13 @@ public:
 
     void Message(const QString& text) override {
         messages << text;
+        shown << text;
         busyDuringMessage = busyDuringMessage || QGuiApplication::overrideCursor() != nullptr;
         messageOverStatus = messageOverStatus || status_;
     }
     bool Question(const QString& text) override {
         questions << text;
+        shown << text;
         if (answers.empty()) {
             return false;
         }

@@ -1,10 +1,10 @@
 // The main window built offscreen: its layout for several board sizes, the panel's controls,
 // the frames it draws, and whole games played by clicking its cells and buttons.
 
-#include "Answerer.h"
 #include "CharacterFiles.h"
 #include "CharacterSets.h"
 #include "ComputerPlayer.h"
+#include "DialogAnswerer.h"
 #include "GameSession.h"
 #include "GuardedFifo.h"
 #include "StartupFit.h"
@@ -21,7 +21,7 @@
 #include <memory>
 
 using namespace tolvekin;
-using tolvekin::testing::Answerer;
+using tolvekin::testing::DialogAnswerer;
 
 namespace {
 
@@ -126,7 +126,7 @@ TEST(MainWindowPanel, CharacterCycleAndNames) {
 }
 
 TEST(MainWindowPanel, BlackAndWhiteSwitch) {
-    Answerer answers;
+    DialogAnswerer answers;
     Window w;
     frmTolvek& f = *w.form;
     MainWindowControls& c = w.c();
@@ -197,7 +197,7 @@ bool WaitForBlink(Window& w) {
 }
 
 TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
-    Answerer answers;
+    DialogAnswerer answers;
     Window w(8, 8, "/nonexistent/", [](Settings& s) { s.FlashMove = true; });
     frmTolvek& f = *w.form;
     MainWindowControls& c = w.c();
@@ -219,7 +219,7 @@ TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
 }
 
 TEST(MainWindowGames, TwoPlayersClickAGameToItsEnd) {
-    Answerer answers;
+    DialogAnswerer answers;
     Window w(4, 4, "/nonexistent/", [](Settings& s) { s.GameMode = 2; });
     MainWindowControls& c = w.c();
     w.ClickCell(1, 1);
@@ -253,7 +253,7 @@ void KeyTo(Window& w, int x, int y) {
 }
 
 TEST(MainWindowKeys, KeysPlayTheSameGameAsClicks) {
-    Answerer answers;
+    DialogAnswerer answers;
     auto twoPlayers = [](Settings& s) { s.GameMode = 2; };
     Window keys(4, 4, "/nonexistent/", twoPlayers);
     Window clicks(4, 4, "/nonexistent/", twoPlayers);
@@ -310,7 +310,7 @@ TEST(MainWindowKeys, KeysPlayTheSameGameAsClicks) {
 }
 
 TEST(MainWindowKeys, ColourKeysPressOnlyEnabledButtons) {
-    Answerer answers;
+    DialogAnswerer answers;
     Window w(4, 4, "/nonexistent/", [](Settings& s) { s.GameMode = 2; });
     MainWindowControls& c = w.c();
     w.form->show();
@@ -382,7 +382,7 @@ TEST(MainWindowKeys, CursorShowsOnlyWithTheFocusAndOnlyInTheCellsCorners) {
 }
 
 TEST(MainWindowGames, OnePlayerAgainstASeededComputer) {
-    Answerer answers;
+    DialogAnswerer answers;
     Window w(6, 6);
     MainWindowControls& c = w.c();
     int guard = 0;
@@ -403,7 +403,7 @@ TEST(MainWindowGames, OnePlayerAgainstASeededComputer) {
 
 TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
     for (bool flash : {false, true}) {
-        Answerer answers;
+        DialogAnswerer answers;
         Window w(8, 8, "/nonexistent/", [flash](Settings& s) { s.FlashMove = flash; });
         frmTolvek& f = *w.form;
         MainWindowControls& c = w.c();
@@ -427,7 +427,7 @@ TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
 }
 
 TEST(MainWindowGames, ClearingAnsweredNoThenYes) {
-    Answerer answers;
+    DialogAnswerer answers;
     Window w;
     MainWindowControls& c = w.c();
     w.ClickCell(5, 3);
@@ -447,7 +447,7 @@ TEST(MainWindowGames, ClearingAnsweredNoThenYes) {
 }
 
 TEST(MainWindowGames, QuitAnsweredNoRestoresTheTimers) {
-    Answerer answers;
+    DialogAnswerer answers;
     Window w(8, 8, "/nonexistent/", [](Settings& s) { s.GameMode = 3; });
     MainWindowControls& c = w.c();
     w.Click(c.cmdPass);

@@ -1,7 +1,6 @@
 // The options dialog on the real main window: opened by a click on the window's background with
 // the game timers paused, never during a replay, and what 決定 saves coming back at the next start.
 
-#include "Answerer.h"
 #include "GameSession.h"
 #include "ModalDriver.h"
 #include "frmColor.h"

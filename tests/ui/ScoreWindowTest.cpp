@@ -2,7 +2,7 @@
 // refused double quote, the close box that keeps the file as it was, the view with its replay
 // buttons, clearing and repair, and a replay started from the window.
 
-#include "Answerer.h"
+#include "DialogAnswerer.h"
 #include "DialogSeam.h"
 #include "GameSession.h"
 #include "ModalDriver.h"
@@ -22,7 +22,7 @@
 #include <cmath>
 
 using namespace tolvekin;
-using tolvekin::testing::Answerer;
+using tolvekin::testing::DialogAnswerer;
 using tolvekin::testing::WhenModalShown;
 
 namespace {
@@ -90,7 +90,7 @@ bool White(const QLabel* label) {
 }
 
 TEST(ScoreWindow, AWonGameTakesItsPlaceAndItsNameOnClose) {
-    Answerer answers;
+    DialogAnswerer answers;
     ScoreGame g;
     g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
     bool shown = false;
@@ -132,7 +132,7 @@ TEST(ScoreWindow, AWonGameTakesItsPlaceAndItsNameOnClose) {
 }
 
 TEST(ScoreWindow, ADoubleQuoteIsRefusedAndTheCloseBoxWritesNothing) {
-    Answerer answers;
+    DialogAnswerer answers;
     ScoreGame g;
     g.WriteTable("TLVAHIGH.TXT", {300});
     const QByteArray before = g.Bytes(g.Path("TLVAHIGH.TXT"));
@@ -154,7 +154,7 @@ TEST(ScoreWindow, ADoubleQuoteIsRefusedAndTheCloseBoxWritesNothing) {
 }
 
 TEST(ScoreWindow, ADamagedTableKeepsItsEntriesAndTheMessagesNameTheKeptFile) {
-    Answerer answers;
+    DialogAnswerer answers;
     ScoreGame g;
     g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
     // Cut inside the move line of the last entry.
@@ -190,7 +190,7 @@ TEST(ScoreWindow, ADamagedTableKeepsItsEntriesAndTheMessagesNameTheKeptFile) {
 }
 
 TEST(ScoreWindow, TheViewOffersReplaysOfStoredGamesAndLaysOutItsRows) {
-    Answerer answers;
+    DialogAnswerer answers;
     ScoreGame g;
     g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
     bool shown = false;
@@ -247,7 +247,7 @@ TEST(ScoreWindow, TheViewOffersReplaysOfStoredGamesAndLaysOutItsRows) {
 }
 
 TEST(ScoreWindow, ClearingEmptiesTheTableAndRepairReports) {
-    Answerer answers;
+    DialogAnswerer answers;
     ScoreGame g;
     g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
     WhenModalShown<frmScore>([&](frmScore& f) {
@@ -285,7 +285,7 @@ TEST(ScoreWindow, ClearingEmptiesTheTableAndRepairReports) {
 }
 
 TEST(ScoreWindow, AFolderInPlaceOfTheTableIsOneMessagePerAction) {
-    Answerer answers;
+    DialogAnswerer answers;
     ScoreGame g;
     ASSERT_TRUE(QDir(g.dir.path()).mkpath("TLVAHIGH.TXT/inside"));
     WhenModalShown<frmScore>([&](frmScore& f) {
