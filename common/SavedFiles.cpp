@@ -1,6 +1,6 @@
-#include "SavedFiles.h"
+#include "common/SavedFiles.h"
 
-#include "FileErrors.h"
+#include "common/FileErrors.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

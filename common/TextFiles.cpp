@@ -1,7 +1,7 @@
-#include "TextFiles.h"
+#include "common/TextFiles.h"
 
-#include "FileErrors.h"
-#include "SavedFiles.h"
+#include "common/FileErrors.h"
+#include "common/SavedFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "frmMessage.h"
+#include "common/frmMessage.h"
 
-#include "Fonts.h"
-#include "WindowGeometry.h"
+#include "common/Fonts.h"
+#include "common/WindowGeometry.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

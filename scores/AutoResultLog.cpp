@@ -1,6 +1,6 @@
-#include "AutoResultLog.h"
+#include "scores/AutoResultLog.h"
 
-#include "TextFiles.h"
+#include "common/TextFiles.h"
 
 namespace tolvekin {
 

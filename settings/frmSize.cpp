@@ -1,10 +1,10 @@
-#include "frmSize.h"
+#include "settings/frmSize.h"
 
-#include "DialogHelpers.h"
-#include "DialogSeam.h"
-#include "Fonts.h"
-#include "Rounding.h"
-#include "SizePreview.h"
+#include "common/DialogSeam.h"
+#include "common/Fonts.h"
+#include "engine/Rounding.h"
+#include "settings/DialogHelpers.h"
+#include "settings/SizePreview.h"
 
 #include <QMouseEvent>
 

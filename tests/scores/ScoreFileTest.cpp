@@ -1,9 +1,9 @@
-#include "ScoreFile.h"
-#include "BusyCursor.h"
-#include "ScoreFields.h"
-#include "ScoreTables.h"
-#include "ScoreTestSupport.h"
-#include "TextFiles.h"
+#include "scores/ScoreFile.h"
+#include "common/BusyCursor.h"
+#include "common/TextFiles.h"
+#include "scores/ScoreFields.h"
+#include "tests/scores/ScoreTables.h"
+#include "tests/scores/ScoreTestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // What the score tests share: an answerer that records the dialogs (and whether the busy
 // pointer or a wait note was up while a message showed), raw file helpers and table checks.
 
-#include "DialogSeam.h"
-#include "ScoreTable.h"
+#include "common/DialogSeam.h"
+#include "scores/ScoreTable.h"
 
 #include <QByteArray>
 #include <QFile>

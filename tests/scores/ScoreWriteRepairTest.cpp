@@ -2,9 +2,9 @@
 // layout: nothing the player kept is lost, a kept copy is never written over, and every message
 // says what really happened.
 
-#include "ScoreFile.h"
-#include "ScoreTables.h"
-#include "ScoreTestSupport.h"
+#include "scores/ScoreFile.h"
+#include "tests/scores/ScoreTables.h"
+#include "tests/scores/ScoreTestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

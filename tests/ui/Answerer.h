@@ -1,7 +1,7 @@
 #pragma once
 // The main window's tests answer the dialogs with the shared answerer.
 
-#include "DialogAnswerer.h"
+#include "tests/support/DialogAnswerer.h"
 
 namespace tolvekin::testing {
 
