@@ -1,7 +1,7 @@
-#include "BatchRun.h"
+#include "batch/BatchRun.h"
 
-#include "Game.h"
-#include "ScoreRecords.h"
+#include "engine/Game.h"
+#include "scores/ScoreRecords.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -4,7 +4,7 @@
 // Each game's random draws depend only on the seed and the game's number, so the output is the
 // same bytes for any number of threads, and one game can be played again alone.
 
-#include "Settings.h"
+#include "engine/Settings.h"
 
 #include <QStringList>
 

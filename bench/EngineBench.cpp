@@ -1,8 +1,8 @@
 // Speed of the rules engine: the candidate scan on a mid-game board, and whole
 // computer-against-computer games played tick by tick on a clock that never waits.
 
-#include "ComputerPlayer.h"
-#include "Game.h"
+#include "engine/ComputerPlayer.h"
+#include "engine/Game.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Speed of the character maker (offscreen): one whole conversion from the window, with the
 // preview repainted after every row, and the conversion of the pictures alone.
 
-#include "Conversion.h"
-#include "frmZenbro.h"
+#include "maker/Conversion.h"
+#include "maker/frmZenbro.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // Reading, writing and recording into the largest score table: a 38 x 26 board with ten full
 // games.
 
-#include "ScoreFile.h"
-#include "ScoreRecording.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreRecording.h"
 
 #include <QTemporaryDir>
 

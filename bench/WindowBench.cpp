@@ -1,9 +1,9 @@
 // Speed of the main window (offscreen): building it for a board size, and one placement by the
 // player with the computer's answer, handled and painted.
 
-#include "ComputerPlayer.h"
-#include "DialogSeam.h"
-#include "GameSession.h"
+#include "common/DialogSeam.h"
+#include "engine/ComputerPlayer.h"
+#include "ui/GameSession.h"
 
 #include <QApplication>
 

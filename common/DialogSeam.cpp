@@ -1,4 +1,4 @@
-#include "DialogSeam.h"
+#include "common/DialogSeam.h"
 
 #include <cstdio>
 

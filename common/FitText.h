@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "Fonts.h"
+#include "common/Fonts.h"
 
 namespace tolvekin {
 

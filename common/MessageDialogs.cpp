@@ -1,4 +1,4 @@
-#include "MessageDialogs.h"
+#include "common/MessageDialogs.h"
 
 namespace tolvekin {
 

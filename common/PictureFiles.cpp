@@ -1,6 +1,6 @@
-#include "PictureFiles.h"
+#include "common/PictureFiles.h"
 
-#include "RegularFiles.h"
+#include "common/RegularFiles.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "ProgramStart.h"
+#include "common/ProgramStart.h"
 
 #include <QCoreApplication>
 #include <QDir>

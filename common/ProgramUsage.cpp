@@ -1,4 +1,4 @@
-#include "ProgramUsage.h"
+#include "common/ProgramUsage.h"
 
 namespace tolvekin {
 

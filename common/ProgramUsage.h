@@ -1,7 +1,7 @@
 #pragma once
 // What each program tells about its command line: its usage text and its own "--" options.
 
-#include "StandardOptions.h"
+#include "common/StandardOptions.h"
 
 namespace tolvekin {
 

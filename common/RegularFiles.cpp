@@ -1,6 +1,6 @@
-#include "RegularFiles.h"
+#include "common/RegularFiles.h"
 
-#include "FileErrors.h"
+#include "common/FileErrors.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "SavedFiles.h"
+#include "common/SavedFiles.h"
 
-#include "FileErrors.h"
+#include "common/FileErrors.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -110,6 +110,18 @@ bool MayWriteInPlace(const QString& path) {
 
 } // namespace
 
+bool WriteAllBytes(QIODevice& device, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
 bool SaveFileBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
     // Unbuffered: every write reaches the system at once, so a full disk shows as a failed write
@@ -121,15 +133,7 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, QString* error)
         SetError(error, Describe(file.errorString(), NotOpened, path));
         return false;
     }
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            break;
-        }
-        done += n;
-    }
-    if (done != bytes.size() || file.error() != QFileDevice::NoError) {
+    if (!WriteAllBytes(file, bytes) || file.error() != QFileDevice::NoError) {
         SetError(error, Describe(file.errorString(), NotWritten, path));
         file.cancelWriting();
         return false;

@@ -3,6 +3,7 @@
 // a failed or interrupted write never leaves a half-written file in place of the old one.
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 namespace tolvekin {
@@ -13,5 +14,9 @@ namespace tolvekin {
 // existing writable file is written in place instead, and put back as it was when that write
 // fails. False on failure, with a Japanese description of what failed in error when given.
 bool SaveFileBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Writes every byte of bytes to an open device, going on after a short write; true only when all
+// were written. On an unbuffered file a full disk shows here, not later.
+bool WriteAllBytes(QIODevice& device, const QByteArray& bytes);
 
 } // namespace tolvekin

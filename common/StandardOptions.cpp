@@ -1,4 +1,4 @@
-#include "StandardOptions.h"
+#include "common/StandardOptions.h"
 
 #include <QDir>
 #include <QFileInfo>

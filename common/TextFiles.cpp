@@ -1,7 +1,7 @@
-#include "TextFiles.h"
+#include "common/TextFiles.h"
 
-#include "FileErrors.h"
-#include "SavedFiles.h"
+#include "common/FileErrors.h"
+#include "common/SavedFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -137,15 +137,7 @@ bool AppendTextLine(const QString& path, const QString& line, QString* error) {
     if (OpenRegularFile(file, path,
                         QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, &why)) {
         const qint64 before = file.size();
-        qint64 done = 0;
-        while (done < bytes.size()) {
-            const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-            if (n <= 0) {
-                break;
-            }
-            done += n;
-        }
-        if (done == bytes.size()) {
+        if (WriteAllBytes(file, bytes)) {
             return true;
         }
         why = JapaneseFileError(file.errorString());

@@ -1,4 +1,4 @@
-#include "WindowGeometry.h"
+#include "common/WindowGeometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
-#include "frmMessage.h"
+#include "common/frmMessage.h"
 
-#include "Fonts.h"
-#include "WindowGeometry.h"
+#include "common/Fonts.h"
+#include "common/WindowGeometry.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,7 +22,7 @@ constexpr int ButtonHeight = 25;
 constexpr int CloseLeft = 24;
 constexpr int CancelLeft = 80;
 // Free client area under the button row of the standard layout.
-constexpr int BelowButtons = frmMessage::DesignClientHeight - ButtonTop - ButtonHeight;
+constexpr int BelowButtons = frmMessage::StandardClientHeight - ButtonTop - ButtonHeight;
 // Least room between a long text and the button row once the window has to grow.
 constexpr int TextButtonGap = 6;
 // How far the dialog is kept inside the main window's top-left corner (120 twips).
@@ -72,7 +72,7 @@ frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
 
     connect(cmdClose, &QPushButton::clicked, this, &frmMessage::cmdClose_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMessage::cmdCancel_Click);
-    setFixedSize(DesignClientWidth, DesignClientHeight);
+    setFixedSize(StandardClientWidth, StandardClientHeight);
 }
 
 QSize frmMessage::OuterSize() const {
@@ -126,7 +126,7 @@ void frmMessage::cmdCancel_Click() {
 }
 
 void frmMessage::Load() {
-    const int standardOuterWidth = DesignClientWidth + WindowFrameExtra.width();
+    const int standardOuterWidth = StandardClientWidth + WindowFrameExtra.width();
 
     QString text = message_;
     text.replace("\r\n", "\n");
@@ -137,10 +137,10 @@ void frmMessage::Load() {
 
     // One or two lines keep the standard height. A longer text, still centred, would reach into
     // the button row: the window grows and the buttons move down until the text clears them.
-    int clientHeight = DesignClientHeight;
+    int clientHeight = StandardClientHeight;
     int buttonTop = ButtonTop;
     if (text.count('\n') >= 2) {
-        clientHeight = std::max(DesignClientHeight,
+        clientHeight = std::max(StandardClientHeight,
                                 labelHeight + 2 * (TextButtonGap + ButtonHeight + BelowButtons));
         buttonTop = clientHeight - BelowButtons - ButtonHeight;
     }

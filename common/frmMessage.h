@@ -36,8 +36,8 @@ public:
     static constexpr int16_t AnswerNo = 0;   // いいえ
 
     // The standard client area; the outer window adds the frame of WindowGeometry.h.
-    static constexpr int DesignClientWidth = 212;
-    static constexpr int DesignClientHeight = 109;
+    static constexpr int StandardClientWidth = 212;
+    static constexpr int StandardClientHeight = 109;
 
     explicit frmMessage(const MessageLook& look, QWidget* parent = nullptr);
 

@@ -1,6 +1,6 @@
-#include "ComputerPlayer.h"
+#include "engine/ComputerPlayer.h"
 
-#include "Rules.h"
+#include "engine/Rules.h"
 
 #include <algorithm>
 #include <bit>

@@ -2,8 +2,8 @@
 // The computer's choice of a placement: the candidate list, the static cell weights and the weak
 // (random) and strong (best weight, random among equals) picks.
 
-#include "GameState.h"
-#include "Random.h"
+#include "engine/GameState.h"
+#include "engine/Random.h"
 
 #include <utility>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "Game.h"
+#include "engine/Game.h"
 
-#include "CharacterSets.h"
-#include "ComputerPlayer.h"
-#include "Rounding.h"
-#include "Rules.h"
+#include "engine/CharacterSets.h"
+#include "engine/ComputerPlayer.h"
+#include "engine/Rounding.h"
+#include "engine/Rules.h"
 
 #include <algorithm>
 #include <cassert>

@@ -3,15 +3,15 @@
 // turns and passes, the end of a game, clearing, and the computer-against-computer move step.
 // Every decision is made here; the window only carries out what GameView asks.
 
-#include "GameClock.h"
-#include "GamePhase.h"
-#include "GameRecord.h"
-#include "GameRecorder.h"
-#include "GameState.h"
-#include "GameView.h"
-#include "Random.h"
-#include "Settings.h"
-#include "Side.h"
+#include "engine/GameClock.h"
+#include "engine/GamePhase.h"
+#include "engine/GameRecord.h"
+#include "engine/GameRecorder.h"
+#include "engine/GameState.h"
+#include "engine/GameView.h"
+#include "engine/Random.h"
+#include "engine/Settings.h"
+#include "engine/Side.h"
 
 #include <array>
 #include <cstdint>

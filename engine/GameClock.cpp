@@ -1,4 +1,4 @@
-#include "GameClock.h"
+#include "engine/GameClock.h"
 
 #include <algorithm>
 

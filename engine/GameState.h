@@ -8,7 +8,7 @@
 // Each empty cell also knows in which directions a piece of either side lies next to it, so a
 // legality scan walks only the directions that can enclose something.
 
-#include "Side.h"
+#include "engine/Side.h"
 
 #include <array>
 #include <cassert>

@@ -3,8 +3,8 @@
 // recording fake, and the batch run a quiet one. The engine never reaches a window any other
 // way: time comes through GameClock, finished games leave through GameRecorder.
 
-#include "GamePhase.h"
-#include "Side.h"
+#include "engine/GamePhase.h"
+#include "engine/Side.h"
 
 #include <array>
 #include <string>

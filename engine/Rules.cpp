@@ -1,4 +1,4 @@
-#include "Rules.h"
+#include "engine/Rules.h"
 
 #include <bit>
 #include <cassert>

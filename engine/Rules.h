@@ -2,7 +2,7 @@
 // The rules of one placement: may a side place on a cell, which opponent pieces it encloses,
 // and how they are turned over and recoloured.
 
-#include "GameState.h"
+#include "engine/GameState.h"
 
 namespace tolvekin {
 

@@ -1,11 +1,11 @@
-#include "Conversion.h"
+#include "maker/Conversion.h"
 
-#include "CharacterFiles.h"
-#include "FileErrors.h"
-#include "PictureFiles.h"
-#include "RegularFiles.h"
-#include "SavedFiles.h"
-#include "TextFiles.h"
+#include "common/CharacterFiles.h"
+#include "common/FileErrors.h"
+#include "common/PictureFiles.h"
+#include "common/RegularFiles.h"
+#include "common/SavedFiles.h"
+#include "common/TextFiles.h"
 
 #include <QBuffer>
 #include <QFile>

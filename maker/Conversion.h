@@ -3,7 +3,7 @@
 // outline picture, the eight piece pictures and the name file. Works on the preview picture
 // alone; the window passes a callback that repaints it after each row.
 
-#include "PointGrid.h"
+#include "maker/PointGrid.h"
 
 #include <QImage>
 #include <QString>

@@ -1,14 +1,14 @@
 // zenbro, the character maker: draws a character's outline and turns it into the piece pictures
 // and the name file the game reads at its next start.
 
-#include "BusyCursor.h"
-#include "DialogSeam.h"
-#include "MakerArtwork.h"
-#include "MakerMessages.h"
-#include "ProgramStart.h"
-#include "ProgramUsage.h"
-#include "StandardOptions.h"
-#include "frmZenbro.h"
+#include "common/BusyCursor.h"
+#include "common/DialogSeam.h"
+#include "common/ProgramStart.h"
+#include "common/ProgramUsage.h"
+#include "common/StandardOptions.h"
+#include "maker/MakerArtwork.h"
+#include "maker/MakerMessages.h"
+#include "maker/frmZenbro.h"
 
 #include <QApplication>
 #include <QDir>

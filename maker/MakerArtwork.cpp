@@ -1,4 +1,4 @@
-#include "MakerArtwork.h"
+#include "maker/MakerArtwork.h"
 
 #include <QPainter>
 #include <QPainterPath>

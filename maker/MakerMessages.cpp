@@ -1,6 +1,6 @@
-#include "MakerMessages.h"
+#include "maker/MakerMessages.h"
 
-#include "MakerArtwork.h"
+#include "maker/MakerArtwork.h"
 
 namespace zenbro {
 

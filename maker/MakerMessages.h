@@ -3,8 +3,8 @@
 // its own copy of the message dialog, with a fixed caption, its own icon and its own mark, and
 // always centred on the screen.
 
-#include "DialogSeam.h"
-#include "frmMessage.h"
+#include "common/DialogSeam.h"
+#include "common/frmMessage.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "MakerWidgets.h"
+#include "maker/MakerWidgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "PointGrid.h"
+#include "maker/PointGrid.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "frmZenbro.h"
+#include "maker/frmZenbro.h"
 
-#include "BusyCursor.h"
-#include "CharacterFiles.h"
-#include "DialogSeam.h"
-#include "Fonts.h"
-#include "MakerArtwork.h"
+#include "common/BusyCursor.h"
+#include "common/CharacterFiles.h"
+#include "common/DialogSeam.h"
+#include "common/Fonts.h"
+#include "maker/MakerArtwork.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -2,10 +2,10 @@
 // The character maker's window: the magnified 48 x 48 grid on the left, the real-size preview
 // and the buttons on the right.
 
-#include "Conversion.h"
-#include "MakerWidgets.h"
-#include "PointGrid.h"
-#include "WindowGeometry.h"
+#include "common/WindowGeometry.h"
+#include "maker/Conversion.h"
+#include "maker/MakerWidgets.h"
+#include "maker/PointGrid.h"
 
 #include <QGroupBox>
 #include <QLabel>

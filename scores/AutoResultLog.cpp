@@ -1,7 +1,7 @@
-#include "AutoResultLog.h"
+#include "scores/AutoResultLog.h"
 
-#include "TextFiles.h"
-#include "Utf8Text.h"
+#include "common/TextFiles.h"
+#include "common/Utf8Text.h"
 
 namespace tolvekin {
 

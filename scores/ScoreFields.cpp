@@ -1,4 +1,4 @@
-#include "ScoreFields.h"
+#include "scores/ScoreFields.h"
 
 namespace tolvekin {
 namespace {

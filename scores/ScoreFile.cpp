@@ -1,13 +1,13 @@
-#include "ScoreFile.h"
+#include "scores/ScoreFile.h"
 
-#include "FileErrors.h"
+#include "common/FileErrors.h"
 
-#include "SavedFiles.h"
-#include "ScoreFields.h"
-#include "ScoreFileIo.h"
-#include "ScoreRecords.h"
-#include "TextFiles.h"
-#include "Utf8Text.h"
+#include "common/SavedFiles.h"
+#include "common/TextFiles.h"
+#include "common/Utf8Text.h"
+#include "scores/ScoreFields.h"
+#include "scores/ScoreFileIo.h"
+#include "scores/ScoreRecords.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 // with the one message the player is to see about it, already in Japanese; the windows and the
 // recording steps show it.
 
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 
 #include <QDateTime>
 #include <QString>

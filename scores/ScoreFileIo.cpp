@@ -1,6 +1,6 @@
-#include "ScoreFileIo.h"
+#include "scores/ScoreFileIo.h"
 
-#include "RegularFiles.h"
+#include "common/RegularFiles.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "ScoreRecording.h"
+#include "scores/ScoreRecording.h"
 
-#include "DialogSeam.h"
-#include "ScoreFile.h"
-#include "ScoreFileIo.h"
+#include "common/DialogSeam.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreFileIo.h"
 
 #include <algorithm>
 

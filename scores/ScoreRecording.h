@@ -4,8 +4,8 @@
 // the move record and the start corner; the new entry waits with a default name until the
 // score window gives it the name the player types.
 
-#include "GameState.h"
-#include "ScoreTable.h"
+#include "engine/GameState.h"
+#include "scores/ScoreTable.h"
 
 #include <QDateTime>
 #include <QString>

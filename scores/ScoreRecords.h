@@ -2,7 +2,7 @@
 // Text of the start and move records of a stored game, as the score files hold them:
 // "ini,XXYY,0,0,0,0,0" and lines of "rec," followed by six 6-digit move tokens.
 
-#include "GameRecord.h"
+#include "engine/GameRecord.h"
 
 #include <string>
 #include <vector>

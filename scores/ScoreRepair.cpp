@@ -1,7 +1,7 @@
-#include "SavedFiles.h"
-#include "ScoreFile.h"
-#include "ScoreFileIo.h"
-#include "TextFiles.h"
+#include "common/SavedFiles.h"
+#include "common/TextFiles.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreFileIo.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

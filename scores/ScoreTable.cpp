@@ -1,4 +1,4 @@
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,7 +2,7 @@
 // The score table in memory: the table of the score file read last, its entries in table order
 // with the stored game of each.
 
-#include "GameRecord.h"
+#include "engine/GameRecord.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "frmScore.h"
+#include "scores/frmScore.h"
 
-#include "BusyCursor.h"
-#include "DialogSeam.h"
-#include "Fonts.h"
-#include "ScoreFile.h"
-#include "WindowGeometry.h"
+#include "common/BusyCursor.h"
+#include "common/DialogSeam.h"
+#include "common/Fonts.h"
+#include "common/WindowGeometry.h"
+#include "scores/ScoreFile.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -8,8 +8,8 @@
 //     window.exec();
 //     if (window.ReplayEntry() != 0) { ... replay table.Games[window.ReplayEntry()] ... }
 
-#include "ScoreFile.h"
-#include "ScoreTable.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreTable.h"
 
 #include <QDialog>
 #include <QLabel>

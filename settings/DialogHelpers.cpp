@@ -1,4 +1,4 @@
-#include "DialogHelpers.h"
+#include "settings/DialogHelpers.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 // window's adapter implements it; the dialog's tests use a recording fake. The dialog changes
 // the settings record itself and asks the host only to show the result.
 
-#include "mdlOption.h"
+#include "settings/mdlOption.h"
 
 #include <QColor>
 #include <QPoint>

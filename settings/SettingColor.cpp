@@ -1,4 +1,4 @@
-#include "SettingColor.h"
+#include "settings/SettingColor.h"
 
 namespace tolvekin {
 

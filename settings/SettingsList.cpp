@@ -1,6 +1,6 @@
-#include "SettingsList.h"
+#include "settings/SettingsList.h"
 
-#include "CharacterSets.h"
+#include "engine/CharacterSets.h"
 
 #include <array>
 #include <charconv>

@@ -1,8 +1,8 @@
-#include "SizePreview.h"
+#include "settings/SizePreview.h"
 
-#include "ComputerPlayer.h"
-#include "Rounding.h"
-#include "mdlOption.h"
+#include "engine/ComputerPlayer.h"
+#include "engine/Rounding.h"
+#include "settings/mdlOption.h"
 
 #include <cmath>
 

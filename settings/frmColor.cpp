@@ -1,9 +1,9 @@
-#include "frmColor.h"
+#include "settings/frmColor.h"
 
-#include "DialogHelpers.h"
-#include "Fonts.h"
-#include "SettingColor.h"
-#include "Settings.h"
+#include "common/Fonts.h"
+#include "engine/Settings.h"
+#include "settings/DialogHelpers.h"
+#include "settings/SettingColor.h"
 
 #include <QPainter>
 #include <QTimer>

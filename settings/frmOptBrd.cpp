@@ -1,15 +1,15 @@
-#include "frmOptBrd.h"
+#include "settings/frmOptBrd.h"
 
-#include "CharacterSets.h"
-#include "DialogHelpers.h"
-#include "FitText.h"
-#include "Fonts.h"
-#include "Rounding.h"
-#include "SettingsList.h"
-#include "Utf8Text.h"
-#include "frmColor.h"
-#include "frmSize.h"
-#include "frmVersion.h"
+#include "common/FitText.h"
+#include "common/Fonts.h"
+#include "common/Utf8Text.h"
+#include "engine/CharacterSets.h"
+#include "engine/Rounding.h"
+#include "settings/DialogHelpers.h"
+#include "settings/SettingsList.h"
+#include "settings/frmColor.h"
+#include "settings/frmSize.h"
+#include "settings/frmVersion.h"
 
 #include <QEvent>
 #include <QFont>

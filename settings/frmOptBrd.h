@@ -9,9 +9,9 @@
 //
 // Esc is 取消. The close box closes it as things are, without saving and without restoring.
 
-#include "OptionsHost.h"
-#include "Settings.h"
-#include "mdlOption.h"
+#include "engine/Settings.h"
+#include "settings/OptionsHost.h"
+#include "settings/mdlOption.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -1,11 +1,11 @@
-#include "frmSize.h"
+#include "settings/frmSize.h"
 
-#include "DialogHelpers.h"
-#include "DialogSeam.h"
-#include "Fonts.h"
-#include "Rounding.h"
-#include "SizePreview.h"
-#include "Utf8Text.h"
+#include "common/DialogSeam.h"
+#include "common/Fonts.h"
+#include "common/Utf8Text.h"
+#include "engine/Rounding.h"
+#include "settings/DialogHelpers.h"
+#include "settings/SizePreview.h"
 
 #include <QMouseEvent>
 

@@ -10,8 +10,8 @@
 //
 // 閉じる hands back the previewed values; the close box (or Esc) hands back SetForm's.
 
-#include "Settings.h"
-#include "mdlOption.h"
+#include "engine/Settings.h"
+#include "settings/mdlOption.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,8 +1,8 @@
-#include "frmVersion.h"
+#include "settings/frmVersion.h"
 
-#include "DialogHelpers.h"
-#include "Fonts.h"
-#include "StandardOptions.h"
+#include "common/Fonts.h"
+#include "common/StandardOptions.h"
+#include "settings/DialogHelpers.h"
 
 namespace tolvekin {
 

@@ -1,11 +1,11 @@
-#include "mdlOption.h"
+#include "settings/mdlOption.h"
 
-#include "CharacterFiles.h"
-#include "DialogSeam.h"
-#include "FullWidth.h"
-#include "Rounding.h"
-#include "TextFiles.h"
-#include "Utf8Text.h"
+#include "common/CharacterFiles.h"
+#include "common/DialogSeam.h"
+#include "common/FullWidth.h"
+#include "common/TextFiles.h"
+#include "common/Utf8Text.h"
+#include "engine/Rounding.h"
 
 #include <QDir>
 

@@ -9,8 +9,8 @@
 // Nothing else (no exponents, no hexadecimal, no thousands separators). Fractions round to the
 // nearest integer, halves to the even neighbour.
 
-#include "Settings.h"
-#include "SettingsList.h"
+#include "engine/Settings.h"
+#include "settings/SettingsList.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "IconTheme.h"
+#include "tools/IconTheme.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -2,8 +2,8 @@
 // looked at: each picture at its own size and three times enlarged, on white and on grey.
 //   artwork_sheet out.png
 
-#include "Artwork.h"
-#include "MakerArtwork.h"
+#include "maker/MakerArtwork.h"
+#include "ui/Artwork.h"
 
 #include <QGuiApplication>
 #include <QPainter>

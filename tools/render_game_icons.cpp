@@ -1,7 +1,7 @@
 // Writes the game's icon at the usual desktop sizes:  render_game_icons <icon theme folder>
 
-#include "Artwork.h"
-#include "IconTheme.h"
+#include "tools/IconTheme.h"
+#include "ui/Artwork.h"
 
 int main(int argc, char** argv) {
     return IconThemeMain(argc, argv, "tolvekin", tolvekin::artwork::DrawnProgramIcon);

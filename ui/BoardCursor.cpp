@@ -1,4 +1,4 @@
-#include "BoardCursor.h"
+#include "ui/BoardCursor.h"
 
 #include <QPainter>
 

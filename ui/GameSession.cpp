@@ -1,13 +1,13 @@
-#include "GameSession.h"
+#include "ui/GameSession.h"
 
-#include "BusyCursor.h"
-#include "DialogSeam.h"
-#include "ScreenMetricsOf.h"
-#include "StartupFit.h"
-#include "Utf8Text.h"
-#include "WindowGeometry.h"
-#include "frmStart.h"
-#include "mdlOption.h"
+#include "common/BusyCursor.h"
+#include "common/DialogSeam.h"
+#include "common/Utf8Text.h"
+#include "common/WindowGeometry.h"
+#include "settings/mdlOption.h"
+#include "ui/ScreenMetricsOf.h"
+#include "ui/StartupFit.h"
+#include "ui/frmStart.h"
 
 #include <QCoreApplication>
 

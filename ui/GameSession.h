@@ -3,11 +3,11 @@
 // the reverse one: settings, the random source, the game, then the main window; the game lets
 // go of the window before the window goes.
 
-#include "Game.h"
-#include "MessageDialogs.h"
-#include "Random.h"
-#include "Settings.h"
-#include "frmTolvek.h"
+#include "common/MessageDialogs.h"
+#include "engine/Game.h"
+#include "engine/Random.h"
+#include "engine/Settings.h"
+#include "ui/frmTolvek.h"
 
 #include <QString>
 #include <QStringList>

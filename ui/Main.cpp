@@ -1,16 +1,16 @@
 // The game's entry: a batch of computer games without windows, or the start-up sequence with
 // the splash window, the settings, the board fitted to the screen and the main window.
 
-#include "Artwork.h"
-#include "AutoResultLog.h"
-#include "BatchRun.h"
-#include "DialogSeam.h"
-#include "GameSession.h"
-#include "MessageDialogs.h"
-#include "ProgramStart.h"
-#include "ProgramUsage.h"
-#include "frmTolvekOptions.h"
-#include "mdlOption.h"
+#include "batch/BatchRun.h"
+#include "common/DialogSeam.h"
+#include "common/MessageDialogs.h"
+#include "common/ProgramStart.h"
+#include "common/ProgramUsage.h"
+#include "scores/AutoResultLog.h"
+#include "settings/mdlOption.h"
+#include "ui/Artwork.h"
+#include "ui/GameSession.h"
+#include "ui/frmTolvekOptions.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // them and hands them out in one place, frmTolvek::Controls(), for the tests and the windows that
 // arrange the main window.
 
-#include "PictureBox.h"
+#include "ui/PictureBox.h"
 
 #include <QLabel>
 #include <QPixmap>

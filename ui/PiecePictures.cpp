@@ -1,6 +1,6 @@
-#include "PiecePictures.h"
+#include "ui/PiecePictures.h"
 
-#include "CharacterSets.h"
+#include "engine/CharacterSets.h"
 
 namespace tolvekin {
 

@@ -1,6 +1,6 @@
-#include "ScreenMetricsOf.h"
+#include "ui/ScreenMetricsOf.h"
 
-#include "WindowGeometry.h"
+#include "common/WindowGeometry.h"
 
 #include <QScreen>
 

@@ -2,7 +2,7 @@
 // The screen as the screen fit and the board-size dialog see it: its size in twips and the
 // twips per pixel on each axis.
 
-#include "mdlOption.h"
+#include "settings/mdlOption.h"
 
 class QScreen;
 

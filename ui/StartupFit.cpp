@@ -1,7 +1,7 @@
-#include "StartupFit.h"
+#include "ui/StartupFit.h"
 
-#include "FullWidth.h"
-#include "Rounding.h"
+#include "common/FullWidth.h"
+#include "engine/Rounding.h"
 
 namespace tolvekin {
 

@@ -1,11 +1,11 @@
-#include "frmStart.h"
+#include "ui/frmStart.h"
 
-#include "Artwork.h"
-#include "Fonts.h"
-#include "PictureBox.h"
-#include "PiecePictures.h"
-#include "Rounding.h"
-#include "StandardOptions.h"
+#include "common/Fonts.h"
+#include "common/StandardOptions.h"
+#include "engine/Rounding.h"
+#include "ui/Artwork.h"
+#include "ui/PictureBox.h"
+#include "ui/PiecePictures.h"
 
 #include <QApplication>
 #include <QGuiApplication>

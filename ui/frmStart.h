@@ -2,7 +2,7 @@
 // The splash window shown while the game starts: title, version, two character pictures that
 // change at every step once the main window exists, and a ten-step preparation bar.
 
-#include "Random.h"
+#include "engine/Random.h"
 
 #include <QLabel>
 #include <QTimer>

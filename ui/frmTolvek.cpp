@@ -1,18 +1,18 @@
 // The main window's construction: the panel, the board built for the running size, the board's
 // decorations and the arrangement of panel and window around the board.
 
-#include "frmTolvek.h"
+#include "ui/frmTolvek.h"
 
-#include "Artwork.h"
-#include "CharacterSets.h"
-#include "FitText.h"
-#include "Fonts.h"
-#include "PictureFiles.h"
-#include "Rounding.h"
-#include "SettingColor.h"
-#include "StandardOptions.h"
-#include "TextFiles.h"
-#include "Utf8Text.h"
+#include "common/FitText.h"
+#include "common/Fonts.h"
+#include "common/PictureFiles.h"
+#include "common/StandardOptions.h"
+#include "common/TextFiles.h"
+#include "common/Utf8Text.h"
+#include "engine/CharacterSets.h"
+#include "engine/Rounding.h"
+#include "settings/SettingColor.h"
+#include "ui/Artwork.h"
 
 #include <QApplication>
 #include <QMouseEvent>

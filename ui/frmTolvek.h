@@ -2,15 +2,15 @@
 // The main window: the board on the left, the side panel on the right. It carries out what the
 // rules engine asks through GameView and passes every click on to the engine's handlers.
 
-#include "BoardCursor.h"
-#include "Game.h"
-#include "MainWindowControls.h"
-#include "PictureBox.h"
-#include "PiecePictures.h"
-#include "ScoreTable.h"
-#include "WindowGeometry.h"
-#include "mdlCheap3D.h"
-#include "mdlOption.h"
+#include "common/WindowGeometry.h"
+#include "engine/Game.h"
+#include "scores/ScoreTable.h"
+#include "settings/mdlOption.h"
+#include "ui/BoardCursor.h"
+#include "ui/MainWindowControls.h"
+#include "ui/PictureBox.h"
+#include "ui/PiecePictures.h"
+#include "ui/mdlCheap3D.h"
 
 #include <QWidget>
 

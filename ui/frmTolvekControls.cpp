@@ -1,18 +1,18 @@
 // The main window's panel: character sets, mode and strength, hint cursors, the black-and-white
 // switch, quitting, and what the rules engine asks of the window.
 
-#include "frmTolvek.h"
+#include "ui/frmTolvek.h"
 
-#include "Artwork.h"
-#include "AutoResultLog.h"
-#include "CharacterSets.h"
-#include "DialogSeam.h"
-#include "FitText.h"
-#include "Fonts.h"
-#include "ScoreFile.h"
-#include "ScoreRecording.h"
-#include "Utf8Text.h"
-#include "frmScore.h"
+#include "common/DialogSeam.h"
+#include "common/FitText.h"
+#include "common/Fonts.h"
+#include "common/Utf8Text.h"
+#include "engine/CharacterSets.h"
+#include "scores/AutoResultLog.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreRecording.h"
+#include "scores/frmScore.h"
+#include "ui/Artwork.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,12 +1,12 @@
-#include "frmTolvekOptions.h"
+#include "ui/frmTolvekOptions.h"
 
-#include "PiecePictures.h"
-#include "ScreenMetricsOf.h"
-#include "SettingColor.h"
-#include "TextFiles.h"
-#include "WindowGeometry.h"
-#include "frmOptBrd.h"
-#include "frmTolvek.h"
+#include "common/TextFiles.h"
+#include "common/WindowGeometry.h"
+#include "settings/SettingColor.h"
+#include "settings/frmOptBrd.h"
+#include "ui/PiecePictures.h"
+#include "ui/ScreenMetricsOf.h"
+#include "ui/frmTolvek.h"
 
 namespace tolvekin {
 

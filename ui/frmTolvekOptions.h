@@ -2,8 +2,8 @@
 // The main window as the options dialog sees it, and the hook that opens the dialog when the
 // window's background or mode picture is clicked.
 
-#include "Game.h"
-#include "OptionsHost.h"
+#include "engine/Game.h"
+#include "settings/OptionsHost.h"
 
 #include <QString>
 

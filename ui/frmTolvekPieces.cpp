@@ -1,13 +1,13 @@
 // The main window's pictures: piece pictures from the three sets, the redraw of changed cells,
 // the turn boxes, the blinking of the computer's piece and the raised frames.
 
-#include "frmTolvek.h"
+#include "ui/frmTolvek.h"
 
-#include "Artwork.h"
-#include "CharacterFiles.h"
-#include "CharacterSets.h"
-#include "PictureFiles.h"
-#include "Utf8Text.h"
+#include "common/CharacterFiles.h"
+#include "common/PictureFiles.h"
+#include "common/Utf8Text.h"
+#include "engine/CharacterSets.h"
+#include "ui/Artwork.h"
 
 #include <QImage>
 

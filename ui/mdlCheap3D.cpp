@@ -1,4 +1,4 @@
-#include "mdlCheap3D.h"
+#include "ui/mdlCheap3D.h"
 
 #include <QPainter>
 #include <QWidget>

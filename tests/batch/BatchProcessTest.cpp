@@ -1,7 +1,7 @@
 // The program itself in batch mode: exit status, standard output and error, and the result log.
 
-#include "GuardedFifo.h"
-#include "TextFiles.h"
+#include "common/TextFiles.h"
+#include "tests/common/GuardedFifo.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "BatchRun.h"
+#include "batch/BatchRun.h"
 
-#include "ComputerPlayer.h"
-#include "Rules.h"
+#include "engine/ComputerPlayer.h"
+#include "engine/Rules.h"
 
 #include <gtest/gtest.h>
 

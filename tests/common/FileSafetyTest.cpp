@@ -1,10 +1,10 @@
 // Files of the wrong kind or size: pipes and devices count as missing and never block, and no
 // read goes past its byte limit.
 
-#include "FileBytes.h"
-#include "GuardedFifo.h"
-#include "RegularFiles.h"
-#include "TextFiles.h"
+#include "common/RegularFiles.h"
+#include "common/TextFiles.h"
+#include "tests/common/FileBytes.h"
+#include "tests/common/GuardedFifo.h"
 
 #include <QFile>
 #include <QTemporaryDir>

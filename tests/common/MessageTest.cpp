@@ -1,11 +1,11 @@
 // Drives the real message dialog through the dialog seam: the modal driver looks at the dialog
 // while it is up and then answers it as a user would.
 
-#include "DialogSeam.h"
-#include "Fonts.h"
-#include "MessageDialogs.h"
-#include "ModalDriver.h"
-#include "frmMessage.h"
+#include "common/DialogSeam.h"
+#include "common/Fonts.h"
+#include "common/MessageDialogs.h"
+#include "common/frmMessage.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // Picture files are checked by their declared size before they are decoded.
 
-#include "PictureFiles.h"
-#include "FileBytes.h"
-#include "GuardedFifo.h"
+#include "common/PictureFiles.h"
+#include "tests/common/FileBytes.h"
+#include "tests/common/GuardedFifo.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,9 +1,9 @@
 // What the programs do as they start: leftovers of interrupted saves go, everything else in the
 // data folder stays; Qt's own texts come in Japanese.
 
-#include "ProgramStart.h"
-#include "FileBytes.h"
-#include "SavedFiles.h"
+#include "common/ProgramStart.h"
+#include "common/SavedFiles.h"
+#include "tests/common/FileBytes.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Replacing a file: a full disk, a folder that takes no new files, and the words of a failure.
 
-#include "SavedFiles.h"
-#include "FileBytes.h"
-#include "FileErrors.h"
-#include "FullDisk.h"
-#include "TextFiles.h"
+#include "common/SavedFiles.h"
+#include "common/FileErrors.h"
+#include "common/TextFiles.h"
+#include "tests/common/FileBytes.h"
+#include "tests/common/FullDisk.h"
 
 #include <QCoreApplication>
 #include <QDir>

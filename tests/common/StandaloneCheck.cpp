@@ -1,20 +1,20 @@
 // Every header of the shared library compiles and links in a program that has nothing of the
 // game: this test program links the library, Qt and GoogleTest only.
 
-#include "BusyCursor.h"
-#include "CharacterFiles.h"
-#include "DialogSeam.h"
-#include "FileErrors.h"
-#include "Fonts.h"
-#include "MessageDialogs.h"
-#include "PictureFiles.h"
-#include "ProgramStart.h"
-#include "RegularFiles.h"
-#include "SavedFiles.h"
-#include "TextFiles.h"
-#include "Utf8Text.h"
-#include "WindowGeometry.h"
-#include "frmMessage.h"
+#include "common/BusyCursor.h"
+#include "common/CharacterFiles.h"
+#include "common/DialogSeam.h"
+#include "common/FileErrors.h"
+#include "common/Fonts.h"
+#include "common/MessageDialogs.h"
+#include "common/PictureFiles.h"
+#include "common/ProgramStart.h"
+#include "common/RegularFiles.h"
+#include "common/SavedFiles.h"
+#include "common/TextFiles.h"
+#include "common/Utf8Text.h"
+#include "common/WindowGeometry.h"
+#include "common/frmMessage.h"
 
 #include <QGuiApplication>
 

@@ -1,5 +1,5 @@
-#include "TextFiles.h"
-#include "FileBytes.h"
+#include "common/TextFiles.h"
+#include "tests/common/FileBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // thing shown is logged with the time it happens, and the logs are compared whole, so a change
 // in what is shown or when shows up as a difference.
 
-#include "Fixtures.h"
+#include "tests/engine/Fixtures.h"
 
 #include <gtest/gtest.h>
 

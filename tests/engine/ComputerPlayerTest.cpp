@@ -1,6 +1,6 @@
-#include "ComputerPlayer.h"
-#include "Fixtures.h"
-#include "Rules.h"
+#include "engine/ComputerPlayer.h"
+#include "engine/Rules.h"
+#include "tests/engine/Fixtures.h"
 
 #include <gtest/gtest.h>
 

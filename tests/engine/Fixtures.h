@@ -3,10 +3,10 @@
 // and the games it hands over, a random source that plays back given numbers, and board set-up
 // from text.
 
-#include "Game.h"
-#include "GameClock.h"
-#include "GameState.h"
-#include "Random.h"
+#include "engine/Game.h"
+#include "engine/GameClock.h"
+#include "engine/GameState.h"
+#include "engine/Random.h"
 
 #include <deque>
 #include <functional>

@@ -2,9 +2,9 @@
 // take clicks in each phase, the clock that drives computer games, and the settings a player
 // changes between games.
 
-#include "CharacterSets.h"
-#include "ComputerPlayer.h"
-#include "Fixtures.h"
+#include "engine/CharacterSets.h"
+#include "engine/ComputerPlayer.h"
+#include "tests/engine/Fixtures.h"
 
 #include <gtest/gtest.h>
 

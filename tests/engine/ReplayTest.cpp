@@ -1,7 +1,7 @@
 // Replays of stored games on a manual clock: seeded computer games played back end with the
 // same board, counts and result; the timing of the ticks; and records no board can take.
 
-#include "Fixtures.h"
+#include "tests/engine/Fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Rules.h"
-#include "Fixtures.h"
+#include "engine/Rules.h"
+#include "tests/engine/Fixtures.h"
 
 #include <gtest/gtest.h>
 

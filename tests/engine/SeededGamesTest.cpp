@@ -2,9 +2,9 @@
 // the rules kept here: legal, a pass only when forced, the strength chosen from the move number,
 // the strong pick among the best weights, the board and the counts after each move.
 
-#include "ComputerPlayer.h"
-#include "Fixtures.h"
-#include "Rules.h"
+#include "engine/ComputerPlayer.h"
+#include "engine/Rules.h"
+#include "tests/engine/Fixtures.h"
 
 #include <gtest/gtest.h>
 

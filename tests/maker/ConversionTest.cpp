@@ -1,10 +1,10 @@
 // The conversion of an outline into the character's files, without a window: the pictures are
 // read back from disk and compared pixel by pixel; the name file byte by byte.
 
-#include "Conversion.h"
-#include "../common/FullDisk.h"
-#include "CharacterFiles.h"
-#include "MakerArtwork.h"
+#include "maker/Conversion.h"
+#include "common/CharacterFiles.h"
+#include "maker/MakerArtwork.h"
+#include "tests/common/FullDisk.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // What the maker writes, the game reads: a character converted into a folder replaces the
 // game's built-in pictures of that set and its name when the game starts there.
 
-#include "Conversion.h"
-#include "GameSession.h"
-#include "frmTolvek.h"
-#include "mdlOption.h"
+#include "maker/Conversion.h"
+#include "settings/mdlOption.h"
+#include "ui/GameSession.h"
+#include "ui/frmTolvek.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // The maker's window driven offscreen as the user drives it: clicking and dragging over cells,
 // the buttons, reading and converting a character; and the maker's own message dialog.
 
-#include "DialogAnswerer.h"
-#include "MakerMessages.h"
-#include "ModalDriver.h"
-#include "frmZenbro.h"
+#include "maker/MakerMessages.h"
+#include "maker/frmZenbro.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QApplication>
 #include <QMouseEvent>

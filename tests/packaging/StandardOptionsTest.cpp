@@ -1,7 +1,7 @@
 // The command-line conventions both programs share, through their public functions.
 
-#include "StandardOptions.h"
-#include "ProgramUsage.h"
+#include "common/StandardOptions.h"
+#include "common/ProgramUsage.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,10 +81,11 @@ TEST(StandardOptions, HandlerPrintsAndReturnsTheExitStatus) {
 TEST(StandardOptions, GameUsageNamesEverySettingAndOption) {
     const QString usage = GameCommandLine().Usage;
     for (const char* key :
-         {"/FLASH",  "/CURSOR", "/BORDER", "/CROSS",      "/THRU",  "/BACK",    "/TITLE", "/CHAR1",
-          "/CHAR2",  "/CHAR3",  "/KOMA1",  "/KOMA2",      "/MODE",  "/LEVEL",   "/MONO",  "/COLOR",
-          "/CLRBRD", "/MAXX",   "/MAXY",   "/MIDX",       "/MIDY",  "/TOP",     "/LEFT",  "/PAR",
-          "--batch", "--seed",  "--moves", "--jobs", "--game", "--data-home", "--help", "--version"}) {
+         {"/FLASH", "/CURSOR",     "/BORDER", "/CROSS",   "/THRU",  "/BACK",   "/TITLE",
+          "/CHAR1", "/CHAR2",      "/CHAR3",  "/KOMA1",   "/KOMA2", "/MODE",   "/LEVEL",
+          "/MONO",  "/COLOR",      "/CLRBRD", "/MAXX",    "/MAXY",  "/MIDX",   "/MIDY",
+          "/TOP",   "/LEFT",       "/PAR",    "--batch",  "--seed", "--moves", "--jobs",
+          "--game", "--data-home", "--help",  "--version"}) {
         EXPECT_TRUE(usage.contains(QString(" ") + key)) << key;
     }
     EXPECT_TRUE(MakerCommandLine().Usage.contains("--data-home"));

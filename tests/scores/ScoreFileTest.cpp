@@ -1,10 +1,10 @@
-#include "ScoreFile.h"
-#include "BusyCursor.h"
-#include "DialogAnswerer.h"
-#include "ScoreFields.h"
-#include "ScoreTables.h"
-#include "ScoreTestSupport.h"
-#include "TextFiles.h"
+#include "scores/ScoreFile.h"
+#include "common/BusyCursor.h"
+#include "common/TextFiles.h"
+#include "scores/ScoreFields.h"
+#include "tests/scores/ScoreTables.h"
+#include "tests/scores/ScoreTestSupport.h"
+#include "tests/support/DialogAnswerer.h"
 
 #include <QDir>
 #include <QFileInfo>

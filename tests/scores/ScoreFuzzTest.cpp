@@ -3,9 +3,9 @@
 // repair never spoils a table that reads, keeps the file it changed, and a second repair changes
 // nothing.
 
-#include "ScoreFile.h"
-#include "ScoreTables.h"
-#include "ScoreTestSupport.h"
+#include "scores/ScoreFile.h"
+#include "tests/scores/ScoreTables.h"
+#include "tests/scores/ScoreTestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>

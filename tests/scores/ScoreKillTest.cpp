@@ -1,9 +1,9 @@
 // A writer killed at any moment leaves the score file holding either the old or the new
 // table, never a mix of both.
 
-#include "ScoreFile.h"
-#include "ScoreTables.h"
-#include "ScoreTestSupport.h"
+#include "scores/ScoreFile.h"
+#include "tests/scores/ScoreTables.h"
+#include "tests/scores/ScoreTestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,12 +2,12 @@
 // below), entries moving down with their games, the full table and its header test, the
 // two-player roll-over, and the move record copied and then emptied.
 
-#include "ScoreRecording.h"
-#include "DialogAnswerer.h"
-#include "DialogSeam.h"
-#include "ScoreFile.h"
-#include "ScoreTables.h"
-#include "ScoreTestSupport.h"
+#include "scores/ScoreRecording.h"
+#include "common/DialogSeam.h"
+#include "scores/ScoreFile.h"
+#include "tests/scores/ScoreTables.h"
+#include "tests/scores/ScoreTestSupport.h"
+#include "tests/support/DialogAnswerer.h"
 
 #include <QTemporaryDir>
 

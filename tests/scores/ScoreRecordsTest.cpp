@@ -1,4 +1,4 @@
-#include "ScoreRecords.h"
+#include "scores/ScoreRecords.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Score tables built from a seed, for the tests and the writer process.
 
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 
 #include <random>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the score tests share: raw file helpers and table checks.
 
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -2,10 +2,10 @@
 // layout: nothing the player kept is lost, a kept copy is never written over, and every message
 // says what really happened.
 
-#include "DialogAnswerer.h"
-#include "ScoreFile.h"
-#include "ScoreTables.h"
-#include "ScoreTestSupport.h"
+#include "scores/ScoreFile.h"
+#include "tests/scores/ScoreTables.h"
+#include "tests/scores/ScoreTestSupport.h"
+#include "tests/support/DialogAnswerer.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Writes two different large score tables over one file, one after the other, until it is
 // killed. Says "ready" once the first write is done. Used by the kill test.
 
-#include "ScoreFile.h"
-#include "ScoreTables.h"
+#include "scores/ScoreFile.h"
+#include "tests/scores/ScoreTables.h"
 
 #include <cstdio>
 

@@ -2,9 +2,9 @@
 // start-up reads what it can within bounds and never waits (a pipe that was opened is rescued
 // by its guard, and the test fails).
 
-#include "GuardedFifo.h"
-#include "Helpers.h"
-#include "mdlOption.h"
+#include "settings/mdlOption.h"
+#include "tests/common/GuardedFifo.h"
+#include "tests/settings/Helpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,10 +2,10 @@
 // preview handed to the main window with each click, and system colours kept as such. Also the
 // version window's address, which must be selectable.
 
-#include "ModalDriver.h"
-#include "Settings.h"
-#include "frmColor.h"
-#include "frmVersion.h"
+#include "engine/Settings.h"
+#include "settings/frmColor.h"
+#include "settings/frmVersion.h"
+#include "tests/support/ModalDriver.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "Helpers.h"
-#include "mdlOption.h"
+#include "settings/mdlOption.h"
+#include "tests/settings/Helpers.h"
 
 #include <QTemporaryDir>
 

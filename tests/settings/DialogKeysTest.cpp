@@ -2,12 +2,12 @@
 // Esc in the options dialog, Tab into the option-button columns, the colour picker's focus as
 // it opens, and text boxes that show the start of a text too long for them.
 
-#include "FakeOptionsHost.h"
-#include "Helpers.h"
-#include "frmColor.h"
-#include "frmOptBrd.h"
-#include "frmSize.h"
-#include "frmVersion.h"
+#include "settings/frmColor.h"
+#include "settings/frmOptBrd.h"
+#include "settings/frmSize.h"
+#include "settings/frmVersion.h"
+#include "tests/settings/FakeOptionsHost.h"
+#include "tests/settings/Helpers.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -2,11 +2,11 @@
 // 取消 and 決定 do to the settings, the main window and the settings file, and the colour picker
 // and board-size dialog it opens.
 
-#include "FakeOptionsHost.h"
-#include "Helpers.h"
-#include "frmColor.h"
-#include "frmOptBrd.h"
-#include "frmSize.h"
+#include "settings/frmColor.h"
+#include "settings/frmOptBrd.h"
+#include "settings/frmSize.h"
+#include "tests/settings/FakeOptionsHost.h"
+#include "tests/settings/Helpers.h"
 
 #include <QTemporaryDir>
 #include <QTest>

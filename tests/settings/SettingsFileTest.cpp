@@ -1,6 +1,6 @@
-#include "Helpers.h"
-#include "TextFiles.h"
-#include "mdlOption.h"
+#include "common/TextFiles.h"
+#include "settings/mdlOption.h"
+#include "tests/settings/Helpers.h"
 
 #include <QDir>
 #include <QTemporaryDir>

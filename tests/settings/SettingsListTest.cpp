@@ -1,5 +1,5 @@
-#include "SettingsList.h"
-#include "mdlOption.h"
+#include "settings/SettingsList.h"
+#include "settings/mdlOption.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // range messages, clicks that move the initial block, Max and 8x8, the dialog growing, the
 // priority view, and what the options dialog gets back after 閉じる or the close box.
 
-#include "DialogHelpers.h"
-#include "Helpers.h"
-#include "SizePreview.h"
-#include "frmSize.h"
+#include "settings/DialogHelpers.h"
+#include "settings/SizePreview.h"
+#include "settings/frmSize.h"
+#include "tests/settings/Helpers.h"
 
 #include <QTest>
 

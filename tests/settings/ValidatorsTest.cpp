@@ -1,4 +1,4 @@
-#include "mdlOption.h"
+#include "settings/mdlOption.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The built-in pictures: sizes, transparency, the body colour of every piece, the outlines, that
 // no two pictures are the same, and that a scaled screen gets them drawn at its pixel ratio.
 
-#include "Artwork.h"
+#include "ui/Artwork.h"
 
 #include <QGuiApplication>
 

@@ -1,13 +1,13 @@
 // The main window built offscreen: its layout for several board sizes, the panel's controls,
 // the frames it draws, and whole games played by clicking its cells and buttons.
 
-#include "CharacterFiles.h"
-#include "CharacterSets.h"
-#include "ComputerPlayer.h"
-#include "DialogAnswerer.h"
-#include "GameSession.h"
-#include "GuardedFifo.h"
-#include "StartupFit.h"
+#include "common/CharacterFiles.h"
+#include "engine/CharacterSets.h"
+#include "engine/ComputerPlayer.h"
+#include "tests/common/GuardedFifo.h"
+#include "tests/support/DialogAnswerer.h"
+#include "ui/GameSession.h"
+#include "ui/StartupFit.h"
 
 #include <QApplication>
 #include <QImage>

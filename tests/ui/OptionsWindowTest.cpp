@@ -1,12 +1,12 @@
 // The options dialog on the real main window: opened by a click on the window's background with
 // the game timers paused, never during a replay, and what 決定 saves coming back at the next start.
 
-#include "GameSession.h"
-#include "ModalDriver.h"
-#include "frmColor.h"
-#include "frmOptBrd.h"
-#include "frmTolvek.h"
-#include "frmTolvekOptions.h"
+#include "settings/frmColor.h"
+#include "settings/frmOptBrd.h"
+#include "tests/support/ModalDriver.h"
+#include "ui/GameSession.h"
+#include "ui/frmTolvek.h"
+#include "ui/frmTolvekOptions.h"
 
 #include <QFile>
 #include <QTemporaryDir>

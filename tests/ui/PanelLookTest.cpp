@@ -1,8 +1,8 @@
 // The side panel as it looks: whole character names, the colour buttons in their own colours, and
 // no raised frame left around the loser's hidden turn box.
 
-#include "GameSession.h"
-#include "frmTolvek.h"
+#include "ui/GameSession.h"
+#include "ui/frmTolvek.h"
 
 #include <QFontMetrics>
 #include <QTest>

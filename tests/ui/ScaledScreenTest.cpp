@@ -1,8 +1,8 @@
 // The main window on a screen scaled to 200%: the built-in pictures it shows are drawn at twice
 // the pixels, a piece picture from a file stays as it is, and the layout stays in logical pixels.
 
-#include "Artwork.h"
-#include "GameSession.h"
+#include "ui/Artwork.h"
+#include "ui/GameSession.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,13 +2,13 @@
 // refused double quote, the close box that keeps the file as it was, the view with its replay
 // buttons, clearing and repair, and a replay started from the window.
 
-#include "DialogAnswerer.h"
-#include "DialogSeam.h"
-#include "GameSession.h"
-#include "ModalDriver.h"
-#include "ScoreFile.h"
-#include "ScoreRecording.h"
-#include "frmScore.h"
+#include "common/DialogSeam.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreRecording.h"
+#include "scores/frmScore.h"
+#include "tests/support/DialogAnswerer.h"
+#include "tests/support/ModalDriver.h"
+#include "ui/GameSession.h"
 
 #include <QApplication>
 #include <QDir>

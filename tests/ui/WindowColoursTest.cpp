@@ -1,9 +1,9 @@
 // The main window keeps its colours as settings values, so that a system colour read from the
 // settings file is written back unchanged after the window has shown it.
 
-#include "GameSession.h"
-#include "frmTolvek.h"
-#include "mdlOption.h"
+#include "settings/mdlOption.h"
+#include "ui/GameSession.h"
+#include "ui/frmTolvek.h"
 
 #include <QFile>
 #include <QImage>
