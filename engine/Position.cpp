@@ -168,6 +168,18 @@ int Position::LegalSlots(int side, uint16_t* out) const {
     return n;
 }
 
+int Position::LegalCount(int side) const {
+    const Geometry& g = *geometry_;
+    const int stride = g.Height() + 2;
+    int n = 0;
+    for (int column = g.FirstSlot(); column < g.EndSlot(); column += stride) {
+        for (int slot = column, end = column + g.Height(); slot < end; ++slot) {
+            n += CanPlaceAt(side, slot) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
 bool Position::HasLegal(int side) const {
     const Geometry& g = *geometry_;
     const int stride = g.Height() + 2;

@@ -100,6 +100,7 @@ public:
     // Geometry::MaxCells), column by column, top to bottom; returns how many.
     int LegalSlots(int side, uint16_t* out) const;
     bool HasLegal(int side) const;
+    int LegalCount(int side) const;
 
     // Places a piece of side in color on a legal slot, turns over and recolours what it
     // encloses; returns the number of pieces turned. With record, notes what changed.
