@@ -16,7 +16,8 @@ using namespace tolvekin::tools;
 
 namespace {
 
-// The first master: the same search with the weights set by hand before any fitting.
+// The first master that played: the same search trying every colour of every cell at every
+// depth, with the weights first set by hand, before corners counted for enough.
 constexpr EvalWeights PlainWeights{
     .Empty = {0, 8, 20, -8, 200, -80, 40, 30, 10},
     .Full = {16, 16, 60, -16, 100, -30, 40, 10, 5},
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     } else if (opponent == "plain") {
         other = Contender{3, master.Settings, "plain"};
         other.Settings.Weights = &PlainWeights;
+        other.Settings.EveryColourEmpties = w * h;
     } else {
         return Usage();
     }
