@@ -65,7 +65,10 @@ const EvalWeights& MasterWeights() {
     return Fitted;
 }
 
-std::array<int, FeatureCount> FeatureDifferences(const Position& p, int side, bool piecesOnly) {
+namespace {
+
+std::array<int, FeatureCount> Differences(const Position& p, int side, bool piecesOnly,
+                                          const std::array<int, 3>& mobility) {
     const int other = 3 - side;
     std::array<Counts, 3> c{};
     CountCornersAndEdges(p, c);
@@ -79,7 +82,7 @@ std::array<int, FeatureCount> FeatureDifferences(const Position& p, int side, bo
     f[FeatCorners] = mine.corners - theirs.corners;
     f[FeatNearCorner] = mine.nearCorner - theirs.nearCorner;
     f[FeatStable] = mine.stable - theirs.stable;
-    f[FeatMobility] = p.LegalCount(side) - p.LegalCount(other);
+    f[FeatMobility] = mobility[static_cast<size_t>(side)] - mobility[static_cast<size_t>(other)];
     f[FeatEdges] = mine.edges - theirs.edges;
     if (piecesOnly) {
         f[FeatScore] = f[FeatNonBlack] = p.Pieces(side) - p.Pieces(other);
@@ -88,8 +91,23 @@ std::array<int, FeatureCount> FeatureDifferences(const Position& p, int side, bo
     return f;
 }
 
-int Evaluate(const Position& p, int side, const EvalWeights& weights, bool piecesOnly) {
-    const std::array<int, FeatureCount> f = FeatureDifferences(p, side, piecesOnly);
+} // namespace
+
+std::array<int, FeatureCount> FeatureDifferences(const Position& p, int side, bool piecesOnly) {
+    return Differences(p, side, piecesOnly, p.LegalCounts());
+}
+
+int Evaluate(const Position& p, int side, const EvalWeights& weights, bool piecesOnly,
+             bool* finished) {
+    const std::array<int, 3> mobility = p.LegalCounts();
+    const bool over = mobility[1] == 0 && mobility[2] == 0;
+    if (finished != nullptr) {
+        *finished = over;
+    }
+    if (over) {
+        return FinalValue(p, side, piecesOnly);
+    }
+    const std::array<int, FeatureCount> f = Differences(p, side, piecesOnly, mobility);
     const int cells = p.Geo().CellCount();
     const int empties = p.Empties();
     int64_t sum = 0;

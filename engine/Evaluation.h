@@ -38,9 +38,10 @@ const EvalWeights& MasterWeights();
 std::array<int, FeatureCount> FeatureDifferences(const Position& position, int side,
                                                  bool piecesOnly = false);
 
-// The value of the position for side, PointValue a point of score.
+// The value of the position for side, PointValue a point of score; a position where neither
+// side can place gets its FinalValue, and finished (if given) says so.
 int Evaluate(const Position& position, int side, const EvalWeights& weights,
-             bool piecesOnly = false);
+             bool piecesOnly = false, bool* finished = nullptr);
 
 // The value of a finished game for side: a win outweighs every evaluation, then the margin.
 inline constexpr int WinValue = 1 << 24;

@@ -90,11 +90,10 @@ private:
 };
 
 int Search::Leaf(int side) {
-    if (!position_.HasLegal(side) && !position_.HasLegal(3 - side)) {
-        return FinalValue(position_, side, settings_.PiecesOnly);
-    }
-    estimated_ = true;
-    return Evaluate(position_, side, weights_, settings_.PiecesOnly);
+    bool finished = false;
+    const int value = Evaluate(position_, side, weights_, settings_.PiecesOnly, &finished);
+    estimated_ = estimated_ || !finished;
+    return value;
 }
 
 int Search::Generate(int side, int ply, const TableEntry* known) {

@@ -180,6 +180,28 @@ int Position::LegalCount(int side) const {
     return n;
 }
 
+std::array<int, 3> Position::LegalCounts() const {
+    const Geometry& g = *geometry_;
+    const uint8_t* cell = cells_.data();
+    const int stride = g.Height() + 2;
+    std::array<int, 3> n{};
+    for (int column = g.FirstSlot(); column < g.EndSlot(); column += stride) {
+        for (int slot = column, end = column + g.Height(); slot < end; ++slot) {
+            if (cell[slot] != 0) {
+                continue;
+            }
+            // Which sides hold a neighbour: only the other side of a neighbour can enclose.
+            unsigned near = 0;
+            for (int d = 1; d <= 8; ++d) {
+                near |= 1u << (cell[slot + g.Step(d)] & 3);
+            }
+            n[1] += (near & 4) != 0 && CanPlaceAt(1, slot) ? 1 : 0;
+            n[2] += (near & 2) != 0 && CanPlaceAt(2, slot) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
 bool Position::HasLegal(int side) const {
     const Geometry& g = *geometry_;
     const int stride = g.Height() + 2;

@@ -101,6 +101,8 @@ public:
     int LegalSlots(int side, uint16_t* out) const;
     bool HasLegal(int side) const;
     int LegalCount(int side) const;
+    // LegalCount of both sides in one pass: [1] and [2].
+    std::array<int, 3> LegalCounts() const;
 
     // Places a piece of side in color on a legal slot, turns over and recolours what it
     // encloses; returns the number of pieces turned. With record, notes what changed.
