@@ -256,4 +256,32 @@ void Position::Undo(const PlayRecord& record) {
     pieces_ = record.Pieces;
 }
 
+bool Position::Consistent() const {
+    const Geometry& g = *geometry_;
+    std::array<int16_t, 16> pieces{};
+    uint64_t hash = 0;
+    for (int slot = 0; slot < g.SlotCount(); ++slot) {
+        const uint8_t cell = cells_[static_cast<size_t>(slot)];
+        const int x = g.X(slot);
+        const int y = g.Y(slot);
+        const bool inside = x >= 1 && x <= g.Width() && y >= 1 && y <= g.Height();
+        if (!inside) {
+            if (cell != FrameCell) {
+                return false;
+            }
+            continue;
+        }
+        if (cell == 0) {
+            continue;
+        }
+        const int owner = cell & 3;
+        if (owner == 0 || owner == 3 || cell >= 32) {
+            return false;
+        }
+        ++pieces[static_cast<size_t>((owner - 1) * 8 + (cell >> 2))];
+        hash ^= g.Key(slot, owner, cell >> 2);
+    }
+    return pieces == pieces_ && hash == hash_;
+}
+
 } // namespace tolvekin

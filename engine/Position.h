@@ -110,6 +110,9 @@ public:
     // Takes back the placement noted in record, the last one played.
     void Undo(const PlayRecord& record);
 
+    // Whether the counts, the hash and the frame agree with the cells: a check for debug builds.
+    bool Consistent() const;
+
 private:
     void CopyFrom(const Position& other);
     void Put(int slot, uint8_t cell);
