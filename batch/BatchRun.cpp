@@ -161,9 +161,9 @@ namespace {
 constexpr int GamesPerBlock = 64;
 
 // What one thread needs to play: a game of its own with its own chance, clock and view.
-class Player {
+class SeriesPlayer {
 public:
-    Player(const Settings& settings, uint64_t seed, bool moves)
+    SeriesPlayer(const Settings& settings, uint64_t seed, bool moves)
         : settings_(settings), seed_(seed), moves_(moves) {
         settings_.GameMode = 3;
         settings_.FlashMove = false;
@@ -225,7 +225,7 @@ struct Block {
     BatchSummary tally;
 };
 
-void PlayBlock(Player& player, int block, int games, Block& out) {
+void PlayBlock(SeriesPlayer& player, int block, int games, Block& out) {
     const int first = block * GamesPerBlock + 1;
     const int last = std::min(games, first + GamesPerBlock - 1);
     out.results.resize(static_cast<size_t>(last - first + 1));
@@ -324,7 +324,7 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
     BatchSummary summary;
     if (options.OnlyGame > 0) {
         // One game played again: its lines only, and nothing logged a second time.
-        Player player(settings, seed, options.Moves);
+        SeriesPlayer player(settings, seed, options.Moves);
         std::string text;
         std::string result;
         player.Play(static_cast<uint64_t>(options.OnlyGame), text, result, summary);
@@ -345,7 +345,7 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
         return WriteAll(out, block.text, summary.WriteError);
     };
     if (jobs <= 1) {
-        Player player(settings, seed, options.Moves);
+        SeriesPlayer player(settings, seed, options.Moves);
         for (int b = 0; b < blocks; ++b) {
             Block block;
             PlayBlock(player, b, options.Games, block);
@@ -359,7 +359,7 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
         workers.reserve(static_cast<size_t>(jobs));
         for (int j = 0; j < jobs; ++j) {
             workers.emplace_back([&] {
-                Player player(settings, seed, options.Moves);
+                SeriesPlayer player(settings, seed, options.Moves);
                 for (int b = queue.Claim(); b >= 0; b = queue.Claim()) {
                     Block block;
                     PlayBlock(player, b, options.Games, block);

@@ -1,0 +1,98 @@
+#include "engine/Players.h"
+
+#include "engine/ComputerPlayer.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tolvekin {
+
+int DrawColorButton(RandomSource& random) {
+    const int r = static_cast<int>(random.Next() * 3);
+    return r >= 3 ? 2 : r;
+}
+
+int ColorOfButton(int button) {
+    constexpr int colors[3] = {1, 2, 4};
+    return colors[std::clamp(button, 0, 2)];
+}
+
+uint64_t DrawSeed(RandomSource& random) {
+    constexpr double twoTo32 = 4294967296.0;
+    const auto high = static_cast<uint64_t>(random.Next() * twoTo32);
+    const auto low = static_cast<uint64_t>(random.Next() * twoTo32);
+    return (high << 32) | low;
+}
+
+Position PositionOf(const GameState& g) {
+    Position position(g.BoardWidth, g.BoardHeight);
+    for (int x = 1; x <= g.BoardWidth; ++x) {
+        for (int y = 1; y <= g.BoardHeight; ++y) {
+            if (g.Board(x, y) != 0) {
+                position.Set(x, y, g.Board(x, y), g.CellColor(x, y));
+            }
+        }
+    }
+    return position;
+}
+
+namespace {
+
+// The colour is drawn before the cell, as the computer always has.
+Move DrawnMove(GameState& g, int level, RandomSource& random) {
+    const int color = ColorOfButton(DrawColorButton(random));
+    const auto [x, y] = ChooseMove(g, level, random);
+    return {.X = static_cast<int16_t>(x), .Y = static_cast<int16_t>(y),
+            .Color = static_cast<int8_t>(color)};
+}
+
+} // namespace
+
+MovePlan WeakPlayer::Plan(GameState& g, RandomSource& random) const {
+    return {.Ready = DrawnMove(g, 1, random), .Think = {}};
+}
+
+MovePlan StrongPlayer::Plan(GameState& g, RandomSource& random) const {
+    return {.Ready = DrawnMove(g, 2, random), .Think = {}};
+}
+
+MovePlan ExpertPlayer::Plan(GameState& g, RandomSource& random) const {
+    const uint64_t seed = DrawSeed(random);
+    return {.Ready = {},
+            .Think = [chooser = chooser_, position = PositionOf(g), side = static_cast<int>(g.SideToMove),
+                      seed](const std::atomic<bool>& cancelled) {
+                return chooser(position, side, seed, cancelled);
+            }};
+}
+
+} // namespace tolvekin
+
+namespace tolvekin {
+
+ExpertPlayer::Chooser DefaultExpertChooser() {
+    // Stand-in until the search is in: the best weight, ties and colour from the seed.
+    return [](const Position& position, int side, uint64_t seed, const std::atomic<bool>&) {
+        std::array<uint16_t, Geometry::MaxCells> slots{};
+        const int n = position.LegalSlots(side, slots.data());
+        Move move;
+        int best = 1000;
+        int ties = 0;
+        for (int i = 0; i < n; ++i) {
+            const int slot = slots[static_cast<size_t>(i)];
+            const int w = position.Geo().Weight(slot);
+            if (w < best) {
+                best = w;
+                ties = 0;
+            }
+            if (w == best && (seed >> 8) % static_cast<uint64_t>(++ties) == 0) {
+                move.X = static_cast<int16_t>(position.Geo().X(slot));
+                move.Y = static_cast<int16_t>(position.Geo().Y(slot));
+            }
+            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        }
+        move.Color = static_cast<int8_t>(ColorOfButton(static_cast<int>(seed >> 62) % 3));
+        return move;
+    };
+}
+
+} // namespace tolvekin
