@@ -42,7 +42,8 @@ namespace {
 Move DrawnMove(GameState& g, int level, RandomSource& random) {
     const int color = ColorOfButton(DrawColorButton(random));
     const auto [x, y] = ChooseMove(g, level, random);
-    return {.X = static_cast<int16_t>(x), .Y = static_cast<int16_t>(y),
+    return {.X = static_cast<int16_t>(x),
+            .Y = static_cast<int16_t>(y),
             .Color = static_cast<int8_t>(color)};
 }
 
@@ -59,7 +60,8 @@ MovePlan StrongPlayer::Plan(GameState& g, RandomSource& random) const {
 MovePlan ExpertPlayer::Plan(GameState& g, RandomSource& random) const {
     const uint64_t seed = DrawSeed(random);
     return {.Ready = {},
-            .Think = [chooser = chooser_, position = PositionOf(g), side = static_cast<int>(g.SideToMove),
+            .Think = [chooser = chooser_, position = PositionOf(g),
+                      side = static_cast<int>(g.SideToMove),
                       seed](const std::atomic<bool>& cancelled) {
                 return chooser(position, side, seed, cancelled);
             }};

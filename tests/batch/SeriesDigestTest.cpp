@@ -30,20 +30,16 @@ QByteArray Digest(const QStringList& args, const QString& dir) {
 TEST(SeriesDigest, SeededSeriesPrintTheBytesTheyAlwaysPrinted) {
     const QStringList base{"--seed", "20", "--moves"};
     const Series series[] = {
-        {"8 x 8",
-         QStringList{"--batch", "200"} + base,
+        {"8 x 8", QStringList{"--batch", "200"} + base,
          "28a7e9a46572d74060da67e31c40e2a3cf85d12298448878cc7bfc48e500f62b"},
-        {"9 x 7",
-         QStringList{"--batch", "200", "/MAXX9", "/MAXY7"} + base,
+        {"9 x 7", QStringList{"--batch", "200", "/MAXX9", "/MAXY7"} + base,
          "2f15624306ba839596758a1d8a296da8820f57e0e5e3ec34fa42825dd7146190"},
-        {"3 x 11",
-         QStringList{"--batch", "200", "/MAXX3", "/MAXY11"} + base,
+        {"3 x 11", QStringList{"--batch", "200", "/MAXX3", "/MAXY11"} + base,
          "557c898d62d3120c24bd9c6514b6b0ff816db638d9582a68a19b3892ac653925"},
         {"10 x 10 black and white",
          QStringList{"--batch", "200", "/MAXX10", "/MAXY10", "/MONO1"} + base,
          "126a88f38bd5029fd2841e46b4600bb2e73c16662c2206f71b77c5ed32ba9aac"},
-        {"38 x 26",
-         QStringList{"--batch", "20", "/MAXX38", "/MAXY26"} + base,
+        {"38 x 26", QStringList{"--batch", "20", "/MAXX38", "/MAXY26"} + base,
          "c7f6795c3a098ad86fdc2fd2ae0a7ee7cfee7c9be139bcbd2bd2ed1e0b65af97"},
     };
     QTemporaryDir dir;

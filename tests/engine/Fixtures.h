@@ -52,7 +52,6 @@ public:
     int flashEnds = 0;
     std::function<void()> whileAsking; // runs while a question is open
 
-
     void MessageForm(const std::string& text) override { messages.push_back(text); }
     bool QuestionForm(const std::string& text) override {
         questions.push_back(text);

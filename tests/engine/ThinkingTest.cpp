@@ -63,22 +63,23 @@ struct ThinkingFixture : ::testing::Test, tolvekin::testing::ClockedGame {
         settings.MidY = h / 2;
         game.SetThinker(thinker);
         // The first legal cell in red, after checking the copy it was given.
-        game.SetExpertChooser([this](const Position& p, int side, uint64_t seed,
-                                     const std::atomic<bool>&) {
-            for (int x = 1; checkCopy && x <= p.Width(); ++x) {
-                for (int y = 1; y <= p.Height(); ++y) {
-                    EXPECT_EQ(p.Owner(x, y), game.State.Board(x, y));
-                    EXPECT_EQ(p.Color(x, y), game.State.Board(x, y) ? game.State.CellColor(x, y) : 0);
+        game.SetExpertChooser(
+            [this](const Position& p, int side, uint64_t seed, const std::atomic<bool>&) {
+                for (int x = 1; checkCopy && x <= p.Width(); ++x) {
+                    for (int y = 1; y <= p.Height(); ++y) {
+                        EXPECT_EQ(p.Owner(x, y), game.State.Board(x, y));
+                        EXPECT_EQ(p.Color(x, y),
+                                  game.State.Board(x, y) ? game.State.CellColor(x, y) : 0);
+                    }
                 }
-            }
-            seeds.push_back(seed);
-            sides.push_back(side);
-            uint16_t slots[Geometry::MaxCells];
-            EXPECT_GT(p.LegalSlots(side, slots), 0);
-            return Move{.X = static_cast<int16_t>(p.Geo().X(slots[0])),
-                        .Y = static_cast<int16_t>(p.Geo().Y(slots[0])),
-                        .Color = 4};
-        });
+                seeds.push_back(seed);
+                sides.push_back(side);
+                uint16_t slots[Geometry::MaxCells];
+                EXPECT_GT(p.LegalSlots(side, slots), 0);
+                return Move{.X = static_cast<int16_t>(p.Geo().X(slots[0])),
+                            .Y = static_cast<int16_t>(p.Geo().Y(slots[0])),
+                            .Color = 4};
+            });
         game.AllocateBoard();
         game.RestartGame();
     }
