@@ -168,6 +168,40 @@ int Position::LegalSlots(int side, uint16_t* out) const {
     return n;
 }
 
+int Position::LegalCount(int side) const {
+    const Geometry& g = *geometry_;
+    const int stride = g.Height() + 2;
+    int n = 0;
+    for (int column = g.FirstSlot(); column < g.EndSlot(); column += stride) {
+        for (int slot = column, end = column + g.Height(); slot < end; ++slot) {
+            n += CanPlaceAt(side, slot) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+std::array<int, 3> Position::LegalCounts() const {
+    const Geometry& g = *geometry_;
+    const uint8_t* cell = cells_.data();
+    const int stride = g.Height() + 2;
+    std::array<int, 3> n{};
+    for (int column = g.FirstSlot(); column < g.EndSlot(); column += stride) {
+        for (int slot = column, end = column + g.Height(); slot < end; ++slot) {
+            if (cell[slot] != 0) {
+                continue;
+            }
+            // Which sides hold a neighbour: only the other side of a neighbour can enclose.
+            unsigned near = 0;
+            for (int d = 1; d <= 8; ++d) {
+                near |= 1u << (cell[slot + g.Step(d)] & 3);
+            }
+            n[1] += (near & 4) != 0 && CanPlaceAt(1, slot) ? 1 : 0;
+            n[2] += (near & 2) != 0 && CanPlaceAt(2, slot) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
 bool Position::HasLegal(int side) const {
     const Geometry& g = *geometry_;
     const int stride = g.Height() + 2;
@@ -220,6 +254,34 @@ void Position::Undo(const PlayRecord& record) {
     }
     hash_ = record.Hash;
     pieces_ = record.Pieces;
+}
+
+bool Position::Consistent() const {
+    const Geometry& g = *geometry_;
+    std::array<int16_t, 16> pieces{};
+    uint64_t hash = 0;
+    for (int slot = 0; slot < g.SlotCount(); ++slot) {
+        const uint8_t cell = cells_[static_cast<size_t>(slot)];
+        const int x = g.X(slot);
+        const int y = g.Y(slot);
+        const bool inside = x >= 1 && x <= g.Width() && y >= 1 && y <= g.Height();
+        if (!inside) {
+            if (cell != FrameCell) {
+                return false;
+            }
+            continue;
+        }
+        if (cell == 0) {
+            continue;
+        }
+        const int owner = cell & 3;
+        if (owner == 0 || owner == 3 || cell >= 32) {
+            return false;
+        }
+        ++pieces[static_cast<size_t>((owner - 1) * 8 + (cell >> 2))];
+        hash ^= g.Key(slot, owner, cell >> 2);
+    }
+    return pieces == pieces_ && hash == hash_;
 }
 
 } // namespace tolvekin

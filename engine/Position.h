@@ -100,12 +100,18 @@ public:
     // Geometry::MaxCells), column by column, top to bottom; returns how many.
     int LegalSlots(int side, uint16_t* out) const;
     bool HasLegal(int side) const;
+    int LegalCount(int side) const;
+    // LegalCount of both sides in one pass: [1] and [2].
+    std::array<int, 3> LegalCounts() const;
 
     // Places a piece of side in color on a legal slot, turns over and recolours what it
     // encloses; returns the number of pieces turned. With record, notes what changed.
     int Play(int side, int slot, int color, PlayRecord* record = nullptr);
     // Takes back the placement noted in record, the last one played.
     void Undo(const PlayRecord& record);
+
+    // Whether the counts, the hash and the frame agree with the cells: a check for debug builds.
+    bool Consistent() const;
 
 private:
     void CopyFrom(const Position& other);

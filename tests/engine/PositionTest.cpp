@@ -94,6 +94,7 @@ void PlayRandomGames(int w, int h, int games, uint64_t seed) {
             ++g.MoveCount;
             TurnOver(g, x, y);
             ExpectSameBoard(g, p);
+            ASSERT_TRUE(p.Consistent());
 
             Position undone = p;
             undone.Undo(record);
