@@ -281,6 +281,7 @@ void Game::PlaceAndRecord(int x, int y) {
 }
 
 Game::MoveStep Game::ComputerMove() {
+    expert_.SetPiecesOnly(Options.MonoPieces);
     MovePlan plan = PlayerOf(State.SideToMove).Plan(State, Random);
     if (!plan.Think) {
         return CarryOut(plan.Ready);

@@ -1,9 +1,9 @@
 #include "engine/Players.h"
 
 #include "engine/ComputerPlayer.h"
+#include "engine/MasterPlayer.h"
 
 #include <algorithm>
-#include <array>
 
 namespace tolvekin {
 
@@ -61,9 +61,9 @@ MovePlan ExpertPlayer::Plan(GameState& g, RandomSource& random) const {
     const uint64_t seed = DrawSeed(random);
     return {.Ready = {},
             .Think = [chooser = chooser_, position = PositionOf(g),
-                      side = static_cast<int>(g.SideToMove),
-                      seed](const std::atomic<bool>& cancelled) {
-                return chooser(position, side, seed, cancelled);
+                      side = static_cast<int>(g.SideToMove), seed,
+                      piecesOnly = piecesOnly_](const std::atomic<bool>& cancelled) {
+                return chooser(position, side, seed, piecesOnly, cancelled);
             }};
 }
 
@@ -72,28 +72,11 @@ MovePlan ExpertPlayer::Plan(GameState& g, RandomSource& random) const {
 namespace tolvekin {
 
 ExpertPlayer::Chooser DefaultExpertChooser() {
-    // Stand-in until the search is in: the best weight, ties and colour from the seed.
-    return [](const Position& position, int side, uint64_t seed, const std::atomic<bool>&) {
-        std::array<uint16_t, Geometry::MaxCells> slots{};
-        const int n = position.LegalSlots(side, slots.data());
-        Move move;
-        int best = 1000;
-        int ties = 0;
-        for (int i = 0; i < n; ++i) {
-            const int slot = slots[static_cast<size_t>(i)];
-            const int w = position.Geo().Weight(slot);
-            if (w < best) {
-                best = w;
-                ties = 0;
-            }
-            if (w == best && (seed >> 8) % static_cast<uint64_t>(++ties) == 0) {
-                move.X = static_cast<int16_t>(position.Geo().X(slot));
-                move.Y = static_cast<int16_t>(position.Geo().Y(slot));
-            }
-            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
-        }
-        move.Color = static_cast<int8_t>(ColorOfButton(static_cast<int>(seed >> 62) % 3));
-        return move;
+    return [](const Position& position, int side, uint64_t seed, bool piecesOnly,
+              const std::atomic<bool>& cancelled) {
+        MasterSettings settings = MasterSettingsFor(position.Width(), position.Height());
+        settings.PiecesOnly = piecesOnly;
+        return ChooseMasterMove(position, side, seed, cancelled, settings);
     };
 }
 

@@ -54,16 +54,19 @@ public:
 // drawn here, so that its move depends only on the position and the game's draws.
 class ExpertPlayer final : public Player {
 public:
+    // piecesOnly: black and white, where a side scores its pieces.
     using Chooser = std::function<Move(const Position& position, int side, uint64_t seed,
-                                       const std::atomic<bool>& cancelled)>;
+                                       bool piecesOnly, const std::atomic<bool>& cancelled)>;
     explicit ExpertPlayer(Chooser chooser) : chooser_(std::move(chooser)) {}
     MovePlan Plan(GameState& g, RandomSource& random) const override;
+    void SetPiecesOnly(bool piecesOnly) { piecesOnly_ = piecesOnly; }
 
 private:
     Chooser chooser_;
+    bool piecesOnly_ = false;
 };
 
-// How 名人 chooses when nobody says otherwise.
+// How 名人 chooses when nobody says otherwise: the search.
 ExpertPlayer::Chooser DefaultExpertChooser();
 
 // The cells of the game as a position.

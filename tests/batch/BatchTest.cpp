@@ -261,15 +261,21 @@ TEST(BatchLevels, EachSidePlaysItsStrengthForEveryMove) {
 }
 
 TEST(BatchLevels, AMatchPrintsTheSameForAnyThreadsAndGameKAlone) {
-    const Captured one = PlayBatch("--batch 70 --seed 8 --levels 3,1 --jobs 1");
-    const Captured many = PlayBatch("--batch 70 --seed 8 --levels 3,1 --jobs 3");
+    // A small board keeps 名人's thinking short; more games than one block of the threads.
+    Settings small;
+    small.BoardWidth = 3;
+    small.BoardHeight = 4;
+    small.MidX = 1;
+    small.MidY = 2;
+    const Captured one = PlayBatch("--batch 70 --seed 8 --levels 3,1 --jobs 1", small);
+    const Captured many = PlayBatch("--batch 70 --seed 8 --levels 3,1 --jobs 3", small);
     EXPECT_EQ(one.out, many.out);
     EXPECT_EQ(one.log, many.log);
     ASSERT_EQ(one.log.size(), 70u);
-    const Captured game67 = PlayBatch("--batch 70 --seed 8 --levels 3,1 --game 67");
+    const Captured game67 = PlayBatch("--batch 70 --seed 8 --levels 3,1 --game 67", small);
     EXPECT_EQ(game67.out, one.log[66] + "\n");
     EXPECT_TRUE(game67.log.empty());
-    EXPECT_NE(one.out, PlayBatch("--batch 70 --seed 8 --levels 1,3 --jobs 1").out);
+    EXPECT_NE(one.out, PlayBatch("--batch 70 --seed 8 --levels 2,1 --jobs 1", small).out);
 }
 
 namespace {

@@ -52,6 +52,7 @@ struct ThinkingFixture : ::testing::Test, tolvekin::testing::ClockedGame {
     HeldThinker thinker;
     std::vector<uint64_t> seeds;
     std::vector<int> sides;
+    std::vector<bool> piecesOnly;
     bool checkCopy = true; // the copy is of the game on the board
 
     void Start(int mode, int w = 8, int h = 8) {
@@ -63,23 +64,24 @@ struct ThinkingFixture : ::testing::Test, tolvekin::testing::ClockedGame {
         settings.MidY = h / 2;
         game.SetThinker(thinker);
         // The first legal cell in red, after checking the copy it was given.
-        game.SetExpertChooser(
-            [this](const Position& p, int side, uint64_t seed, const std::atomic<bool>&) {
-                for (int x = 1; checkCopy && x <= p.Width(); ++x) {
-                    for (int y = 1; y <= p.Height(); ++y) {
-                        EXPECT_EQ(p.Owner(x, y), game.State.Board(x, y));
-                        EXPECT_EQ(p.Color(x, y),
-                                  game.State.Board(x, y) ? game.State.CellColor(x, y) : 0);
-                    }
+        game.SetExpertChooser([this](const Position& p, int side, uint64_t seed, bool mono,
+                                     const std::atomic<bool>&) {
+            for (int x = 1; checkCopy && x <= p.Width(); ++x) {
+                for (int y = 1; y <= p.Height(); ++y) {
+                    EXPECT_EQ(p.Owner(x, y), game.State.Board(x, y));
+                    EXPECT_EQ(p.Color(x, y),
+                              game.State.Board(x, y) ? game.State.CellColor(x, y) : 0);
                 }
-                seeds.push_back(seed);
-                sides.push_back(side);
-                uint16_t slots[Geometry::MaxCells];
-                EXPECT_GT(p.LegalSlots(side, slots), 0);
-                return Move{.X = static_cast<int16_t>(p.Geo().X(slots[0])),
-                            .Y = static_cast<int16_t>(p.Geo().Y(slots[0])),
-                            .Color = 4};
-            });
+            }
+            seeds.push_back(seed);
+            sides.push_back(side);
+            piecesOnly.push_back(mono);
+            uint16_t slots[Geometry::MaxCells];
+            EXPECT_GT(p.LegalSlots(side, slots), 0);
+            return Move{.X = static_cast<int16_t>(p.Geo().X(slots[0])),
+                        .Y = static_cast<int16_t>(p.Geo().Y(slots[0])),
+                        .Color = 4};
+        });
         game.AllocateBoard();
         game.RestartGame();
     }
@@ -116,6 +118,7 @@ TEST_F(ThinkingFixture, TheMoveIsPlacedWhenThoughtOutAndClicksWaitMeanwhile) {
     ASSERT_EQ(game.State.MoveCount, 2);
     EXPECT_EQ(seeds, (std::vector<uint64_t>{(uint64_t{1} << 63) | (uint64_t{1} << 30)}));
     EXPECT_EQ(sides, (std::vector<int>{2}));
+    EXPECT_EQ(piecesOnly, (std::vector<bool>{false}));
     const auto& row = game.State.MoveRecord[2];
     EXPECT_EQ(row[1], 2);
     EXPECT_EQ(row[2], 4); // the colour the search chose
@@ -229,6 +232,7 @@ TEST_F(ThinkingFixture, AGameAgainstTheMasterRunsToItsEndAndEndsOnce) {
 }
 
 TEST_F(ThinkingFixture, AMatchGivesEachSideItsStrengthForEveryMove) {
+    settings.MonoPieces = true;
     Start(3, 6, 6);
     game.PlayMatch(3, 1);
     game.PassClick();
@@ -253,4 +257,6 @@ TEST_F(ThinkingFixture, AMatchGivesEachSideItsStrengthForEveryMove) {
     }
     EXPECT_EQ(static_cast<int>(sides.size()), side1Moves);
     EXPECT_TRUE(std::all_of(sides.begin(), sides.end(), [](int s) { return s == 1; }));
+    // In black and white the search is told that pieces are the score.
+    EXPECT_TRUE(std::all_of(piecesOnly.begin(), piecesOnly.end(), [](bool p) { return p; }));
 }
