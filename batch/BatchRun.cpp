@@ -70,6 +70,24 @@ bool TakeCount(const QString& key, const QString& value, const QString& what, ql
     return true;
 }
 
+// "A,B" with A and B each 1, 2 or 3.
+bool TakeLevels(const QString& value, std::array<int32_t, 2>& levels, QString& error) {
+    if (value.isEmpty()) {
+        error = "--levels needs the strengths of side 1 and side 2, such as 3,2";
+        return false;
+    }
+    const QStringList parts = value.split(',');
+    const bool ok = parts.size() == 2 &&
+                    std::all_of(parts.begin(), parts.end(),
+                                [](const QString& p) { return p == "1" || p == "2" || p == "3"; });
+    if (!ok) {
+        error = "--levels: two strengths 1, 2 or 3 separated by a comma, not " + value;
+        return false;
+    }
+    levels = {parts[0].toInt(), parts[1].toInt()};
+    return true;
+}
+
 } // namespace
 
 BatchRequest ParseBatchArguments(const QStringList& args) {
@@ -107,6 +125,10 @@ BatchRequest ParseBatchArguments(const QStringList& args) {
         } else if (TakeValue(args, i, "--jobs", value)) {
             if (!TakeCount("--jobs", value, "the number of threads", MaxJobs, "threads",
                            request.Options.Jobs, request.Error)) {
+                return request;
+            }
+        } else if (TakeValue(args, i, "--levels", value)) {
+            if (!TakeLevels(value, request.Options.Levels, request.Error)) {
                 return request;
             }
         } else if (TakeValue(args, i, "--game", value)) {
@@ -161,13 +183,14 @@ namespace {
 constexpr int GamesPerBlock = 64;
 
 // What one thread needs to play: a game of its own with its own chance, clock and view.
-class Player {
+class SeriesPlayer {
 public:
-    Player(const Settings& settings, uint64_t seed, bool moves)
-        : settings_(settings), seed_(seed), moves_(moves) {
+    SeriesPlayer(const Settings& settings, const BatchOptions& options, uint64_t seed)
+        : settings_(settings), seed_(seed), moves_(options.Moves) {
         settings_.GameMode = 3;
         settings_.FlashMove = false;
         clock_.SetHandler([this](GameTimer timer) { game_.Tick(timer); });
+        game_.PlayMatch(options.Levels[0], options.Levels[1]);
         game_.AllocateBoard();
     }
 
@@ -225,7 +248,7 @@ struct Block {
     BatchSummary tally;
 };
 
-void PlayBlock(Player& player, int block, int games, Block& out) {
+void PlayBlock(SeriesPlayer& player, int block, int games, Block& out) {
     const int first = block * GamesPerBlock + 1;
     const int last = std::min(games, first + GamesPerBlock - 1);
     out.results.resize(static_cast<size_t>(last - first + 1));
@@ -324,7 +347,7 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
     BatchSummary summary;
     if (options.OnlyGame > 0) {
         // One game played again: its lines only, and nothing logged a second time.
-        Player player(settings, seed, options.Moves);
+        SeriesPlayer player(settings, options, seed);
         std::string text;
         std::string result;
         player.Play(static_cast<uint64_t>(options.OnlyGame), text, result, summary);
@@ -345,7 +368,7 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
         return WriteAll(out, block.text, summary.WriteError);
     };
     if (jobs <= 1) {
-        Player player(settings, seed, options.Moves);
+        SeriesPlayer player(settings, options, seed);
         for (int b = 0; b < blocks; ++b) {
             Block block;
             PlayBlock(player, b, options.Games, block);
@@ -359,7 +382,7 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
         workers.reserve(static_cast<size_t>(jobs));
         for (int j = 0; j < jobs; ++j) {
             workers.emplace_back([&] {
-                Player player(settings, seed, options.Moves);
+                SeriesPlayer player(settings, options, seed);
                 for (int b = queue.Claim(); b >= 0; b = queue.Claim()) {
                     Block block;
                     PlayBlock(player, b, options.Games, block);

@@ -1,6 +1,7 @@
 #pragma once
 // Long unattended series of computer-against-computer games without any window:
-//   tolvekin --batch N [--seed S] [--moves] [--jobs J] [--game K] [settings switches...]
+//   tolvekin --batch N [--seed S] [--moves] [--jobs J] [--game K] [--levels A,B]
+//            [settings switches...]
 // Each game's random draws depend only on the seed and the game's number, so the output is the
 // same bytes for any number of threads, and one game can be played again alone.
 
@@ -8,6 +9,7 @@
 
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -22,7 +24,10 @@ struct BatchOptions {
     bool Moves = false; // print each game's start and move records
     int Jobs = 0;       // threads; 0 for one a core
     int OnlyGame = 0;   // from 1: print only this game of the series, log nothing
-    QStringList Rest;   // what is left for the settings reader
+    // Strength of side 1 and side 2 for every move (1 弱い, 2 強い, 3 名人); 0 for both: the
+    // alternation of automatic play.
+    std::array<int32_t, 2> Levels{};
+    QStringList Rest; // what is left for the settings reader
 };
 
 struct BatchRequest {

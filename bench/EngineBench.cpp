@@ -1,8 +1,10 @@
-// Speed of the rules engine: the candidate scan on a mid-game board, and whole
-// computer-against-computer games played tick by tick on a clock that never waits.
+// Speed of the rules engine: copying a mid-game position, one placement on a copy, the
+// candidate scan on a mid-game board, and whole computer-against-computer games played tick by
+// tick on a clock that never waits.
 
 #include "engine/ComputerPlayer.h"
 #include "engine/Game.h"
+#include "engine/Rules.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,6 +46,37 @@ struct AutoGame {
         }
     }
 };
+
+void BM_StateCopy(benchmark::State& state) {
+    AutoGame a(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    a.PlayToHalf();
+    for (auto _ : state) {
+        GameState copy = a.game.State;
+        benchmark::DoNotOptimize(copy);
+    }
+}
+BENCHMARK(BM_StateCopy)->Args({8, 8})->Args({38, 26});
+
+// A copy of a mid-game state made again over the last one, then the first candidate placed on
+// it: what a searcher pays for a move without undo.
+void BM_CopyAndPlay(benchmark::State& state) {
+    AutoGame a(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    a.PlayToHalf();
+    GameState& g = a.game.State;
+    const int side = g.SideToMove;
+    CollectCandidates(g, side);
+    const int x = g.CandX[1];
+    const int y = g.CandY[1];
+    GameState scratch = g;
+    for (auto _ : state) {
+        scratch = g;
+        CanPlace(scratch, side, x, y);
+        scratch.SetCell(x, y, side, 1);
+        TurnOver(scratch, x, y);
+        benchmark::DoNotOptimize(scratch);
+    }
+}
+BENCHMARK(BM_CopyAndPlay)->Args({8, 8})->Args({38, 26});
 
 void BM_CollectCandidates(benchmark::State& state) {
     AutoGame a(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));

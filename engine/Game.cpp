@@ -12,8 +12,6 @@
 namespace tolvekin {
 namespace {
 
-constexpr int ColorOfButton[3] = {1, 2, 4};
-
 constexpr GameTimer AllTimers[GameTimerCount] = {GameTimer::Auto, GameTimer::Replay,
                                                  GameTimer::AutoRestart, GameTimer::Flash};
 
@@ -33,6 +31,51 @@ void Game::Disconnect() {
     Connect(quietView_, quietClock_, quietRecorder_);
 }
 
+Game::~Game() {
+    if (thinking_) {
+        thinker_->Cancel();
+    }
+}
+
+void Game::SetThinker(MoveThinker& thinker) {
+    if (thinking_) {
+        DropThought();
+        moving_ = false;
+    }
+    thinker_ = &thinker;
+}
+
+void Game::SetExpertChooser(ExpertPlayer::Chooser chooser) {
+    expert_ = ExpertPlayer(std::move(chooser));
+}
+
+void Game::PlayMatch(int32_t side1Level, int32_t side2Level) {
+    match_ = {0, side1Level, side2Level};
+}
+
+const Player& Game::ComputerOf(int32_t level) const {
+    switch (level) {
+    case static_cast<int32_t>(Strength::Weak):
+        return weak_;
+    case static_cast<int32_t>(Strength::Master):
+        return expert_;
+    default:
+        return strong_;
+    }
+}
+
+const Player& Game::PlayerOf(Side side) const {
+    switch (Mode()) {
+    case PlayMode::TwoPlayers:
+        return human_;
+    case PlayMode::OnePlayer:
+        return side == State.ComputerSide ? ComputerOf(Options.GameLevel) : human_;
+    case PlayMode::AutoPlay:
+        break;
+    }
+    return ComputerOf(Options.GameLevel);
+}
+
 void Game::EnterPhase(GamePhase phase) {
     phase_ = phase;
     view_->ApplyControls(Controls());
@@ -45,6 +88,7 @@ void Game::AllocateBoard() {
 }
 
 void Game::NewGame() {
+    ++gameNumber_;
     clock_->SetTimer(GameTimer::Auto, false);
     clock_->SetTimer(GameTimer::Replay, false);
 
@@ -111,7 +155,8 @@ void Game::ClearGame() {
     for (GameTimer t : AllTimers) {
         clock_->SetTimer(t, false);
     }
-    const bool blinking = moving_;
+    const bool blinking = moving_ && blink_.X != 0;
+    DropThought();
     moving_ = false;
     firstMoveAway_ = false;
     phase_ = GamePhase::Ready;
@@ -119,6 +164,16 @@ void Game::ClearGame() {
     if (blinking) {
         DropBlink();
     }
+}
+
+void Game::DropThought() {
+    ++gameNumber_;
+    thenTurns_ = false;
+    if (thinking_) {
+        thinker_->Cancel();
+        thinking_ = false;
+    }
+    thoughtHeld_ = false;
 }
 
 void Game::DropBlink() {
@@ -129,7 +184,10 @@ void Game::DropBlink() {
 }
 
 void Game::BeginReplay(const GameRecord& record) {
-    if (moving_) {
+    const bool blinking = moving_ && blink_.X != 0;
+    DropThought();
+    moving_ = false;
+    if (blinking) {
         DropBlink();
     }
     for (GameTimer t : AllTimers) {
@@ -188,8 +246,14 @@ void Game::ReplayTick() {
 const std::string& Game::CycleCharSet(int side) {
     assert(side == 1 || side == 2);
     std::string& set = Options.CharSet[static_cast<size_t>(side)];
-    if (const CharacterSetInfo* info = FindCharacterSet(set)) {
+    const std::string& other = Options.CharSet[static_cast<size_t>(3 - side)];
+    // The two sides never show the same character: the other side's one is passed over.
+    for (const CharacterSetInfo* info = FindCharacterSet(set); info != nullptr;) {
         set = info->Next;
+        if (set != other) {
+            break;
+        }
+        info = FindCharacterSet(set);
     }
     return set;
 }
@@ -200,7 +264,7 @@ void Game::SetMonoPieces(bool mono) {
 }
 
 void Game::ColorButtonClick(int button) {
-    State.NextColor = ColorOfButton[std::clamp(button, 0, 2)];
+    State.NextColor = ColorOfButton(button);
     view_->ShowNextPiece(State.SideToMove, State.NextColor);
 }
 
@@ -217,20 +281,78 @@ void Game::PlaceAndRecord(int x, int y) {
 }
 
 Game::MoveStep Game::ComputerMove() {
-    int r = static_cast<int>(Random.Next() * 3);
-    ColorButtonClick(r >= 3 ? 2 : r);
-    const auto [x, y] = ChooseMove(State, Options.GameLevel, Random);
+    expert_.SetPiecesOnly(Options.MonoPieces);
+    MovePlan plan = PlayerOf(State.SideToMove).Plan(State, Random);
+    if (!plan.Think) {
+        return CarryOut(plan.Ready);
+    }
+    moving_ = true;
+    thinking_ = true;
+    thenTurns_ = false;
+    startingThought_ = true;
+    thinker_->Start(std::move(plan.Think),
+                    [this, game = gameNumber_](Move move) { MoveThought(game, move); });
+    startingThought_ = false;
+    if (thinking_) {
+        return MoveStep::Thinking;
+    }
+    return moving_ ? MoveStep::Blinking : MoveStep::Placed;
+}
+
+Game::MoveStep Game::CarryOut(Move move) {
+    // The computer presses the colour button of its piece.
+    State.NextColor = move.Color;
+    view_->ShowNextPiece(State.SideToMove, State.NextColor);
     if (Options.FlashMove) {
         // Blink the computer's piece before placing it: four toggles 500 ms apart.
         moving_ = true;
-        blink_ = {.X = x, .Y = y};
-        view_->ShowFlashPiece(x, y);
+        blink_ = {.X = move.X, .Y = move.Y};
+        view_->ShowFlashPiece(move.X, move.Y);
         clock_->SetTimer(GameTimer::Flash, true);
         return MoveStep::Blinking;
     }
-    CanPlace(State, State.SideToMove, x, y);
-    PlaceAndRecord(x, y);
+    moving_ = false;
+    CanPlace(State, State.SideToMove, move.X, move.Y);
+    PlaceAndRecord(move.X, move.Y);
     return MoveStep::Placed;
+}
+
+void Game::MoveThought(uint64_t game, Move move) {
+    if (game != gameNumber_ || !thinking_) {
+        return; // thought out for a game that is no longer on
+    }
+    thinking_ = false;
+    if (holds_ > 0) {
+        thoughtHeld_ = true; // placed once the dialog has closed
+        heldMove_ = move;
+        return;
+    }
+    const MoveStep step = CarryOut(move);
+    // Inside Start the turn sequence that asked goes on by itself.
+    if (step == MoveStep::Placed && !startingThought_) {
+        GoOnWithTurns();
+    }
+}
+
+void Game::GoOnWithTurns() {
+    if (thenTurns_) {
+        thenTurns_ = false;
+        NextKoma();
+    }
+}
+
+void Game::ResumeHeldMove() {
+    if (holds_ != 0 || !moving_) {
+        return;
+    }
+    if (thoughtHeld_) {
+        thoughtHeld_ = false;
+        if (CarryOut(heldMove_) == MoveStep::Placed) {
+            GoOnWithTurns();
+        }
+    } else if (!thinking_ && blink_.Over) {
+        PlaceBlinkedMove(); // the blink ended behind the dialog
+    }
 }
 
 void Game::BlinkTick() {
@@ -255,9 +377,7 @@ void Game::PlaceBlinkedMove() {
     view_->EndFlash();
     CanPlace(State, State.SideToMove, b.X, b.Y);
     PlaceAndRecord(b.X, b.Y);
-    if (b.ThenTurns) {
-        NextKoma();
-    }
+    GoOnWithTurns();
 }
 
 void Game::UpdateCount() {
@@ -331,20 +451,21 @@ void Game::NextKoma() {
             FirstMoveGivenAway();
             return;
         }
-        if (g.SideToMove != g.ComputerSide) {
+        if (!PlayerOf(g.SideToMove).IsComputer()) {
             view_->SetCursor();
             FirstMoveGivenAway();
             return;
         }
-        // A blinking move goes on with the turns once its last toggle has placed it.
-        if (ComputerMove() == MoveStep::Blinking) {
-            blink_.ThenTurns = true;
+        // A move still thought out or blinking goes on with the turns once it is placed.
+        if (ComputerMove() != MoveStep::Placed) {
+            thenTurns_ = true;
             return;
         }
     }
 }
 
 void Game::GameOver() {
+    ++gameNumber_;
     const int s1 = State.Tally[Side1].Score;
     const int s2 = State.Tally[Side2].Score;
     const Side winner = s1 == s2 ? NoSide : (s1 > s2 ? Side1 : Side2);
@@ -378,19 +499,21 @@ void Game::CellClick(int index) {
         return;
     }
     GameState& g = State;
+    const int x = index % g.BoardWidth + 1;
+    const int y = index / g.BoardWidth + 1;
+    // A refused click leaves the game exactly as it was.
+    if (!IsPlaceable(g, g.SideToMove, x, y)) {
+        view_->MessageForm(CannotPlaceText);
+        return;
+    }
     if (phase_ == GamePhase::Ready) {
-        // The first click ends the chance to give the first move away or change characters.
+        // The first placement ends the chance to give the first move away or change characters.
         EnterPhase(GamePhase::Playing);
         view_->EnterHintMode();
     }
-    const int x = index % g.BoardWidth + 1;
-    const int y = index / g.BoardWidth + 1;
-    if (CanPlace(g, g.SideToMove, x, y)) {
-        PlaceAndRecord(x, y);
-        NextKoma();
-    } else {
-        view_->MessageForm(CannotPlaceText);
-    }
+    CanPlace(g, g.SideToMove, x, y);
+    PlaceAndRecord(x, y);
+    NextKoma();
 }
 
 void Game::PassClick() {
@@ -448,10 +571,14 @@ void Game::RestoreTimers(const TimerStates& was) {
 
 void Game::RestartClick() {
     const TimerStates was = PauseTimers(true);
-    if (view_->QuestionForm(ClearQuestionText)) {
+    ++holds_;
+    const bool clear = view_->QuestionForm(ClearQuestionText);
+    --holds_;
+    if (clear) {
         ClearGame();
     } else {
         RestoreTimers(was);
+        ResumeHeldMove();
     }
 }
 
@@ -464,9 +591,7 @@ bool Game::EndClick() {
         return true;
     }
     RestoreTimers(was);
-    if (holds_ == 0 && moving_ && blink_.Over) {
-        PlaceBlinkedMove(); // the blink ended behind the question
-    }
+    ResumeHeldMove();
     return false;
 }
 
@@ -481,9 +606,7 @@ void Game::OptionsClick(const std::function<void()>& showOptions) {
     }
     --holds_;
     RestoreTimers(was);
-    if (holds_ == 0 && moving_ && blink_.Over) {
-        PlaceBlinkedMove(); // the blink ended behind the options
-    }
+    ResumeHeldMove();
 }
 
 void Game::AutoMoveTick() {
@@ -506,9 +629,13 @@ void Game::AutoMoveTick() {
             return;
         }
     }
-    // Strength alternates with the number of placements made so far.
-    const int c = g.MoveCount % (g.SideToMove == Side1 ? 3 : 4);
-    Options.GameLevel = static_cast<int32_t>(c == 1 ? Strength::Strong : Strength::Weak);
+    if (match_[g.SideToMove] != 0) {
+        Options.GameLevel = match_[g.SideToMove];
+    } else {
+        // Strength alternates with the number of placements made so far.
+        const int c = g.MoveCount % (g.SideToMove == Side1 ? 3 : 4);
+        Options.GameLevel = static_cast<int32_t>(c == 1 ? Strength::Strong : Strength::Weak);
+    }
     ComputerMove();
 }
 

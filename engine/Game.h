@@ -9,6 +9,8 @@
 #include "engine/GameRecorder.h"
 #include "engine/GameState.h"
 #include "engine/GameView.h"
+#include "engine/MoveThinker.h"
+#include "engine/Players.h"
 #include "engine/Random.h"
 #include "engine/Settings.h"
 #include "engine/Side.h"
@@ -32,11 +34,25 @@ public:
     }
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+    ~Game();
 
     // Where the game shows itself, keeps time and hands over finished games.
     void Connect(GameView& view, GameClock& clock, GameRecorder& recorder);
     // Back to the quiet ones, before the window goes away.
     void Disconnect();
+    // Where 名人 thinks. Until set, it thinks at once on the caller's thread. The thinker must
+    // outlive the game or be replaced first.
+    void SetThinker(MoveThinker& thinker);
+    // How 名人 chooses its move (the search, unless a test gives another).
+    void SetExpertChooser(ExpertPlayer::Chooser chooser);
+    // Computer-against-computer play with a fixed strength for each side instead of the
+    // alternation of 弱い and 強い; 0 for both brings the alternation back.
+    void PlayMatch(int32_t side1Level, int32_t side2Level);
+
+    // The player of a side under the mode and strength in force.
+    const Player& PlayerOf(Side side) const;
+    // The computer player of a strength (1 弱い, 3 名人, any other 強い).
+    const Player& ComputerOf(int32_t level) const;
 
     GameState State;
     Settings& Options;
@@ -68,9 +84,10 @@ public:
 
     // A colour button (0 blue, 1 yellow, 2 red) pressed by a player or by the computer.
     void ColorButtonClick(int button);
-    // One move of the computer for SideToMove: placed at once, or, with FlashMove, blinking
-    // first and placed by the blink's last tick (dropped if the board is cleared meanwhile).
-    enum class MoveStep { Placed, Blinking };
+    // One move of the computer for SideToMove: placed at once, or thought out by the thinker
+    // first, or, with FlashMove, blinking first and placed by the blink's last tick. A move
+    // whose game was cleared, replaced or ended meanwhile is dropped.
+    enum class MoveStep { Placed, Blinking, Thinking };
     MoveStep ComputerMove();
     // Writes the piece of SideToMove in NextColor on (x, y), records and turns over. CanPlace
     // has just been run for the cell.
@@ -126,9 +143,11 @@ public:
     std::string DisplayName(const std::string& set, int side) const;
     // Result text of the last finished game ("... の勝ち。" or "引き分けです。").
     const std::string& ResultText() const { return resultText_; }
-    // True while the computer's piece blinks (and until it is placed): no other move may start
-    // then.
+    // True while the computer thinks or its piece blinks (and until it is placed): no other
+    // move may start then.
     bool MoveInProgress() const { return moving_; }
+    // True while the computer thinks.
+    bool Thinking() const { return thinking_; }
 
 private:
     void EnterPhase(GamePhase phase);
@@ -140,6 +159,16 @@ private:
     void DropBlink();
     // After the first move was given away: the game is under way once the computer has placed.
     void FirstMoveGivenAway();
+    // The computer's move once chosen: blinking first with FlashMove, otherwise placed.
+    MoveStep CarryOut(Move move);
+    // The thinker's move for the game of that number.
+    void MoveThought(uint64_t game, Move move);
+    // The thinking given up: by clearing, a replay or a new game.
+    void DropThought();
+    // After a dialog behind which a move was held: the move goes on.
+    void ResumeHeldMove();
+    // Whether the turn sequence goes on once the computer's pending move is placed.
+    void GoOnWithTurns();
 
     QuietView quietView_;
     ManualClock quietClock_;
@@ -159,11 +188,26 @@ private:
         int Y = 0;
         int Toggles = 0;
         bool Over = false;
-        bool ThenTurns = false;
     } blink_;
+    bool thenTurns_ = false;
     int holds_ = 0;              // dialogs open behind which the blink runs on
     bool firstMoveAway_ = false; // the game starts when the turn comes back
     GameRecord replay_;          // the game being replayed
+
+    HumanPlayer human_;
+    WeakPlayer weak_;
+    StrongPlayer strong_;
+    ExpertPlayer expert_{DefaultExpertChooser()};
+    std::array<int32_t, 3> match_{}; // fixed strengths of a match, by side; 0: none
+    InlineThinker inlineThinker_;
+    MoveThinker* thinker_ = &inlineThinker_;
+    // Numbers the games: bumped by a new game, clearing, a replay and the end of a game, so a
+    // move thought out for an earlier one is known and dropped.
+    uint64_t gameNumber_ = 0;
+    bool thinking_ = false;
+    bool startingThought_ = false; // inside the thinker's Start
+    bool thoughtHeld_ = false;     // the move came while a dialog was open
+    Move heldMove_;
 };
 
 // Captions of the count labels and the lead text for the last count.

@@ -15,7 +15,7 @@ enum class PlayMode : int32_t {
 };
 
 // Settings::GameLevel.
-enum class Strength : int32_t { Weak = 1, Strong = 2 };
+enum class Strength : int32_t { Weak = 1, Strong = 2, Master = 3 };
 
 // The guide text of a strength: "弱い" for weak, "強い" otherwise.
 constexpr const char* StrengthText(int32_t level) {

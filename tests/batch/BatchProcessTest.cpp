@@ -51,7 +51,9 @@ TEST(BatchProgram, BadArgumentsExitWithStatusTwoAndWriteNothing) {
           QStringList{"--batch", "3", "--go"}, QStringList{"--batch", "3", "--seed", "abc"},
           QStringList{"--batch", "3", "--jobs", "0"}, QStringList{"--batch", "3", "--jobs", "-1"},
           QStringList{"--batch", "3", "--jobs", "many"},
-          QStringList{"--batch", "3", "--jobs", "123456789"}}) {
+          QStringList{"--batch", "3", "--jobs", "123456789"},
+          QStringList{"--batch", "3", "--levels", "4,1"},
+          QStringList{"--batch", "3", "--levels", "2"}}) {
         const Outcome o = RunProgram(args, dir.path());
         EXPECT_EQ(o.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(o.out.isEmpty());

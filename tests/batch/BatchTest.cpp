@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -73,6 +74,14 @@ TEST(BatchArguments, BadArgumentsNameTheProblem) {
         {"--batch 5 --seed 1 --game 0", "at least 1"},
         {"--batch 5 --seed 1 --game 6", "at most 5"},
         {"--batch 5 --game 2", "--game needs --seed"},
+        {"--batch 5 --levels", "--levels needs the strengths"},
+        {"--batch 5 --levels 3", "1, 2 or 3 separated by a comma, not 3"},
+        {"--batch 5 --levels 3,4", "not 3,4"},
+        {"--batch 5 --levels 0,1", "not 0,1"},
+        {"--batch 5 --levels 1,2,3", "not 1,2,3"},
+        {"--batch 5 --levels 2,", "not 2,"},
+        {"--batch 5 --levels=a,b", "not a,b"},
+        {"--batch 5 --levels 02,1", "not 02,1"},
     };
     for (const Case& c : cases) {
         const BatchRequest r = ParseBatchArguments(Args(c.args));
@@ -170,6 +179,103 @@ TEST(BatchRun, PrintedMoveRecordsReplayToThePrintedResult) {
         EXPECT_FALSE(CollectCandidates(g, 1));
         EXPECT_FALSE(CollectCandidates(g, 2));
     }
+}
+
+namespace {
+
+// The placements of each game of a printed series, replayed, with whether each was among the
+// candidates of the lowest cell weight: (side, best weight) per move, game by game.
+std::vector<std::vector<std::pair<int, bool>>> ReplayedWeights(const std::string& out, int w,
+                                                               int h) {
+    std::vector<std::vector<std::pair<int, bool>>> games;
+    std::vector<int32_t> weights;
+    BuildCellWeights(w, h, weights);
+    GameState g;
+    for (const std::string& line : Lines(out)) {
+        if (line.rfind("ini,", 0) == 0) {
+            const int sx = std::stoi(line.substr(4, 2));
+            const int sy = std::stoi(line.substr(6, 2));
+            g.Allocate(w, h);
+            g.SetCell(sx, sy, 1, 0), g.SetCell(sx + 1, sy + 1, 1, 0);
+            g.SetCell(sx + 1, sy, 2, 0), g.SetCell(sx, sy + 1, 2, 0);
+            games.emplace_back();
+            continue;
+        }
+        if (line.rfind("rec,", 0) != 0) {
+            continue;
+        }
+        for (size_t at = 4; at + 6 <= line.size(); at += 7) {
+            const std::string token = line.substr(at, 6);
+            const int side = token[0] - '0';
+            if (side == 0) {
+                break;
+            }
+            const int x = std::stoi(token.substr(2, 2));
+            const int y = std::stoi(token.substr(4, 2));
+            EXPECT_TRUE(CollectCandidates(g, side)) << token;
+            int best = 1000;
+            for (int i = 1; i <= g.CandCount; ++i) {
+                best = std::min(
+                    best, weights[static_cast<size_t>(g.CellIndex(
+                              g.CandX[static_cast<size_t>(i)], g.CandY[static_cast<size_t>(i)]))]);
+            }
+            games.back().emplace_back(side,
+                                      weights[static_cast<size_t>(g.CellIndex(x, y))] == best);
+            EXPECT_TRUE(CanPlace(g, side, x, y)) << token;
+            g.SetCell(x, y, side, token[1] - '0');
+            TurnOver(g, x, y);
+        }
+    }
+    return games;
+}
+
+} // namespace
+
+TEST(BatchLevels, EachSidePlaysItsStrengthForEveryMove) {
+    for (const auto& [levels, strongSide] : {std::pair{"2,1", 1}, std::pair{"1,2", 2}}) {
+        const Captured run =
+            PlayBatch(std::string("--batch 20 --seed 5 --moves --levels ") + levels);
+        const auto games = ReplayedWeights(run.out, 8, 8);
+        ASSERT_EQ(games.size(), 20u);
+        int weakMissed = 0;
+        for (const auto& moves : games) {
+            for (const auto& [side, best] : moves) {
+                if (side == strongSide) {
+                    EXPECT_TRUE(best) << levels; // 強い always takes a cell of the best weight
+                } else {
+                    weakMissed += best ? 0 : 1;
+                }
+            }
+        }
+        EXPECT_GT(weakMissed, 20) << levels; // 弱い often does not
+        EXPECT_EQ(Lines(run.out).back(), SummaryLine(run.summary));
+    }
+    // Without --levels the strengths alternate: side 1 is not strong on every move.
+    int side1Missed = 0;
+    for (const auto& moves : ReplayedWeights(PlayBatch("--batch 20 --seed 5 --moves").out, 8, 8)) {
+        for (const auto& [side, best] : moves) {
+            side1Missed += side == 1 && !best ? 1 : 0;
+        }
+    }
+    EXPECT_GT(side1Missed, 0);
+}
+
+TEST(BatchLevels, AMatchPrintsTheSameForAnyThreadsAndGameKAlone) {
+    // A small board keeps 名人's thinking short; more games than one block of the threads.
+    Settings small;
+    small.BoardWidth = 3;
+    small.BoardHeight = 4;
+    small.MidX = 1;
+    small.MidY = 2;
+    const Captured one = PlayBatch("--batch 70 --seed 8 --levels 3,1 --jobs 1", small);
+    const Captured many = PlayBatch("--batch 70 --seed 8 --levels 3,1 --jobs 3", small);
+    EXPECT_EQ(one.out, many.out);
+    EXPECT_EQ(one.log, many.log);
+    ASSERT_EQ(one.log.size(), 70u);
+    const Captured game67 = PlayBatch("--batch 70 --seed 8 --levels 3,1 --game 67", small);
+    EXPECT_EQ(game67.out, one.log[66] + "\n");
+    EXPECT_TRUE(game67.log.empty());
+    EXPECT_NE(one.out, PlayBatch("--batch 70 --seed 8 --levels 2,1 --jobs 1", small).out);
 }
 
 namespace {

@@ -50,10 +50,14 @@ public:
     int hintModes = 0;
     ControlStates controls; // the last ones applied
     int flashEnds = 0;
+    std::function<void()> whileAsking; // runs while a question is open
 
     void MessageForm(const std::string& text) override { messages.push_back(text); }
     bool QuestionForm(const std::string& text) override {
         questions.push_back(text);
+        if (whileAsking) {
+            whileAsking();
+        }
         if (answers.empty()) {
             return false;
         }

@@ -40,14 +40,19 @@ TEST_F(PhaseFixture, TwoPlayerGameFromReadyToOverAndBack) {
     EXPECT_EQ(game.PassMode(), PassRole::GiveFirstMove);
     EXPECT_EQ(view.controls, (ControlStates{true, true, true, true, true, true, false}));
 
-    // An illegal first click already starts the game: no more first-move swap or new characters.
+    // A refused first click changes nothing: the first move can still be given away.
     game.CellClick(0);
+    EXPECT_EQ(game.Phase(), GamePhase::Ready);
+    EXPECT_EQ(game.PassMode(), PassRole::GiveFirstMove);
+    EXPECT_EQ(view.hintModes, 0);
+    // The first placement starts the game: no more first-move swap or new characters.
+    PlayFirstPlace();
     EXPECT_EQ(game.Phase(), GamePhase::Playing);
     EXPECT_EQ(game.PassMode(), PassRole::ShowPlaces);
     EXPECT_EQ(view.hintModes, 1);
     EXPECT_EQ(view.controls, (ControlStates{true, true, true, false, false, true, true}));
     game.PassClick(); // only shows places now
-    EXPECT_EQ(game.State.MoveCount, 0);
+    EXPECT_EQ(game.State.MoveCount, 1);
 
     for (int guard = 0; game.Phase() == GamePhase::Playing && guard < 20; ++guard) {
         PlayFirstPlace();
@@ -157,9 +162,14 @@ TEST_F(PhaseFixture, ABlinkCutShortDropsTheComputersMove) {
 
 TEST_F(PhaseFixture, CharacterSetsCycleAndNameTheSides) {
     Start(1);
+    // The set the other side shows (FISH) is passed over, for either side.
     EXPECT_EQ(game.CycleCharSet(1), "BEAR");
-    EXPECT_EQ(game.CycleCharSet(1), "FISH");
     EXPECT_EQ(game.CycleCharSet(1), "SUN");
+    EXPECT_EQ(game.CycleCharSet(2), "BEAR");
+    EXPECT_EQ(game.CycleCharSet(2), "FISH");
+    EXPECT_EQ(game.CycleCharSet(2), "BEAR");
+    EXPECT_EQ(game.CycleCharSet(1), "FISH");
+    EXPECT_NE(settings.CharSet[1], settings.CharSet[2]);
     settings.CharSet[2] = "MOON";
     EXPECT_EQ(game.CycleCharSet(2), "MOON"); // an unknown set stays
     // Each set names its side with its own slot of the character names.

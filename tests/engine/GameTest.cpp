@@ -375,3 +375,28 @@ TEST_F(GameFixture, TwoByTwoBoardEndsAtTheFirstChangeOfTurn) {
     EXPECT_EQ(AutoResultLine(game),
               "コマ数　たて2　よこ2    先手　2個、　後手　2個    引き分けです。");
 }
+
+TEST_F(GameFixture, ARefusedClickOnATwoByTwoBoardChangesNothingAndTheGameStillEnds) {
+    for (int mode : {1, 2}) {
+        settings.GameMode = mode;
+        Start(2, 2);
+        view.messages.clear();
+        view.hintModes = 0;
+        const GameState before = game.State;
+        game.CellClick(0);
+        EXPECT_EQ(view.messages, (std::vector<std::string>{"そこには置けません"}));
+        // Still the first-move role: the pass button does not show places yet.
+        EXPECT_EQ(game.Phase(), GamePhase::Ready) << mode;
+        EXPECT_EQ(game.PassMode(), PassRole::GiveFirstMove);
+        EXPECT_EQ(view.hintModes, 0);
+        EXPECT_EQ(game.State.MoveCount, before.MoveCount);
+        EXPECT_EQ(game.State.SideToMove, before.SideToMove);
+        EXPECT_EQ(game.State.DirEnd, before.DirEnd);
+        EXPECT_EQ(game.State.CandCount, before.CandCount);
+        // Giving the first move away is the next change of turn: the game ends there.
+        game.PassClick();
+        EXPECT_EQ(view.messages.back(), "どちらも置くところがないので、これまで");
+        EXPECT_EQ(game.Phase(), GamePhase::Over) << mode;
+        EXPECT_EQ(view.results.back(), "0:引き分けです。");
+    }
+}
