@@ -53,14 +53,12 @@ std::optional<QString> WriteRefusal(const QString& path) {
         if (errno == ENOENT) {
             return std::nullopt;
         }
-        return QStringLiteral("%1 を調べられません（%2）。").arg(name, ErrnoText(errno));
+        return QStringLiteral("%1 を調べられません（%2）").arg(name, ErrnoText(errno));
     }
     if (S_ISREG(st.st_mode)) {
         return std::nullopt;
     }
-    return QStringLiteral("%1 は%2のため、書き込みませんでした（書き込むのは通常のファイルだけ"
-                          "です）。")
-        .arg(name, KindOf(st.st_mode));
+    return QStringLiteral("%1 は%2のため書き込みません").arg(name, KindOf(st.st_mode));
 }
 
 bool IsRegularFile(const QString& path) {

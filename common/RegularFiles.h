@@ -22,8 +22,8 @@ bool IsRegularFile(const QString& path);
 
 // Opens file (its name is set to path) with mode, which must hold ReadOnly or WriteOnly |
 // Append, only when path is a regular file after the open; an append creates a missing file
-// and never goes through a symbolic link. Never waits for a pipe's other end. False with the platform's description in error when
-// given.
+// and never goes through a symbolic link. Never waits for a pipe's other end. False with the
+// platform's description in error when given.
 bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode,
                      QString* error = nullptr);
 

@@ -36,10 +36,7 @@ void SetError(QString* error, const QString& text) {
     }
 }
 
-const QString NotOpened = QStringLiteral("%1 を書き込み用に開けません（%2）");
-const QString NotWritten = QStringLiteral("%1 を最後まで書き込めません（%2）");
-const QString NotReplaced = QStringLiteral("%1 を新しい内容に置き換えられません（%2）");
-const QString NotWritable = QStringLiteral("既存のファイル %1 に書き込めません（%2）");
+const QString NotWritable = QStringLiteral("既存のファイル %1 に書き込めません");
 
 // Writes all of bytes to fd, however the system splits the writes. errno tells why when false.
 bool WriteAll(int fd, const QByteArray& bytes) {
@@ -62,8 +59,7 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 }
 
 QString RandomCharacters() {
-    static const char letters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QString six;
     for (int i = 0; i < 6; ++i) {
         six += QChar(letters[QRandomGenerator::global()->bounded(62)]);
@@ -98,49 +94,45 @@ void SyncFolder(const QString& path) {
 }
 
 // The new contents written to the temporary file and put in path's place. The old file keeps
-// its permissions on the new one. errno and the failed step's text on failure.
+// its permissions on the new one. The system's reason in Japanese in error on failure; the
+// temporary file is gone again then.
 bool WriteAndReplace(const QString& path, const QByteArray& bytes, const struct stat* old,
                      QString* error) {
-    const QString name = QFileInfo(path).fileName();
     QString temporary;
     const int fd = CreateTemporary(path, temporary);
     if (fd < 0) {
-        SetError(error, NotOpened.arg(name, FileErrorText(errno)));
+        SetError(error, FileErrorText(errno));
         return false;
     }
     Passed(SaveStep::TemporaryCreated);
     const QByteArray native = QFile::encodeName(temporary);
-    auto fail = [&](const QString& text) {
+    auto fail = [&](bool open) {
         const int code = errno;
-        ::close(fd);
+        if (open) {
+            ::close(fd);
+        }
         ::unlink(native.constData());
-        SetError(error, text.arg(name, FileErrorText(code)));
+        SetError(error, FileErrorText(code));
         return false;
     };
     if (old != nullptr && ::fchmod(fd, old->st_mode & 07777) != 0) {
-        return fail(NotOpened);
+        return fail(true);
     }
     if (!WriteAll(fd, bytes)) {
-        return fail(NotWritten);
+        return fail(true);
     }
     Passed(SaveStep::ContentsWritten);
     if (::fsync(fd) != 0) {
-        return fail(NotWritten);
+        return fail(true);
     }
     Passed(SaveStep::ContentsSynced);
     if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(native.constData());
-        SetError(error, NotWritten.arg(name, FileErrorText(code)));
-        return false;
+        return fail(false);
     }
     // The rename replaces the entry itself: whatever was put under the name meanwhile, no
     // link is followed.
     if (::rename(native.constData(), QFile::encodeName(path).constData()) != 0) {
-        const int code = errno;
-        ::unlink(native.constData());
-        SetError(error, NotReplaced.arg(name, FileErrorText(code)));
-        return false;
+        return fail(false);
     }
     Passed(SaveStep::Renamed);
     SyncFolder(path);
@@ -155,8 +147,7 @@ QString SaveTemporaryName(const QString& name, const QString& sixCharacters) {
 
 bool IsSaveTemporaryName(const QString& fileName, QString* savedName) {
     static const QRegularExpression temporary(QStringLiteral("^\\.(.+)\\.[A-Za-z0-9]{6}") +
-                                              QRegularExpression::escape(TemporarySuffix) +
-                                              u'$');
+                                              QRegularExpression::escape(TemporarySuffix) + u'$');
     const QRegularExpressionMatch m = temporary.match(fileName);
     if (m.hasMatch() && savedName != nullptr) {
         *savedName = m.captured(1);
@@ -190,7 +181,7 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, QString* error)
     const bool exists = ::lstat(native.constData(), &old) == 0;
     // A file its owner made read-only stays as it is, as it would for a write into it.
     if (exists && ::access(native.constData(), W_OK) != 0) {
-        SetError(error, NotWritable.arg(QFileInfo(path).fileName(), FileErrorText(errno)));
+        SetError(error, NotWritable.arg(QFileInfo(path).fileName()));
         return false;
     }
     return WriteAndReplace(path, bytes, exists ? &old : nullptr, error);

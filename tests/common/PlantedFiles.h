@@ -91,9 +91,9 @@ public:
             EXPECT_EQ(ReadBytes(OutsideFile()), QByteArray(OutsideBytes));
         }
         EXPECT_FALSE(QFileInfo::exists(OutsideMissing())) << "made a file outside";
-        const QStringList outside = QDir(outside_.path()).entryList(QDir::AllEntries |
-                                                                    QDir::Hidden | QDir::System |
-                                                                    QDir::NoDotAndDotDot);
+        const QStringList outside =
+            QDir(outside_.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         EXPECT_EQ(outside.size(), shape_ == Planted::LinkToOutside ? 1 : 0);
     }
 
@@ -108,7 +108,7 @@ private:
 // Skips the rest of a test for a device node where this user may not make one.
 #define SKIP_UNLESS_PLANTED(planted, shape)                                                        \
     if (!(planted).Made()) {                                                                       \
-        ASSERT_EQ((shape), ::tolvekin::test::Planted::Device) << "could not plant";             \
+        ASSERT_EQ((shape), ::tolvekin::test::Planted::Device) << "could not plant";                \
         continue;                                                                                  \
     }
 

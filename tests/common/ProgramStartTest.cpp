@@ -1,8 +1,8 @@
 // What the programs do as they start: the temporary files of interrupted saves go, everything
 // else in the data folder stays, the player's own copies too; Qt's own texts come in Japanese.
 
-#include "common/FileErrors.h"
 #include "common/ProgramStart.h"
+#include "common/FileErrors.h"
 #include "common/SavedFiles.h"
 #include "tests/common/FileBytes.h"
 

@@ -59,7 +59,7 @@ TEST(SavedFiles, AFullDiskKeepsTheOldFileAndSaysWhy) {
     EXPECT_FALSE(SaveFileBytes(picture, QByteArray(40000, 'q'), &error));
     EXPECT_EQ(ReadBytes(picture), QByteArray(6000, 'p'));
     EXPECT_TRUE(error.contains(QStringLiteral("空き"))) << error.toStdString();
-    EXPECT_FALSE(HasEnglish(error, {"TLVSUN0.BMP"})) << error.toStdString();
+    EXPECT_FALSE(HasEnglish(error)) << error.toStdString();
 
     // Full: even a few lines do not fit, and the settings stay as they were.
     disk.Fill();
@@ -71,7 +71,7 @@ TEST(SavedFiles, AFullDiskKeepsTheOldFileAndSaysWhy) {
     EXPECT_FALSE(WriteTextLines(settings, lines, &error));
     EXPECT_EQ(ReadBytes(settings), before);
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(HasEnglish(error, {"TlvPar.txt"})) << error.toStdString();
+    EXPECT_FALSE(HasEnglish(error)) << error.toStdString();
 
     // A line added to a log on the full disk is refused whole.
     const QString log = disk.FilePath("AutoResult.txt");
@@ -128,7 +128,7 @@ TEST(SavedFiles, AFolderThatTakesNoNewFilesRefusesTheSaveAndKeepsTheFileWhole) {
             ReadBytes(writable) != "old settings\r\n") {
             return 1;
         }
-        if (!error.contains(u"TlvPar.txt") || HasEnglish(error, {"TlvPar.txt"})) {
+        if (error.isEmpty() || HasEnglish(error)) {
             return 2;
         }
         // A file that may not be written is refused in Japanese and kept.

@@ -5,6 +5,7 @@
 #include "common/CharacterFiles.h"
 #include "maker/MakerArtwork.h"
 #include "tests/common/FullDisk.h"
+#include "tests/common/PlantedFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -263,6 +264,28 @@ TEST(Conversion, PictureThatCannotBeSavedIsToldAndTheRestIsWritten) {
     EXPECT_FALSE(summary.contains("TLVSUN.TXT"));
     EXPECT_TRUE(ReportMessage(ConversionReport{{"TLVSUN.BMP"}, {}, {}}).isEmpty());
     EXPECT_TRUE(ReportMessage(ConversionReport{{}, {"TLVSUN.TXT"}, {}}).isEmpty());
+}
+
+TEST(Conversion, FilesLinkedElsewhereAreRefusedAndLeftAsTheyWere) {
+    Folder f;
+    using tolvekin::test::Planted;
+    const tolvekin::test::PlantedFile name(f.dir + "TLVSUN.TXT", Planted::LinkToOutside);
+    const tolvekin::test::PlantedFile outline(f.dir + "TLVSUN.BMP", Planted::DanglingLink);
+    const tolvekin::test::PlantedFile piece(f.dir + "TLVSUN3.BMP", Planted::LinkToOutside);
+    ASSERT_TRUE(name.Made() && outline.Made() && piece.Made());
+    const ConversionReport report =
+        f.Convert(Shape([](int c, int r) { return OnRing(c, r, 9, 30); }));
+    EXPECT_EQ(report.failed, QStringList({"TLVSUN.TXT", "TLVSUN.BMP", "TLVSUN3.BMP"}));
+    EXPECT_EQ(report.written.size(), 7);
+    name.ExpectUntouched();
+    outline.ExpectUntouched();
+    piece.ExpectUntouched();
+    ASSERT_EQ(f.errors.size(), 1);
+    EXPECT_TRUE(f.errors[0].contains(QStringLiteral("TLVSUN.TXT はシンボリックリンク")))
+        << f.errors[0].toStdString();
+    const QString summary = ReportMessage(report);
+    EXPECT_TRUE(summary.contains(QStringLiteral("シンボリックリンク"))) << summary.toStdString();
+    EXPECT_TRUE(summary.endsWith(QStringLiteral("TLVSUN.BMP、TLVSUN3.BMP")));
 }
 
 TEST(Conversion, AFolderWhereNothingCanBeWrittenGivesOneShortList) {
