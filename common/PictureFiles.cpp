@@ -25,6 +25,48 @@ quint16 Le16(const QByteArray& b, int at) {
     return qFromLittleEndian<quint16>(b.constData() + at);
 }
 
+constexpr quint32 Rle8 = 1;
+constexpr quint32 Rle4 = 2;
+
+// Whether run-length codes describe every row of a picture height rows high: they reach the
+// end-of-picture code, or row ends for every row, before the bytes run out. Each code is two
+// bytes: a count and a value; a count of 0 introduces an escape (0 end of row, 1 end of
+// picture, 2 a jump of two more bytes, otherwise that many literal pixels padded to an even
+// number of bytes).
+bool RunsReachTheEnd(const QByteArray& codes, qint64 height, bool fourBits) {
+    qint64 row = 0;
+    qsizetype at = 0;
+    while (row < height) {
+        if (at + 2 > codes.size()) {
+            return false;
+        }
+        const auto count = static_cast<unsigned char>(codes[at]);
+        const auto value = static_cast<unsigned char>(codes[at + 1]);
+        at += 2;
+        if (count != 0) {
+            continue; // a run of count pixels
+        }
+        if (value == 0) {
+            ++row;
+        } else if (value == 1) {
+            return true;
+        } else if (value == 2) {
+            if (at + 2 > codes.size()) {
+                return false;
+            }
+            row += static_cast<unsigned char>(codes[at + 1]);
+            at += 2;
+        } else {
+            const qsizetype bytes = fourBits ? (value + 1) / 2 : value;
+            at += bytes + (bytes % 2);
+            if (at > codes.size()) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool IsCutOffBmp(QIODevice& file) {
@@ -64,8 +106,17 @@ bool IsCutOffBmp(QIODevice& file) {
         bits = Le16(head, 28);
         compression = Le32(head, 30);
     }
+    if (compression == Rle8 || compression == Rle4) {
+        // Run-length pixels end where their codes say: every row must be reached.
+        if (pixelsAt >= size || !file.seek(pixelsAt)) {
+            return true;
+        }
+        const QByteArray codes = file.read(size - pixelsAt);
+        file.seek(at);
+        return !RunsReachTheEnd(codes, std::abs(height), compression == Rle4);
+    }
     if (compression != Uncompressed && compression != BitFields) {
-        return false; // run-length pixels end where their codes say; the declared size decides
+        return false; // the decoder refuses what it does not know
     }
     if (width <= 0 || bits <= 0 || bits > 32) {
         return false; // the decoder refuses it on its own

@@ -21,7 +21,8 @@ inline constexpr QSize MaxScreenPictureSize{8192, 8192};
 QSize PictureFileSize(const QString& path, const char* format = nullptr);
 
 // Whether file holds a BMP that is shorter than its header says: the file size it declares, or
-// for uncompressed pixels the end of the last row, lies beyond the end of the file. False for a
+// for uncompressed pixels the end of the last row, lies beyond the end of the file, or its
+// run-length codes (RLE8, RLE4) stop before the last row. False for a
 // whole BMP and for any other kind of file. Reads the header from the start of file and puts
 // the position back.
 bool IsCutOffBmp(QIODevice& file);

@@ -1,5 +1,7 @@
 #include "common/ProgramStart.h"
 
+#include "common/SavedFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -109,14 +111,14 @@ bool IsProgramFileName(const QString& name) {
 
 int RemoveSaveLeftovers(const QString& dataDir, const QDateTime& now,
                         const std::function<bool(const QString&)>& isOwnFile) {
-    static const QRegularExpression leftover(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
     const QDateTime before = now.addSecs(-60);
     int removed = 0;
     const QDir dir(dataDir);
     for (const QFileInfo& info :
          dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
-        const QRegularExpressionMatch m = leftover.match(info.fileName());
-        if (!m.hasMatch() || !isOwnFile(m.captured(1)) || info.isSymLink() || !info.isFile()) {
+        QString savedName;
+        if (!IsSaveTemporaryName(info.fileName(), &savedName) || !isOwnFile(savedName) ||
+            info.isSymLink() || !info.isFile()) {
             continue;
         }
         if (info.lastModified() < before && QFile::remove(info.absoluteFilePath())) {

@@ -31,9 +31,9 @@ bool LoadQtJapanese(QCoreApplication& app);
 bool IsProgramFileName(const QString& name);
 
 // Removes the leftovers of saves that were interrupted between writing their temporary file and
-// putting it in place: in dataDir, regular files named like one of the programs' files followed
-// by a dot and Qt's six-character temporary suffix ("TlvPar.txt.qktBsn"), last changed more than
-// a minute before now. Nothing else is touched. Returns how many were removed.
+// putting it in place: in dataDir, regular files named as a save's temporary file of one of the
+// programs' files (".TlvPar.txt.k3Xq9Z.tlvsave", see SaveTemporaryName), last changed more than a
+// minute before now. No other file is touched, whatever its name. Returns how many were removed.
 int RemoveSaveLeftovers(const QString& dataDir, const QDateTime& now = QDateTime::currentDateTime(),
                         const std::function<bool(const QString&)>& isOwnFile = IsProgramFileName);
 

@@ -24,7 +24,42 @@ void SetError(QString* error, const QString& text) {
     }
 }
 
+// What a file that is not a regular one is, in the words of the refusal.
+QString KindOf(mode_t mode) {
+    if (S_ISLNK(mode)) {
+        return QStringLiteral("シンボリックリンク");
+    }
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("名前付きパイプ");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("デバイス");
+    }
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("フォルダ");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("ソケット");
+    }
+    return QStringLiteral("通常のファイルでないもの");
+}
+
 } // namespace
+
+std::optional<QString> WriteRefusal(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT) {
+            return std::nullopt;
+        }
+        return QStringLiteral("%1 を調べられません（%2）").arg(name, ErrnoText(errno));
+    }
+    if (S_ISREG(st.st_mode)) {
+        return std::nullopt;
+    }
+    return QStringLiteral("%1 は%2のため書き込みません").arg(name, KindOf(st.st_mode));
+}
 
 bool IsRegularFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
@@ -42,7 +77,8 @@ bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode,
     // once instead of holding the program. The kind of file is then checked on what was opened,
     // so nothing can be swapped in between.
     int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
-    flags |= writing ? (O_WRONLY | (append ? O_APPEND | O_CREAT : 0)) : O_RDONLY;
+    // A file written to is never reached through a link; reading through one is fine.
+    flags |= writing ? (O_WRONLY | O_NOFOLLOW | (append ? O_APPEND | O_CREAT : 0)) : O_RDONLY;
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), flags, 0666);
     if (fd < 0) {

@@ -1,11 +1,14 @@
 #include "common/SavedFiles.h"
 
 #include "common/FileErrors.h"
+#include "common/RegularFiles.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,33 +17,33 @@
 namespace tolvekin {
 namespace {
 
+const QString TemporarySuffix = QStringLiteral(".tlvsave");
+
+std::function<void(SaveStep)>& StepObserver() {
+    static std::function<void(SaveStep)> observer;
+    return observer;
+}
+
+void Passed(SaveStep step) {
+    if (StepObserver()) {
+        StepObserver()(step);
+    }
+}
+
 void SetError(QString* error, const QString& text) {
     if (error != nullptr) {
         *error = text;
     }
 }
 
-// The description of a failed write, or, when the platform only says "Unknown error", which
-// step failed on which file.
-QString Describe(const QString& description, const QString& step, const QString& path) {
-    const QString words = JapaneseFileError(description);
-    if (!words.isEmpty()) {
-        return words;
-    }
-    return step.arg(QFileInfo(path).fileName());
-}
+const QString NotWritable = QStringLiteral("既存のファイル %1 に書き込めません");
 
-const QString NotOpened = QStringLiteral("%1 を書き込み用に開けません");
-const QString NotWritten = QStringLiteral("%1 を最後まで書き込めません");
-const QString NotReplaced = QStringLiteral("%1 を新しい内容に置き換えられません");
-
-// Writes all of bytes at offset 0 of fd, however the system splits the writes. errno tells why
-// when false.
+// Writes all of bytes to fd, however the system splits the writes. errno tells why when false.
 bool WriteAll(int fd, const QByteArray& bytes) {
     qint64 done = 0;
     while (done < bytes.size()) {
         const ssize_t n =
-            ::pwrite(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done), done);
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -55,60 +58,106 @@ bool WriteAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// The file rewritten where it is, for a folder where no temporary file can be made. The old
-// contents are kept in memory and written back when the new ones do not fit.
-bool WriteInPlace(const QString& path, const QByteArray& bytes, QString* error) {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+QString RandomCharacters() {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString six;
+    for (int i = 0; i < 6; ++i) {
+        six += QChar(letters[QRandomGenerator::global()->bounded(62)]);
+    }
+    return six;
+}
+
+// A new temporary file beside path, made only when no file of that name exists (a link
+// planted under the name is never followed). The open descriptor, or -1 with errno set.
+int CreateTemporary(const QString& path, QString& temporary) {
+    const QFileInfo info(path);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = info.path() + u'/' + SaveTemporaryName(info.fileName(), RandomCharacters());
+        const int fd = ::open(QFile::encodeName(temporary).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Makes the folder's new entry last as well, where the file system allows.
+void SyncFolder(const QString& path) {
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).path()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        static_cast<void>(::fsync(fd));
+        ::close(fd);
+    }
+}
+
+// The new contents written to the temporary file and put in path's place. The old file keeps
+// its permissions on the new one. The system's reason in Japanese in error on failure; the
+// temporary file is gone again then.
+bool WriteAndReplace(const QString& path, const QByteArray& bytes, const struct stat* old,
+                     QString* error) {
+    QString temporary;
+    const int fd = CreateTemporary(path, temporary);
     if (fd < 0) {
         SetError(error, FileErrorText(errno));
         return false;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        SetError(error, JapaneseFileError(QStringLiteral("Not a regular file")));
+    Passed(SaveStep::TemporaryCreated);
+    const QByteArray native = QFile::encodeName(temporary);
+    auto fail = [&](bool open) {
+        const int code = errno;
+        if (open) {
+            ::close(fd);
+        }
+        ::unlink(native.constData());
+        SetError(error, FileErrorText(code));
         return false;
+    };
+    if (old != nullptr && ::fchmod(fd, old->st_mode & 07777) != 0) {
+        return fail(true);
     }
-    QByteArray old(static_cast<qsizetype>(st.st_size), Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < old.size()) {
-        const ssize_t n = ::pread(fd, old.data() + got, static_cast<size_t>(old.size() - got), got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        got += n;
+    if (!WriteAll(fd, bytes)) {
+        return fail(true);
     }
-    old.truncate(got);
-
-    if (WriteAll(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0) {
-        if (::close(fd) == 0) {
-            return true;
-        }
-        SetError(error, FileErrorText(errno));
-        return false;
+    Passed(SaveStep::ContentsWritten);
+    if (::fsync(fd) != 0) {
+        return fail(true);
     }
-    const int code = errno;
-    // The old contents need no more room than they had.
-    WriteAll(fd, old);
-    const int restored = ::ftruncate(fd, old.size());
-    static_cast<void>(restored);
-    ::close(fd);
-    SetError(error, FileErrorText(code));
-    return false;
-}
-
-// Whether a failed atomic save may write the existing file in place: the file is there, is a
-// regular file and may be written, only its folder takes no new files.
-bool MayWriteInPlace(const QString& path) {
-    const QFileInfo info(path);
-    return info.isFile() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable();
+    Passed(SaveStep::ContentsSynced);
+    if (::close(fd) != 0) {
+        return fail(false);
+    }
+    // The rename replaces the entry itself: whatever was put under the name meanwhile, no
+    // link is followed.
+    if (::rename(native.constData(), QFile::encodeName(path).constData()) != 0) {
+        return fail(false);
+    }
+    Passed(SaveStep::Renamed);
+    SyncFolder(path);
+    return true;
 }
 
 } // namespace
+
+QString SaveTemporaryName(const QString& name, const QString& sixCharacters) {
+    return u'.' + name + u'.' + sixCharacters + TemporarySuffix;
+}
+
+bool IsSaveTemporaryName(const QString& fileName, QString* savedName) {
+    static const QRegularExpression temporary(QStringLiteral("^\\.(.+)\\.[A-Za-z0-9]{6}") +
+                                              QRegularExpression::escape(TemporarySuffix) + u'$');
+    const QRegularExpressionMatch m = temporary.match(fileName);
+    if (m.hasMatch() && savedName != nullptr) {
+        *savedName = m.captured(1);
+    }
+    return m.hasMatch();
+}
+
+void ObserveSaveSteps(std::function<void(SaveStep)> observer) {
+    StepObserver() = std::move(observer);
+}
 
 bool WriteAllBytes(QIODevice& device, const QByteArray& bytes) {
     qint64 done = 0;
@@ -123,26 +172,19 @@ bool WriteAllBytes(QIODevice& device, const QByteArray& bytes) {
 }
 
 bool SaveFileBytes(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    // Unbuffered: every write reaches the system at once, so a full disk shows as a failed write
-    // here and not as a lost one at the commit.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (MayWriteInPlace(path)) {
-            return WriteInPlace(path, bytes, error);
-        }
-        SetError(error, Describe(file.errorString(), NotOpened, path));
+    if (const std::optional<QString> refusal = WriteRefusal(path)) {
+        SetError(error, *refusal);
         return false;
     }
-    if (!WriteAllBytes(file, bytes) || file.error() != QFileDevice::NoError) {
-        SetError(error, Describe(file.errorString(), NotWritten, path));
-        file.cancelWriting();
+    const QByteArray native = QFile::encodeName(path);
+    struct stat old {};
+    const bool exists = ::lstat(native.constData(), &old) == 0;
+    // A file its owner made read-only stays as it is, as it would for a write into it.
+    if (exists && ::access(native.constData(), W_OK) != 0) {
+        SetError(error, NotWritable.arg(QFileInfo(path).fileName()));
         return false;
     }
-    if (!file.commit()) {
-        SetError(error, Describe(file.errorString(), NotReplaced, path));
-        return false;
-    }
-    return true;
+    return WriteAndReplace(path, bytes, exists ? &old : nullptr, error);
 }
 
 } // namespace tolvekin

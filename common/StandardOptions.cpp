@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+
 namespace tolvekin {
 
 QStringList ProgramArguments(int argc, char** argv) {
@@ -24,9 +29,26 @@ bool IsProgramOption(const ProgramDescription& program, const QString& arg) {
     return false;
 }
 
-void Print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+// Writes text to stream; false when it did not all get there (a full disk, a closed stream).
+bool Print(std::FILE* stream, const QString& text) {
+    // With the descriptor closed the bytes would go wherever the next opened file lands.
+    if (::fcntl(::fileno(stream), F_GETFD) == -1) {
+        errno = EBADF;
+        return false;
+    }
+    const bool written = std::fputs(text.toLocal8Bit().constData(), stream) >= 0;
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
+// Prints what was asked for to out: 0, or 1 with a line on err when it could not be written.
+int PrintAnswer(const ProgramDescription& program, std::FILE* out, std::FILE* err,
+                const QString& text) {
+    if (Print(out, text)) {
+        return 0;
+    }
+    Print(err, program.Name + ": cannot write the output: " +
+                   QString::fromLocal8Bit(std::strerror(errno)) + '\n');
+    return 1;
 }
 
 } // namespace
@@ -91,11 +113,9 @@ int HandleStandardOptions(const ProgramDescription& program, QStringList& args, 
     const StandardRequest request = ParseStandardOptions(program, args);
     switch (request.Action) {
     case StandardAction::Help:
-        Print(out, program.Usage);
-        return 0;
+        return PrintAnswer(program, out, err, program.Usage);
     case StandardAction::Version:
-        Print(out, program.Name + ' ' + ProgramVersion() + '\n');
-        return 0;
+        return PrintAnswer(program, out, err, program.Name + ' ' + ProgramVersion() + '\n');
     case StandardAction::Refuse:
         // One line, like every other refusal of the command line.
         Print(err, program.Name + ": " + request.Error + " (see " + program.Name + " --help)\n");

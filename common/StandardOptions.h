@@ -1,7 +1,7 @@
 #pragma once
 // The command-line conventions both programs share, handled before anything else starts:
-//   --help       prints the program's usage and ends with status 0
-//   --version    prints the program's name and version and ends with status 0
+//   --help       prints the program's usage and ends with status 0 (1 when it cannot be written)
+//   --version    prints the program's name and version and ends with status 0 (1 likewise)
 //   --data-home  works in the player's data folder instead of the current folder
 // Any other argument that starts with "--" and is not one of the program's own options is refused
 // with a message and status 2. Arguments of the form /KEY are left alone.

@@ -132,6 +132,12 @@ bool AppendTextLine(const QString& path, const QString& line, QString* error) {
     QFile file;
     QString why;
     const QByteArray bytes = JoinLines(QStringList{line});
+    if (const std::optional<QString> refusal = WriteRefusal(path)) {
+        if (error != nullptr) {
+            *error = *refusal;
+        }
+        return false;
+    }
     // Unbuffered, so a full disk shows in the write itself; a line that did not fit is taken
     // off again, and the file ends as it was.
     if (OpenRegularFile(file, path,

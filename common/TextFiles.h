@@ -36,8 +36,8 @@ QStringList SplitLines(const QString& text);
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Adds one line and CR LF at the end of an existing regular file (the file is created when
-// missing). False, with the description in error when given, for anything else or a failed
-// write.
+// missing). False, with the description in error when given, for a failed write or anything
+// but a regular file: a link, even to a regular file, is refused as WriteRefusal says.
 bool AppendTextLine(const QString& path, const QString& line, QString* error = nullptr);
 
 } // namespace tolvekin

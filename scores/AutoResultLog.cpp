@@ -1,7 +1,11 @@
 #include "scores/AutoResultLog.h"
 
+#include "common/DialogSeam.h"
+#include "common/RegularFiles.h"
 #include "common/TextFiles.h"
 #include "common/Utf8Text.h"
+
+#include <atomic>
 
 namespace tolvekin {
 
@@ -9,6 +13,14 @@ void AppendAutoResult(const QString& dataDir, const std::string& line) {
     const QString path = dataDir + "AutoResult.txt";
     if (!FileExists(path)) {
         return; // the log is switched on by the file's presence only
+    }
+    // A link to a file elsewhere is a log the player did not make here.
+    if (const std::optional<QString> refusal = WriteRefusal(path)) {
+        static std::atomic<bool> told{false};
+        if (!told.exchange(true)) {
+            MessageForm(QStringLiteral("対戦結果を記録できません。\n") + *refusal);
+        }
+        return;
     }
     AppendTextLine(path, Q(line));
 }

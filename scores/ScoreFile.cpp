@@ -1,7 +1,7 @@
 #include "scores/ScoreFile.h"
 
 #include "common/FileErrors.h"
-
+#include "common/RegularFiles.h"
 #include "common/SavedFiles.h"
 #include "common/TextFiles.h"
 #include "common/Utf8Text.h"
@@ -14,6 +14,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace tolvekin {
 namespace {
@@ -371,6 +374,10 @@ ScoreFileOutcome WriteScoreFile(const ScoreTable& table, const QString& path,
     if (info.isDir()) {
         return {false, ScoreOutputError + u'\n' + FolderInPlace + info.fileName()};
     }
+    // Nothing is read, kept or written for a file that is no regular file of the folder.
+    if (const std::optional<QString> refusal = WriteRefusal(path)) {
+        return {false, ScoreOutputError + u'\n' + *refusal};
+    }
     std::optional<QByteArray> before;
     std::optional<QString> kept;
     QString error;
@@ -413,10 +420,14 @@ ScoreFileOutcome WriteScoreFile(const ScoreTable& table, const QString& path,
 
 ScoreFileOutcome ClearScoreFile(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
-        return {};
-    }
     const QString failed = QStringLiteral("スコアファイルを消せません。\n");
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT) {
+            return {};
+        }
+        return {false, failed + info.fileName() + QStringLiteral(": ") + FileErrorText(errno)};
+    }
     if (info.isDir()) {
         return {false, failed + FolderInPlace + info.fileName()};
     }

@@ -1,10 +1,15 @@
 #include "scores/ScoreFileIo.h"
 
+#include "common/FileErrors.h"
 #include "common/RegularFiles.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace tolvekin {
 namespace {
@@ -30,8 +35,15 @@ void ScoreBusyPointer::Release() {
 ScoreBytes LoadScoreBytes(const QString& path, qint64 limit, bool cutToLimit) {
     ScoreBytes out;
     const QFileInfo info(path);
-    if (!info.exists()) {
-        return out; // also a dangling link: nothing to read
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT) {
+            return out; // also a dangling link: nothing to read
+        }
+        // A folder that may not be searched hides its files: not the same as none.
+        out.Outcome = ScoreBytes::Result::Failed;
+        out.Error = info.fileName() + QStringLiteral(": ") + FileErrorText(errno);
+        return out;
     }
     out.Outcome = ScoreBytes::Result::Failed;
     if (info.isDir()) {

@@ -1,3 +1,4 @@
+#include "common/RegularFiles.h"
 #include "common/SavedFiles.h"
 #include "common/TextFiles.h"
 #include "scores/ScoreFile.h"
@@ -135,6 +136,9 @@ ScoreFileOutcome RepairScoreFile(const QString& path, int32_t boardWidth, int32_
     if (!ParseScoreText(text, probe) && ParseScoreText(repaired.join(u'\n'), probe)) {
         return {true,
                 QStringLiteral("このスコアファイルは読めるため、修復せずにそのままにしました。")};
+    }
+    if (const std::optional<QString> refusal = WriteRefusal(path)) {
+        return {false, ScoreInputError + u'\n' + *refusal};
     }
     const QString backup = BackupPathFor(path, in.Bytes, when);
     QString error;

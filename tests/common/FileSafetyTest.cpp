@@ -43,7 +43,7 @@ TEST(FileSafety, PipesAndDevicesCountAsMissingAndNeverBlock) {
     EXPECT_TRUE(QFileInfo(pipe).exists()); // left alone, not replaced
 }
 
-TEST(FileSafety, LinkToARegularFileIsThatFile) {
+TEST(FileSafety, LinkToARegularFileReadsAsThatFileButTakesNoLine) {
     QTemporaryDir dir;
     const QString target = dir.filePath("real.txt");
     WriteBytes(target, "one\r\n");
@@ -51,8 +51,8 @@ TEST(FileSafety, LinkToARegularFileIsThatFile) {
     ASSERT_TRUE(QFile::link(target, link));
     EXPECT_TRUE(FileExists(link));
     EXPECT_EQ(ReadTextLines(link), QStringList{"one"});
-    ASSERT_TRUE(AppendTextLine(link, "two"));
-    EXPECT_EQ(ReadBytes(target), QByteArray("one\r\ntwo\r\n"));
+    EXPECT_FALSE(AppendTextLine(link, "two"));
+    EXPECT_EQ(ReadBytes(target), QByteArray("one\r\n"));
 }
 
 TEST(FileSafety, ReadsStopAtTheirLimitAndSayWhetherTheFileWentOn) {

@@ -3,6 +3,7 @@
 #include "common/PictureFiles.h"
 #include "tests/common/FileBytes.h"
 #include "tests/common/GuardedFifo.h"
+#include "tests/common/RleBitmap.h"
 
 #include <QFile>
 #include <QImage>
@@ -105,6 +106,28 @@ TEST(PictureFiles, ABitmapCutOffBeforeItsLastRowIsRefused) {
     png.fill(Qt::blue);
     ASSERT_TRUE(png.save(dir.filePath("p.png"), "PNG"));
     EXPECT_FALSE(LoadPictureChecked(dir.filePath("p.png"), MaxCellPictureSize).isNull());
+}
+
+TEST(PictureFiles, ARunLengthBitmapWhoseCodesStopHalfwayIsRefused) {
+    QTemporaryDir dir;
+    const QByteArray bytes = test::Rle8Bitmap();
+    const QString whole = dir.filePath("TLVSUN3.BMP");
+    WriteBytes(whole, bytes);
+    const QImage picture = LoadPictureChecked(whole, MaxCellPictureSize, "BMP");
+    ASSERT_EQ(picture.size(), QSize(48, 48));
+    EXPECT_EQ(picture.pixel(10, 47), qRgb(0, 0, 0)); // the first row, at the bottom
+    EXPECT_EQ(picture.pixel(10, 0), qRgb(255, 255, 255));
+
+    // Cut inside the codes: in the last row, half way, in the first rows.
+    const QString cut = dir.filePath("TLVSUN.BMP");
+    for (const qsizetype keep : {bytes.size() - 10, bytes.size() / 2 + 500, qsizetype{1100}}) {
+        SCOPED_TRACE(keep);
+        WriteBytes(cut, bytes.left(keep));
+        EXPECT_TRUE(LoadPictureChecked(cut, MaxCellPictureSize, "BMP").isNull());
+        QFile file(cut);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(IsCutOffBmp(file));
+    }
 }
 
 TEST(PictureFiles, DamagedMissingAndNonRegularFilesGiveNoPicture) {

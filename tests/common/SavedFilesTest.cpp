@@ -1,4 +1,5 @@
-// Replacing a file: a full disk, a folder that takes no new files, and the words of a failure.
+// Replacing a file: a full disk, a folder that takes no new files, a save killed half way, and the
+// words of a failure.
 
 #include "common/SavedFiles.h"
 #include "common/FileErrors.h"
@@ -22,6 +23,7 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tolvekin {
@@ -108,7 +110,7 @@ template <typename Body> void AsPlainUser(Body body) {
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(SavedFiles, AFolderThatTakesNoNewFilesStillSavesAWritableFile) {
+TEST(SavedFiles, AFolderThatTakesNoNewFilesRefusesTheSaveAndKeepsTheFileWhole) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString writable = dir.filePath("TlvPar.txt");
@@ -121,12 +123,12 @@ TEST(SavedFiles, AFolderThatTakesNoNewFilesStillSavesAWritableFile) {
 
     AsPlainUser([&] {
         QString error;
-        // Written in place, shorter and then longer than before.
-        if (!WriteTextLines(writable, {"/MODE2"}, &error) || ReadBytes(writable) != "/MODE2\r\n") {
+        // Even a file that may be written is not cut open in place: the old one stays.
+        if (WriteTextLines(writable, {"/MODE2"}, &error) ||
+            ReadBytes(writable) != "old settings\r\n") {
             return 1;
         }
-        if (!WriteTextLines(writable, {"/MODE3", "/LEVEL2", "[MoveSize]"}, &error) ||
-            ReadBytes(writable) != "/MODE3\r\n/LEVEL2\r\n[MoveSize]\r\n") {
+        if (error.isEmpty() || HasEnglish(error)) {
             return 2;
         }
         // A file that may not be written is refused in Japanese and kept.
@@ -134,11 +136,12 @@ TEST(SavedFiles, AFolderThatTakesNoNewFilesStillSavesAWritableFile) {
         if (WriteTextLines(locked, {"new"}, &error) || ReadBytes(locked) != "old scores\r\n") {
             return 3;
         }
-        if (error.isEmpty() || HasEnglish(error, {locked})) {
+        if (error.isEmpty() || HasEnglish(error, {"TLVAHIGH.TXT"})) {
             return 4;
         }
         // A new file cannot be made in the folder at all.
-        if (SaveFileBytes(dir.filePath("TLVSUN.BMP"), "x", &error) || HasEnglish(error)) {
+        if (SaveFileBytes(dir.filePath("TLVSUN.BMP"), "x", &error) ||
+            HasEnglish(error, {"TLVSUN.BMP"})) {
             return 5;
         }
         return 0;
@@ -163,7 +166,7 @@ bool SetImmutable(const QString& path, bool on) {
     return ok;
 }
 
-TEST(SavedFiles, AnImmutableFolderStillSavesItsFileInPlace) {
+TEST(SavedFiles, AnImmutableFolderKeepsItsFileAsItWas) {
     // Not in /tmp's tmpfs, which may not keep the flag: beside the test program.
     QTemporaryDir dir(QCoreApplication::applicationDirPath() + "/frozen-XXXXXX");
     ASSERT_TRUE(dir.isValid());
@@ -179,12 +182,45 @@ TEST(SavedFiles, AnImmutableFolderStillSavesItsFileInPlace) {
     } thaw{dir.path()};
     QString error;
     const bool saved = WriteTextLines(settings, {"/MODE2", "[MoveSize]"}, &error);
-    const bool refused = SaveFileBytes(dir.filePath("TLVSUN.BMP"), "x");
     SetImmutable(dir.path(), false);
-    EXPECT_TRUE(saved) << error.toStdString();
-    EXPECT_EQ(ReadBytes(settings), "/MODE2\r\n[MoveSize]\r\n");
-    EXPECT_FALSE(refused);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(HasEnglish(error, {"TlvPar.txt"})) << error.toStdString();
+    EXPECT_EQ(ReadBytes(settings), "old\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A save killed after each of its steps that change the disk (in a child process, by the
+// signal nothing can catch) leaves the old file or the new one, each whole, and at most its own
+// temporary file, which the next start clears away and which no player's file resembles.
+TEST(SavedFiles, ASaveKilledAtAnyStepLeavesTheOldFileOrTheNewOneWhole) {
+    const QByteArray before = "/MODE1\r\n/LEVEL1\r\n[MoveSize]\r\n/MAXX8\r\n/MAXY8\r\n";
+    const QByteArray after = "/MODE2\r\n";
+    for (const SaveStep step : {SaveStep::TemporaryCreated, SaveStep::ContentsWritten,
+                                SaveStep::ContentsSynced, SaveStep::Renamed}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("TlvPar.txt");
+        WriteBytes(path, before);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ObserveSaveSteps([step](SaveStep now) {
+                if (now == step) {
+                    ::kill(::getpid(), SIGKILL);
+                }
+            });
+            SaveFileBytes(path, after);
+            std::_Exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        const QByteArray now = ReadBytes(path);
+        EXPECT_TRUE(now == (step == SaveStep::Renamed ? after : before)) << now.toStdString();
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
+            EXPECT_TRUE(name == "TlvPar.txt" || IsSaveTemporaryName(name)) << name.toStdString();
+        }
+    }
 }
 
 TEST(SavedFiles, FileErrorsAreToldInJapanese) {

@@ -5,6 +5,8 @@
 #include "common/CharacterFiles.h"
 #include "maker/MakerArtwork.h"
 #include "tests/common/FullDisk.h"
+#include "tests/common/PlantedFiles.h"
+#include "tests/common/RleBitmap.h"
 
 #include <QDir>
 #include <QFile>
@@ -265,6 +267,28 @@ TEST(Conversion, PictureThatCannotBeSavedIsToldAndTheRestIsWritten) {
     EXPECT_TRUE(ReportMessage(ConversionReport{{}, {"TLVSUN.TXT"}, {}}).isEmpty());
 }
 
+TEST(Conversion, FilesLinkedElsewhereAreRefusedAndLeftAsTheyWere) {
+    Folder f;
+    using tolvekin::test::Planted;
+    const tolvekin::test::PlantedFile name(f.dir + "TLVSUN.TXT", Planted::LinkToOutside);
+    const tolvekin::test::PlantedFile outline(f.dir + "TLVSUN.BMP", Planted::DanglingLink);
+    const tolvekin::test::PlantedFile piece(f.dir + "TLVSUN3.BMP", Planted::LinkToOutside);
+    ASSERT_TRUE(name.Made() && outline.Made() && piece.Made());
+    const ConversionReport report =
+        f.Convert(Shape([](int c, int r) { return OnRing(c, r, 9, 30); }));
+    EXPECT_EQ(report.failed, QStringList({"TLVSUN.TXT", "TLVSUN.BMP", "TLVSUN3.BMP"}));
+    EXPECT_EQ(report.written.size(), 7);
+    name.ExpectUntouched();
+    outline.ExpectUntouched();
+    piece.ExpectUntouched();
+    ASSERT_EQ(f.errors.size(), 1);
+    EXPECT_TRUE(f.errors[0].contains(QStringLiteral("TLVSUN.TXT はシンボリックリンク")))
+        << f.errors[0].toStdString();
+    const QString summary = ReportMessage(report);
+    EXPECT_TRUE(summary.contains(QStringLiteral("シンボリックリンク"))) << summary.toStdString();
+    EXPECT_TRUE(summary.endsWith(QStringLiteral("TLVSUN.BMP、TLVSUN3.BMP")));
+}
+
 TEST(Conversion, AFolderWhereNothingCanBeWrittenGivesOneShortList) {
     EXPECT_EQ(
         ShortFileList({"TLVSUN.BMP", "TLVSUN0.BMP", "TLVSUN1.BMP", "TLVSUN2.BMP", "TLVSUN3.BMP",
@@ -320,11 +344,22 @@ TEST(OutlinePicture, OddAndBadFilesAreRefusedWithAReason) {
     EXPECT_FALSE(LoadOutlinePicture(f.dir + "junk.BMP", &preview, &error));
     EXPECT_TRUE(error.contains("junk.BMP"));
 
+    // Run-length codes that stop half way are no outline of black cells.
+    const QByteArray rle = tolvekin::test::Rle8Bitmap();
+    QFile whole(f.dir + "TLVSUN.BMP");
+    ASSERT_TRUE(whole.open(QIODevice::WriteOnly));
+    whole.write(rle);
+    whole.close();
+    ASSERT_TRUE(LoadOutlinePicture(f.dir + "TLVSUN.BMP", &preview, &error));
+    ASSERT_TRUE(whole.resize(rle.size() / 2 + 500));
+    error.clear();
+    EXPECT_FALSE(LoadOutlinePicture(f.dir + "TLVSUN.BMP", &preview, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("途中で切れています"))) << error.toStdString();
+
     error.clear();
     EXPECT_FALSE(LoadOutlinePicture(f.dir + "none.BMP", &preview, &error));
     EXPECT_TRUE(error.contains("none.BMP"));
     EXPECT_FALSE(LoadOutlinePicture(f.temp.path(), &preview, &error));
-    EXPECT_EQ(preview, before);
 }
 
 TEST(MakerArtwork, IconAtAnySizeFrom16To256) {

@@ -86,3 +86,28 @@ TEST(GameCommandLine, DataHomeIsCreatedAndHoldsTheGamesFiles) {
     EXPECT_GT(log.size(), 0);
     EXPECT_TRUE(QDir(dir.filePath("start")).isEmpty());
 }
+
+// Both programs' answers to --help and --version sent where they cannot be written: to a full
+// disk and to a standard output that is closed. A status of 0 would tell a script all is well.
+TEST(GameCommandLine, HelpAndVersionFailWhenTheirOutputIsLost) {
+    QTemporaryDir dir;
+    for (const char* program : {TOLVEKIN_BINARY, ZENBRO_BINARY}) {
+        for (const char* option : {"--help", "--version"}) {
+            for (const char* into : {">/dev/full", ">&-"}) {
+                SCOPED_TRACE(std::string(program) + ' ' + option + ' ' + into);
+                QProcess p;
+                p.setWorkingDirectory(dir.path());
+                p.start("/bin/sh", {"-c",
+                                    QStringLiteral("exec \"$0\" %1 %2")
+                                        .arg(QLatin1String(option), QLatin1String(into)),
+                                    QString::fromLocal8Bit(program)});
+                ASSERT_TRUE(p.waitForFinished(30000));
+                EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+                EXPECT_EQ(p.exitCode(), 1);
+                const QByteArray err = p.readAllStandardError();
+                EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+                EXPECT_TRUE(err.contains("cannot write the output")) << err.toStdString();
+            }
+        }
+    }
+}

@@ -1,5 +1,6 @@
 #include "common/TextFiles.h"
 #include "settings/mdlOption.h"
+#include "tests/common/PlantedFiles.h"
 #include "tests/settings/Helpers.h"
 
 #include <QDir>
@@ -137,6 +138,27 @@ TEST_F(SettingsFile, SaveIntoMissingFolderShowsMessage) {
     DialogAnswerer dialogs;
     EXPECT_FALSE(WriteSettings(settings, 0, 0));
     EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+TEST_F(SettingsFile, SaveOverALinkPipeDeviceOrFolderIsRefusedInOneMessage) {
+    for (const test::Planted shape : test::EveryShape()) {
+        SCOPED_TRACE(test::Describe(shape));
+        QTemporaryDir data;
+        settings.SettingsPath = data.filePath("TlvPar.txt").toStdString();
+        const test::PlantedFile planted(path(), shape);
+        SKIP_UNLESS_PLANTED(planted, shape);
+        DialogAnswerer dialogs;
+        EXPECT_FALSE(WriteSettings(settings, 0, 0));
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages[0].endsWith(
+            QStringLiteral("\nTlvPar.txt は%1のため書き込みません")
+                .arg(shape == test::Planted::Fifo     ? "名前付きパイプ"
+                     : shape == test::Planted::Device ? "デバイス"
+                     : shape == test::Planted::Folder ? "フォルダ"
+                                                      : "シンボリックリンク")))
+            << dialogs.messages[0].toStdString();
+        planted.ExpectUntouched();
+    }
 }
 
 TEST_F(SettingsFile, ReaderJoinsLinesAndTakesKeysInAnyOrder) {
