@@ -14,7 +14,7 @@ const char* const CommonOptions = R"(Options:
 
 const char* const GameUsage = R"(Usage: tolvekin [--data-home] [SETTING...]
        tolvekin [--data-home] --batch N [--seed S] [--moves] [--jobs J] [--game K]
-                [SETTING...]
+                [--levels A,B] [SETTING...]
        tolvekin --help | --version
 
 ぽるぽら, a reversi-style board game with colour mixing. The game keeps its settings
@@ -35,7 +35,8 @@ left out takes its built-in value [in brackets]. A switch is True, False or a nu
   /KOMA1set /KOMA2set
                    characters of side 1 and side 2: SUN, FISH or BEAR [SUN, FISH]
   /MODEn           1 one player, 2 two players, 3 computer against computer [1]
-  /LEVELn          strength of the computer: 1 weak, 2 strong [1]
+  /LEVELn          strength of the computer: 1 weak (弱い), 2 strong (強い),
+                   3 master (名人), who searches ahead [1]
   /MONOswitch      black-and-white pieces, scored by counting pieces [False]
   /COLORn          window background colour, &H00BBGGRR as a signed decimal number
                    [-2147483633, the colour of button faces]
@@ -57,6 +58,9 @@ result is also appended to it.
                    for every J
   --game K         print only game K (from 1) of the series of --seed S, as the whole
                    series prints it; nothing is logged
+  --levels A,B     a match: side 1 plays every move at strength A and side 2 at
+                   strength B, each 1 weak, 2 strong or 3 master, instead of the
+                   alternation of weak and strong moves of automatic play
 
 )";
 
@@ -74,7 +78,7 @@ current folder.
 ProgramDescription GameCommandLine() {
     return {"tolvekin",
             QString::fromUtf8(GameUsage) + QString::fromUtf8(CommonOptions),
-            {"--batch", "--seed", "--moves", "--jobs", "--game"}};
+            {"--batch", "--seed", "--moves", "--jobs", "--game", "--levels"}};
 }
 
 ProgramDescription MakerCommandLine() {

@@ -17,9 +17,12 @@ enum class PlayMode : int32_t {
 // Settings::GameLevel.
 enum class Strength : int32_t { Weak = 1, Strong = 2, Master = 3 };
 
-// The guide text of a strength: "弱い" for weak, "強い" otherwise.
+// The guide text of a strength: "弱い" for weak, "名人" for master, "強い" otherwise.
 constexpr const char* StrengthText(int32_t level) {
-    return level == static_cast<int32_t>(Strength::Weak) ? "弱い" : "強い";
+    if (level == static_cast<int32_t>(Strength::Weak)) {
+        return "弱い";
+    }
+    return level == static_cast<int32_t>(Strength::Master) ? "名人" : "強い";
 }
 
 enum class GamePhase {

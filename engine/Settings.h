@@ -14,9 +14,9 @@ namespace tolvekin {
 
 inline constexpr int32_t SystemButtonFace = static_cast<int32_t>(0x8000000F);
 
-// What the player reads for GameMode 1..3 and GameLevel 1..2.
+// What the player reads for GameMode 1..3 and GameLevel 1..3.
 inline constexpr std::array<std::string_view, 3> GameModeNames{"ひとり", "ふたり", "全自動"};
-inline constexpr std::array<std::string_view, 2> GameLevelNames{"弱い", "強い"};
+inline constexpr std::array<std::string_view, 3> GameLevelNames{"弱い", "強い", "名人"};
 
 struct Settings {
     bool FlashMove = false;  // blink the computer's piece before placing it
@@ -29,7 +29,7 @@ struct Settings {
     std::array<std::string, 4> CharName{"", "おひさま", "おさかな", "くまさん"}; // 1..3
     std::array<std::string, 3> CharSet{"", "SUN", "FISH"};                       // 1..2
     int32_t GameMode = 1;  // 1 one player, 2 two players, 3 computer against computer
-    int32_t GameLevel = 1; // 1 weak, 2 strong
+    int32_t GameLevel = 1; // 1 weak, 2 strong, 3 master
     bool MonoPieces = false;
     int32_t BackgroundColor = SystemButtonFace; // &H00BBGGRR, or &H800000nn for a system colour
     int32_t BoardColor = 0xFFFFFF;

@@ -292,6 +292,7 @@ QString ScoreFileName(const QString& dataDir, int32_t gameMode, int32_t gameLeve
                       int32_t boardWidth, int32_t boardHeight) {
     QString name = gameMode == 2    ? QStringLiteral("TLV2HIGH.TXT")
                    : gameLevel == 1 ? QStringLiteral("TLVAHIGH.TXT")
+                   : gameLevel == 3 ? QStringLiteral("TLVCHIGH.TXT")
                                     : QStringLiteral("TLVBHIGH.TXT");
     if (boardWidth != 8 || boardHeight != 8) {
         name = name.left(4) + TwoDigits(boardHeight) + TwoDigits(boardWidth) + name.mid(8);

@@ -30,9 +30,10 @@ struct ScoreFileOutcome {
     QString Message;
 };
 
-// dataDir + "TLV2HIGH.TXT" in two-player mode, otherwise "TLVAHIGH.TXT" (weak) or
-// "TLVBHIGH.TXT" (strong); on boards other than 8 x 8 "HIGH" becomes the height and the width
-// as two digits each (TLVA1012.TXT: 10 high, 12 wide).
+// dataDir + "TLV2HIGH.TXT" in two-player mode, otherwise "TLVAHIGH.TXT" (weak),
+// "TLVCHIGH.TXT" (master) or "TLVBHIGH.TXT" (strong, and any other level); on boards other
+// than 8 x 8 "HIGH" becomes the height and the width as two digits each (TLVA1012.TXT: 10
+// high, 12 wide).
 QString ScoreFileName(const QString& dataDir, int32_t gameMode, int32_t gameLevel,
                       int32_t boardWidth, int32_t boardHeight);
 

@@ -21,7 +21,7 @@ template <auto Member, size_t Index> auto& AtIndex(Settings& s) {
 constexpr std::array<std::string_view, 3> CharSets{CharacterSets[0].Name, CharacterSets[1].Name,
                                                    CharacterSets[2].Name};
 constexpr std::array<std::string_view, 3> Modes{"1", "2", "3"};
-constexpr std::array<std::string_view, 2> Levels{"1", "2"};
+constexpr std::array<std::string_view, 3> Levels{"1", "2", "3"};
 constexpr int32_t SettingsTextChars = 6; // title and names given in a settings text
 constexpr int32_t TitleChars = 6;        // kept from the options dialog
 constexpr int32_t NameChars = 5;

@@ -15,9 +15,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace tolvekin {
 namespace {
@@ -40,6 +42,36 @@ template <typename W> W* Put(W* control, int x, int y, int w, int h, const QStri
         control->setToolTip(tip);
     }
     return control;
+}
+
+// Option buttons side by side in equal columns of `width` from `left`. Each indicator keeps
+// close to its caption, and the captions share one font, made smaller only as far as the widest
+// needs to fit its column. The row keeps the height the buttons ask for in the dialog's font,
+// so it stands where a row of buttons at their own size would.
+void PutInColumns(std::span<QRadioButton* const> buttons, int left, int top, int width) {
+    const int height = std::max(13, buttons.front()->sizeHint().height());
+    for (QRadioButton* b : buttons) {
+        b->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+    }
+    QFont font = buttons.front()->font();
+    const auto widest = [&] {
+        int most = 0;
+        for (QRadioButton* b : buttons) {
+            b->setFont(font);
+            const QStyle* style = b->style();
+            most = std::max(most,
+                            style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b) +
+                                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, b) +
+                                QFontMetrics(font).horizontalAdvance(b->text()));
+        }
+        return most;
+    };
+    while (widest() > width && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setGeometry(left + width * static_cast<int>(i), top, width, height);
+    }
 }
 
 QPushButton* Button(QWidget* parent, const QString& caption) {
@@ -152,10 +184,11 @@ void frmOptBrd::CreateRuleFrame() {
                          20 + 24 * static_cast<int>(i), i == 2 ? 56 : 53, 13);
     }
     fraLevel = Put(new QGroupBox(QStringLiteral("コンピュータの強さ"), fraRule), 12, 128, 121, 37);
-    for (size_t i = 0; i < 2; ++i) {
-        optLevel[i] = Put(new QRadioButton(Q(GameLevelNames[i]), fraLevel),
-                          8 + 56 * static_cast<int>(i), 16, 45, 13);
+    // Three strengths share the frame's width.
+    for (size_t i = 0; i < optLevel.size(); ++i) {
+        optLevel[i] = new QRadioButton(Q(GameLevelNames[i]), fraLevel);
     }
+    PutInColumns(optLevel, 3, 16, 38);
     fraMono = Put(new QGroupBox(QStringLiteral("コマの色"), fraRule), 12, 176, 121, 37);
     optMono[0] = Put(new QRadioButton(QStringLiteral("色色"), fraMono), 8, 16, 45, 13);
     optMono[1] = Put(new QRadioButton(QStringLiteral("白黒"), fraMono), 64, 16, 45, 13);
@@ -164,11 +197,11 @@ void frmOptBrd::CreateRuleFrame() {
 void frmOptBrd::ArrangeTabOrder() {
     // The order of the controls on the window, from the board frame down to 決定.
     const std::vector<QWidget*> order{
-        chkFlash,    chkCursor,   chkWaku,     chkCross,     chkSeeThru,  chkBack,
-        cmdSize,     cmdColor[0], cmdColor[1], txtGameTitle, txtKoma[0],  txtKoma[1],
-        txtKoma[2],  optLeft[0],  optLeft[1],  optLeft[2],   optRight[0], optRight[1],
-        optRight[2], optMode[0],  optMode[1],  optMode[2],   optLevel[0], optLevel[1],
-        optMono[0],  optMono[1],  cmdInitial,  cmdVersion,   cmdCancel,   cmdClose};
+        chkFlash,    chkCursor,   chkWaku,      chkCross,    chkSeeThru,  chkBack,    cmdSize,
+        cmdColor[0], cmdColor[1], txtGameTitle, txtKoma[0],  txtKoma[1],  txtKoma[2], optLeft[0],
+        optLeft[1],  optLeft[2],  optRight[0],  optRight[1], optRight[2], optMode[0], optMode[1],
+        optMode[2],  optLevel[0], optLevel[1],  optLevel[2], optMono[0],  optMono[1], cmdInitial,
+        cmdVersion,  cmdCancel,   cmdClose};
     for (size_t i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }

@@ -75,7 +75,7 @@ public:
     QGroupBox* fraMode = nullptr;
     std::array<QRadioButton*, 3> optMode{};
     QGroupBox* fraLevel = nullptr;
-    std::array<QRadioButton*, 2> optLevel{};
+    std::array<QRadioButton*, 3> optLevel{}; // 弱い, 強い, 名人
     QGroupBox* fraMono = nullptr;
     std::array<QRadioButton*, 2> optMono{};
     QPushButton* cmdInitial = nullptr;

@@ -32,7 +32,7 @@ std::vector<Row> AllPictures() {
         rows.push_back(row);
     }
     Row other{"mode, cursor, mark", {}};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < ModePictureCount; ++i) {
         other.pictures.push_back(ModePicture(i));
     }
     other.pictures.push_back(CursorPicture(0));

@@ -399,6 +399,36 @@ void DrawKeyboard(QPainter& p, const QRectF& area, double line) {
     p.setBrush(Qt::NoBrush);
 }
 
+// A golden crown with three points, each carrying a small red jewel: the computer that plays
+// like a master wears it.
+void DrawCrown(QPainter& p, const QRectF& area, double line) {
+    const double l = area.left();
+    const double r = area.right();
+    const double t = area.top();
+    const double b = area.bottom();
+    const double w = area.width();
+    const double tips = t + area.height() * 0.28; // where the jewels sit
+    const double dips = t + area.height() * 0.62; // the notches between the points
+    QPainterPath crown;
+    crown.moveTo(l, b);
+    crown.lineTo(l, tips);
+    crown.lineTo(l + w * 0.25, dips);
+    crown.lineTo(l + w * 0.5, tips);
+    crown.lineTo(l + w * 0.75, dips);
+    crown.lineTo(r, tips);
+    crown.lineTo(r, b);
+    crown.closeSubpath();
+    p.setPen(LinePen(DarkLine, line));
+    p.setBrush(QColor(246, 196, 40));
+    p.drawPath(crown);
+    p.setBrush(QColor(220, 40, 50));
+    const double jewel = std::max(line, area.height() * 0.16);
+    for (double x : {l, l + w * 0.5, r}) {
+        p.drawEllipse(QPointF(x, tips - jewel * 0.4), jewel, jewel);
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
 QImage DrawMode(int index, qreal ratio) {
     QImage image = Blank(PictureSize, ratio);
     QPainter p(&image);
@@ -419,6 +449,11 @@ QImage DrawMode(int index, qreal ratio) {
     case 3: // The computer alone, with its keyboard.
         DrawComputer(p, QRectF(7, 3, 34, 28), 1.5);
         DrawKeyboard(p, QRectF(4, 38, 40, 7), 1.3);
+        break;
+    case 4: // A small bear in front of a big computer that wears a crown.
+        DrawComputer(p, QRectF(15, 12, 31, 24), 1.5);
+        DrawCrown(p, QRectF(21, 2, 19, 10), 1.2);
+        BearAt(p, QPointF(1, 25), 22, BearBrown, Mood::Content);
         break;
     default:
         break;
@@ -505,12 +540,12 @@ QImage PiecePicture(CharacterSet set, int index, qreal ratio) {
 }
 
 QImage ModePicture(int index, qreal ratio) {
-    static PerRatio<std::array<QImage, 4>> drawn;
-    if (index < 0 || index > 3) {
+    static PerRatio<std::array<QImage, ModePictureCount>> drawn;
+    if (index < 0 || index >= ModePictureCount) {
         return QImage();
     }
     const auto& pictures = drawn.Get(UsableRatio(ratio), [](qreal r) {
-        return Build<4>([r](int i) { return DrawMode(i, r); });
+        return Build<ModePictureCount>([r](int i) { return DrawMode(i, r); });
     });
     return pictures[static_cast<size_t>(index)];
 }

@@ -33,7 +33,9 @@ QColor BodyColor(CharacterSet set, int index);
 
 // The mode pictures, 48 x 48 on a transparent background: 0 a bear with a small computer (weak
 // computer), 1 a bear with a big computer (strong computer), 2 two bears (two players), 3 a
-// computer alone (computer against computer). Null for any other index.
+// computer alone (computer against computer), 4 a bear with a big computer wearing a crown
+// (the master). Null for any other index.
+inline constexpr int ModePictureCount = 5;
 QImage ModePicture(int index, qreal ratio = 1.0);
 
 // The hint cursors, 32 x 32 on a transparent background: 0 a smiling bear face (a legal place),

@@ -3,6 +3,7 @@
 // them and hands them out in one place, frmTolvek::Controls(), for the tests and the windows that
 // arrange the main window.
 
+#include "ui/Artwork.h"
 #include "ui/PictureBox.h"
 
 #include <QLabel>
@@ -44,7 +45,7 @@ struct MainWindowControls {
     QTimer timReplay;
     QTimer timAutoRestart;
     QTimer timFlash;
-    std::array<QPixmap, 4> imgMode;
+    std::array<QPixmap, artwork::ModePictureCount> imgMode;
     std::array<QPixmap, 2> imgCursor;
     QPixmap imgBack;
     int FlashCell = 0;  // the cell whose piece blinks

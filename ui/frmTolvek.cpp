@@ -197,7 +197,7 @@ void frmTolvek::CreateColourButtons() {
 void frmTolvek::Load() {
     LoadBuiltinPictures();
     setWindowIcon(artwork::ProgramIcon());
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < artwork::ModePictureCount; ++i) {
         imgMode[static_cast<size_t>(i)] =
             QPixmap::fromImage(artwork::ModePicture(i, devicePixelRatioF()));
     }

@@ -64,12 +64,20 @@ void frmTolvek::ChangeMode() {
 
 void frmTolvek::ChangeLevel() {
     const PlayMode mode = game_.Mode();
-    const bool weak = game_.Options.GameLevel == static_cast<int32_t>(Strength::Weak);
+    const int32_t level = game_.Options.GameLevel;
     lblLevelGuide->setText(Q(game_.LevelText()));
     int picture = 0;
     if (mode == PlayMode::OnePlayer) {
-        picture = weak ? 0 : 1;
-        picMode->setToolTip(weak ? "コンピュータは弱い" : "コンピュータは強い");
+        if (level == static_cast<int32_t>(Strength::Weak)) {
+            picture = 0;
+            picMode->setToolTip("コンピュータは弱い");
+        } else if (level == static_cast<int32_t>(Strength::Master)) {
+            picture = 4;
+            picMode->setToolTip("コンピュータは名人");
+        } else {
+            picture = 1;
+            picMode->setToolTip("コンピュータは強い");
+        }
     } else if (mode == PlayMode::TwoPlayers) {
         picture = 2;
         picMode->setToolTip("ふたりで遊ぶ");

@@ -81,11 +81,11 @@ TEST(StandardOptions, HandlerPrintsAndReturnsTheExitStatus) {
 TEST(StandardOptions, GameUsageNamesEverySettingAndOption) {
     const QString usage = GameCommandLine().Usage;
     for (const char* key :
-         {"/FLASH", "/CURSOR",     "/BORDER", "/CROSS",   "/THRU",  "/BACK",   "/TITLE",
-          "/CHAR1", "/CHAR2",      "/CHAR3",  "/KOMA1",   "/KOMA2", "/MODE",   "/LEVEL",
-          "/MONO",  "/COLOR",      "/CLRBRD", "/MAXX",    "/MAXY",  "/MIDX",   "/MIDY",
-          "/TOP",   "/LEFT",       "/PAR",    "--batch",  "--seed", "--moves", "--jobs",
-          "--game", "--data-home", "--help",  "--version"}) {
+         {"/FLASH", "/CURSOR",  "/BORDER",     "/CROSS",  "/THRU",    "/BACK",   "/TITLE",
+          "/CHAR1", "/CHAR2",   "/CHAR3",      "/KOMA1",  "/KOMA2",   "/MODE",   "/LEVEL",
+          "/MONO",  "/COLOR",   "/CLRBRD",     "/MAXX",   "/MAXY",    "/MIDX",   "/MIDY",
+          "/TOP",   "/LEFT",    "/PAR",        "--batch", "--seed",   "--moves", "--jobs",
+          "--game", "--levels", "--data-home", "--help",  "--version"}) {
         EXPECT_TRUE(usage.contains(QString(" ") + key)) << key;
     }
     EXPECT_TRUE(MakerCommandLine().Usage.contains("--data-home"));

@@ -73,7 +73,7 @@ TEST_F(CommandLine, SwitchesSetTheirValuesAndTheFileIsNotRead) {
 TEST_F(CommandLine, BlankBetweenKeyAndValueLeavesTheValueEmpty) {
     Start("/MODE 2");
     EXPECT_EQ(settings.GameMode, 1);
-    Start("/MODE4 /LEVEL3 /KOMA1CAT /FLASH1 /CURSORTRUE /BORDER0 /CROSSMAYBE");
+    Start("/MODE4 /LEVEL4 /KOMA1CAT /FLASH1 /CURSORTRUE /BORDER0 /CROSSMAYBE");
     EXPECT_EQ(settings.GameMode, 1);
     EXPECT_EQ(settings.GameLevel, 1);
     EXPECT_EQ(settings.CharSet[1], "SUN");

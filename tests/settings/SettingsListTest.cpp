@@ -94,7 +94,9 @@ TEST(SettingsList, ChoicesFollowTheOrderOfTheOptionButtons) {
     SetChoice(level, s, 1);
     EXPECT_EQ(s.GameLevel, 2);
     SetChoice(level, s, 2);
-    EXPECT_EQ(s.GameLevel, 2);
+    EXPECT_EQ(s.GameLevel, 3);
+    SetChoice(level, s, 3); // no such button: no change
+    EXPECT_EQ(s.GameLevel, 3);
 }
 
 TEST(SettingsList, KeysAreFoundAndTheSectionLineHasNoValue) {

@@ -196,9 +196,9 @@ TEST(PiecePictures, ColourNumbersOutsideTheTableGiveNothing) {
     }
 }
 
-TEST(OtherPictures, ModePicturesAreFourDifferentDrawings) {
+TEST(OtherPictures, ModePicturesAreFiveDifferentDrawings) {
     std::set<QByteArray> seen;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < ModePictureCount; ++i) {
         SCOPED_TRACE(i);
         const QImage image = ModePicture(i);
         ASSERT_FALSE(image.isNull());
@@ -207,8 +207,8 @@ TEST(OtherPictures, ModePicturesAreFourDifferentDrawings) {
         seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
                                static_cast<qsizetype>(image.sizeInBytes())));
     }
-    EXPECT_EQ(seen.size(), 4u);
-    EXPECT_TRUE(ModePicture(4).isNull());
+    EXPECT_EQ(seen.size(), 5u);
+    EXPECT_TRUE(ModePicture(5).isNull());
     EXPECT_TRUE(ModePicture(-1).isNull());
 }
 
@@ -285,7 +285,7 @@ TEST(SharpPictures, AtRatioTwoEveryPictureIsDrawnAtTwiceThePixelsAndKeepsItsLayo
             cases.push_back({Name(set), PiecePicture(set, i), PiecePicture(set, i, 2.0), 48});
         }
     }
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < ModePictureCount; ++i) {
         cases.push_back({"mode", ModePicture(i), ModePicture(i, 2.0), 48});
     }
     for (int i = 0; i < 2; ++i) {
