@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -30,6 +31,13 @@ void MessageWhileBusy(const QString& text) {
 }
 
 } // namespace
+
+QString ReplaceQuestion(const QString& target, const QString& name) {
+    const QString character =
+        name.isEmpty() ? target + QStringLiteral("のキャラクタ")
+                       : target + QStringLiteral("のキャラクタ「") + name + QStringLiteral("」");
+    return character + QStringLiteral("の絵があります。\n新しい絵で置きかえますか？");
+}
 
 frmZenbro::frmZenbro(const QString& dataDir, QWidget* parent) : QWidget(parent), dataDir_(dataDir) {
     setObjectName("frmZenbro");
@@ -258,8 +266,32 @@ void frmZenbro::RepaintPreview() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+bool frmZenbro::HasPiecePictures() const {
+    for (int i = 0; i < tolvekin::PiecePictureCount; ++i) {
+        if (QFileInfo(dataDir_ + tolvekin::PiecePictureFile(BaseName(), i)).isFile()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString frmZenbro::TargetCaption() const {
+    for (QRadioButton* option : optTai) {
+        if (option->isChecked()) {
+            return option->text();
+        }
+    }
+    return optTai[0]->text();
+}
+
 void frmZenbro::cmdConvert_Click() {
     if (busy_) {
+        return;
+    }
+    // The pictures of the chosen character are replaced only when the user says so.
+    if (HasPiecePictures() &&
+        !tolvekin::QuestionForm(
+            ReplaceQuestion(TargetCaption(), ReadNameFile(NameFilePath(dataDir_, BaseName()))))) {
         return;
     }
     busy_ = true;
@@ -333,13 +365,20 @@ void frmZenbro::cmdClose_Click() {
         return;
     }
     if (tolvekin::QuestionForm(CloseQuestion)) {
+        closeAnswered_ = true;
         close();
+        closeAnswered_ = false;
     }
 }
 
 void frmZenbro::closeEvent(QCloseEvent* event) {
     // The window stays until a conversion has finished writing its files.
     if (busy_) {
+        event->ignore();
+        return;
+    }
+    // The close box asks as 終了 does.
+    if (!closeAnswered_ && !tolvekin::QuestionForm(CloseQuestion)) {
         event->ignore();
         return;
     }

@@ -93,14 +93,23 @@ private:
     void SetPoint(int index, bool black);
     // Lets the window repaint the preview while a conversion recolours it.
     void RepaintPreview();
+    // Whether piece pictures of the chosen character lie in the folder already.
+    bool HasPiecePictures() const;
+    // The chosen character as its option button names it: 太陽, 海 or 山.
+    QString TargetCaption() const;
 
     QString dataDir_;
     GridGeometry geometry_;
     QPixmap black_;
     ConversionReport lastReport_;
     bool busy_ = false;
+    bool closeAnswered_ = false; // 終了 has asked already
     bool dragSets_ = false;
     int dragCell_ = -1;
 };
+
+// The question before 変換保存 replaces a character's pictures: which character (its target
+// caption, and its name when it has one).
+QString ReplaceQuestion(const QString& target, const QString& name);
 
 } // namespace zenbro

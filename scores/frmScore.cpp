@@ -6,7 +6,6 @@
 #include "common/WindowGeometry.h"
 #include "scores/ScoreFile.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace tolvekin {
@@ -149,8 +148,12 @@ void frmScore::Form_Load() {
     lblNameGuide->setVisible(entryMode_);
     cmdClear->setVisible(!entryMode_);
     cmdRepair->setVisible(!entryMode_);
+    // The keyboard starts on the name box, or on 閉じる: never on a replay button, where one
+    // Space would start a replay.
     if (entryMode_) {
         txtName->setFocus();
+    } else {
+        cmdClose->setFocus();
     }
     replayEntry_ = 0;
 }
@@ -245,14 +248,19 @@ bool frmScore::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmScore::keyPressEvent(QKeyEvent* event) {
-    // Escape would close the window like its close box and lose a new entry without a word;
-    // the window closes by 閉じる or the close box only.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+void frmScore::reject() {
+    // Escape and the close box: in view mode they are 閉じる; a new entry is left unrecorded
+    // only once the player has said so, and otherwise the name box takes the keys again.
+    if (!entryMode_) {
+        cmdClose_Click();
         return;
     }
-    QDialog::keyPressEvent(event);
+    if (!QuestionForm(LeaveUnrecordedQuestion)) {
+        txtName->setFocus();
+        return;
+    }
+    replayEntry_ = 0;
+    QDialog::reject();
 }
 
 } // namespace tolvekin

@@ -53,6 +53,8 @@ public:
     void cmdRepair_Click();
     void cmdNum_Click(int index);
     void lblScore2_Click(int index);
+    // Escape and the close box: 閉じる in view mode; with a new entry, a question first.
+    void reject() override;
 
     // Controls, top to bottom and left to right; row arrays by element 0..9.
     QLabel* lblTitle = nullptr;
@@ -79,7 +81,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();
@@ -95,6 +96,8 @@ private:
 };
 
 // The texts of the window.
+// Asked before a new entry's window closes without writing it.
+inline const QString LeaveUnrecordedQuestion = QStringLiteral("記録しないで閉じますか？");
 inline const QString RepairQuestion = QStringLiteral("スコアファイルを修復しますか？");
 // The question before the table is erased, for two players and for the others.
 QString ClearScoreQuestion(int32_t gameMode);

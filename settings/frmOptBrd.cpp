@@ -100,6 +100,7 @@ frmOptBrd::frmOptBrd(Settings& settings, OptionsHost& host, QWidget* owner)
     PlaceOnScreen();
 
     SnapshotSettings(settings_, snapshot_, true);
+    atOpening_ = settings_;
     ShowOptions();
     if (host_.MoveMade() || host_.AutoPlayActive()) {
         LockGameOptions();
@@ -457,6 +458,9 @@ void frmOptBrd::cmdInitial_Click() {
 
 void frmOptBrd::cmdCancel_Click() {
     SnapshotSettings(settings_, snapshot_, false);
+    // Everything else the dialog may have changed goes back as well: the hint cursor after
+    // 初期化, and the next start's board from the size dialog.
+    settings_ = atOpening_;
     host_.ShowBackPicture(settings_.BackPicture);
     host_.SetBoardSeeThrough(settings_.SeeThrough);
     if (host_.BoardColor() != settings_.BoardColor) {

@@ -1,7 +1,7 @@
 #pragma once
 // The options dialog ("とりきめ"): every setting but the window position. It edits the settings
 // in place and previews colours and the board's look on the main window; 決定 applies the rest
-// and saves the settings file, 取消 puts back what was in force when it opened, 初期化 loads the
+// and saves the settings file, 取消 puts back everything as it was when it opened, 初期化 loads the
 // built-in settings. The main window opens it modally:
 //
 //     frmOptBrd dialog(settings, host, mainWindow);
@@ -113,6 +113,7 @@ private:
     Settings& settings_;
     OptionsHost& host_;
     SettingsSnapshot snapshot_;
+    Settings atOpening_; // every setting as the dialog found it
     std::vector<Binding> bindings_;
     bool locked_ = false;
 };

@@ -6,7 +6,11 @@
 
 namespace tolvekin {
 
-frmVersion::frmVersion(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
+QString frmVersion::ConfiguredHomePage() {
+    return QStringLiteral(TOLVEKIN_HOMEPAGE);
+}
+
+frmVersion::frmVersion(QWidget* owner, const QString& homePage) : QDialog(owner, FixedDialogFlags) {
     setWindowTitle(QStringLiteral("Version"));
     // Every line in the proportional Gothic; the version line bold 9 pt.
     setFont(ProportionalGothicFont(9.75));
@@ -29,7 +33,8 @@ frmVersion::frmVersion(QWidget* owner) : QDialog(owner, FixedDialogFlags) {
     // Read-only and without a frame, so it reads like a line of the window, yet can be selected
     // and copied.
     txtHomePage = new QLineEdit(fraMaker);
-    SetBoxText(txtHomePage, QStringLiteral(TOLVEKIN_HOMEPAGE));
+    SetBoxText(txtHomePage, homePage);
+    txtHomePage->setVisible(!homePage.isEmpty());
     txtHomePage->setGeometry(16, 45, 267, 18);
     txtHomePage->setReadOnly(true);
     txtHomePage->setFrame(false);

@@ -1,6 +1,6 @@
 #pragma once
-// The version window: the game's name and version, the maker's credit and a home-page address
-// the user can select and copy. The options dialog shows it modally:
+// The version window: the game's name and version, the maker's credit and, when the build names
+// one, a home-page address the user can select and copy. The options dialog shows it modally:
 //
 //     frmVersion(optionsDialog).exec();
 
@@ -18,8 +18,12 @@ public:
     static constexpr int StandardClientWidth = 314;
     static constexpr int StandardClientHeight = 126;
 
-    // owner is the options dialog, on which the window centres.
-    explicit frmVersion(QWidget* owner = nullptr);
+    // owner is the options dialog, on which the window centres. Without a home page the
+    // address box stays hidden.
+    explicit frmVersion(QWidget* owner = nullptr, const QString& homePage = ConfiguredHomePage());
+
+    // The home page the build was configured with, "" for none.
+    static QString ConfiguredHomePage();
 
     void cmdEnd_Click() { accept(); }
 

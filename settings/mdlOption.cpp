@@ -5,9 +5,11 @@
 #include "common/FullWidth.h"
 #include "common/TextFiles.h"
 #include "common/Utf8Text.h"
+#include "engine/CharacterSets.h"
 #include "engine/Rounding.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <array>
 #include <charconv>
@@ -292,14 +294,55 @@ QString ReadSettingsFile(const QString& path) {
     return text;
 }
 
+// Reads the name files, the command line and the settings file; true when a settings file
+// was read (one that is missing reads as empty).
+static bool ReadSettingsSources(Settings& s, const QString& dataDir, const QStringList& arguments);
+
+// A name the character maker wrote after the settings file was last saved is the newer word:
+// it wins over the file's name for that character.
+static void PreferNewerNameFiles(Settings& s, const QString& dataDir) {
+    const QFileInfo settingsFile(Q(s.SettingsPath));
+    if (!settingsFile.isFile()) {
+        return;
+    }
+    for (int i = 1; i <= 3; ++i) {
+        const QString stem = QString::fromLatin1(CharacterStems[static_cast<size_t>(i - 1)]);
+        const QFileInfo nameFile(dataDir + NameFile(stem));
+        if (!nameFile.isFile() || nameFile.lastModified() <= settingsFile.lastModified()) {
+            continue;
+        }
+        if (const QString t = ReadFirstLine(nameFile.filePath(), CharacterNameChars);
+            !t.isEmpty()) {
+            s.CharName[i] = Utf8(t);
+        }
+    }
+}
+
+// Two sides showing one character could not be told apart: side 2 takes the next one.
+static void KeepSidesApart(Settings& s) {
+    if (s.CharSet[1] != s.CharSet[2]) {
+        return;
+    }
+    if (const CharacterSetInfo* set = FindCharacterSet(s.CharSet[2])) {
+        s.CharSet[2] = std::string(set->Next);
+    }
+}
+
 void ReadSettings(Settings& s, const QString& dataDir, const QStringList& arguments) {
+    if (ReadSettingsSources(s, dataDir, arguments)) {
+        PreferNewerNameFiles(s, dataDir);
+    }
+    KeepSidesApart(s);
+}
+
+static bool ReadSettingsSources(Settings& s, const QString& dataDir, const QStringList& arguments) {
     LoadNames(s, dataDir, false);
     const QString defaultPath = dataDir + SettingsFileName;
     const QString commandLine = arguments.join(u' ');
     if (commandLine.count(u' ') == commandLine.size()) {
         s.SettingsPath = Utf8(defaultPath);
         ParseSettings(s, ReadSettingsFile(defaultPath).toUpper());
-        return;
+        return true;
     }
 
     const UpperText upper = ToUpperMapped(commandLine);
@@ -314,7 +357,7 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
     if (path.trimmed().isEmpty()) {
         // No "/PAR": the settings file is not read in this run, but a save goes to it.
         s.SettingsPath = Utf8(defaultPath);
-        return;
+        return false;
     }
     if (QDir::isRelativePath(path)) {
         path.prepend(dataDir);
@@ -324,6 +367,7 @@ void ReadSettings(Settings& s, const QString& dataDir, const QStringList& argume
     if (!fileText.isEmpty()) {
         ParseSettings(s, fileText.toUpper());
     }
+    return true;
 }
 
 bool WriteSettings(const Settings& s, double windowTop, double windowLeft) {

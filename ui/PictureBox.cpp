@@ -46,4 +46,12 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (doubleClickIgnored_) {
+        pressedInside_ = false;
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event); // a second press
+}
+
 } // namespace tolvekin

@@ -21,6 +21,9 @@ public:
     void SetBorder(bool single);
     bool HasBorder() const { return border_; }
 
+    // With ignored double-clicks the second click of a double-click is no click at all.
+    void SetDoubleClickIgnored(bool ignored) { doubleClickIgnored_ = ignored; }
+
 signals:
     void clicked();
 
@@ -28,11 +31,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QPixmap picture_;
     bool border_ = false;
     bool pressedInside_ = false;
+    bool doubleClickIgnored_ = false;
 };
 
 } // namespace tolvekin

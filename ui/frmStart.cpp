@@ -74,7 +74,7 @@ frmStart::frmStart(RandomSource& random, QWidget* parent)
     const QRect s = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
     move(s.x() + (s.width() - (width() + 8)) / 2, s.y() + (s.height() - (height() + 28)) / 2);
     setWindowTitle(lblTitle->text() + "　開始");
-    lblType->setText("for Windows98");
+    lblType->setText("for Linux");
     lblVersion->setText(QString("Version ") + ProgramVersion());
     BarUnit = BarFullWidth / 10.0;
     AddJunbiBar(1);

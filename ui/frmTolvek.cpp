@@ -13,6 +13,7 @@
 #include "engine/Rounding.h"
 #include "settings/SettingColor.h"
 #include "ui/Artwork.h"
+#include "ui/ContrastText.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -240,6 +241,7 @@ void frmTolvek::Load() {
     BuildCells();
     BuildGridLines();
     BuildBoardCursor();
+    BuildFocusMark();
     lblBoard->lower();
     ApplyBoardLook();
     // One filter sees every input event: it swallows clicks while a piece blinks, and notices
@@ -264,7 +266,9 @@ void frmTolvek::BuildCells() {
             auto* cell = new PictureBox(this);
             cell->setGeometry(8 + (column - 1) * CellWidth, 8 + (row - 1) * CellHeight, CellWidth,
                               CellHeight);
-            connect(cell, &PictureBox::clicked, this, [this, index] { picKoma_Click(index); });
+            // The second click of a double-click would land on the piece just placed.
+            cell->SetDoubleClickIgnored(true);
+            connect(cell, &PictureBox::clicked, this, [this, index] { picKoma_MouseClick(index); });
             picKoma.push_back(cell);
         }
     }
@@ -295,9 +299,28 @@ void frmTolvek::BuildGridLines() {
 }
 
 void frmTolvek::BuildBoardCursor() {
+    lastMove_ = new LastMoveMark(game_.State.BoardWidth, game_.State.BoardHeight,
+                                 QSize(CellWidth, CellHeight), lblBoard->pos(), this);
+    lastMove_->raise(); // over the cells and the grid lines
     boardCursor_ = new BoardCursor(game_.State.BoardWidth, game_.State.BoardHeight,
                                    QSize(CellWidth, CellHeight), lblBoard->pos(), this);
-    boardCursor_->raise(); // over the cells and the grid lines
+    boardCursor_->raise();
+}
+
+void frmTolvek::BuildFocusMark() {
+    focusMark_ = new FocusMark(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        auto* button = qobject_cast<QPushButton*>(now);
+        const bool onPanel =
+            button != nullptr && std::find(panel_.begin(), panel_.end(), now) != panel_.end();
+        focusMark_->Follow(onPanel ? button : nullptr);
+    });
+}
+
+void frmTolvek::FocusBoard() {
+    if (boardCursor_ != nullptr) {
+        boardCursor_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmTolvek::SetBoardSeeThrough(bool seeThrough) {
@@ -307,7 +330,32 @@ void frmTolvek::SetBoardSeeThrough(bool seeThrough) {
 }
 
 void frmTolvek::ShowGameTitle() {
-    lblTitle->setText(Q(game_.Options.GameTitle));
+    const QString title = Q(game_.Options.GameTitle);
+    lblTitle->setText(title);
+    setWindowTitle(title);
+    if (help_ != nullptr) {
+        help_->SetGameTitle(title);
+    }
+}
+
+void frmTolvek::ShowHowToPlay() {
+    if (help_ == nullptr) {
+        help_ = new frmHelp(Q(game_.Options.GameTitle), this);
+        // Beside the game: on its right, else on its left, else as far right as the screen goes.
+        const QRect screen = ScreenArea(ScreenOf(this));
+        const int gap = 16;
+        QPoint at(geometry().right() + gap, geometry().top());
+        if (at.x() + help_->width() > screen.right()) {
+            const int left = geometry().left() - gap - help_->width();
+            at.setX(left >= screen.left()
+                        ? left
+                        : std::max(screen.left(), screen.right() - help_->width()));
+        }
+        help_->move(at);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void frmTolvek::RedrawFrames() {
@@ -401,7 +449,20 @@ void frmTolvek::SetBoardColor(int32_t value) {
 
 void frmTolvek::SetBackgroundColor(int32_t value) {
     backgroundColor_ = value;
+    ApplyPanelTextColour();
     update();
+}
+
+void frmTolvek::ApplyPanelTextColour() {
+    const QColor text = TextColourOn(ColorFromSetting(backgroundColor_, palette()));
+    for (QWidget* w : panel_) {
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            QPalette p = label->palette();
+            p.setColor(QPalette::Active, QPalette::WindowText, text);
+            p.setColor(QPalette::Inactive, QPalette::WindowText, text);
+            label->setPalette(p);
+        }
+    }
 }
 
 void frmTolvek::paintEvent(QPaintEvent*) {

@@ -7,9 +7,12 @@
 #include "scores/ScoreTable.h"
 #include "settings/mdlOption.h"
 #include "ui/BoardCursor.h"
+#include "ui/FocusMark.h"
+#include "ui/LastMoveMark.h"
 #include "ui/MainWindowControls.h"
 #include "ui/PictureBox.h"
 #include "ui/PiecePictures.h"
+#include "ui/frmHelp.h"
 #include "ui/mdlCheap3D.h"
 
 #include <QWidget>
@@ -42,6 +45,14 @@ public:
     PictureBox* Cell(int x, int y) const;
     // The keyboard's cell, or nullptr before the board is built.
     BoardCursor* KeyboardCursor() const { return boardCursor_; }
+    // The mark on the piece placed last, and the keyboard's mark on the panel's buttons.
+    const LastMoveMark* LastMove() const { return lastMove_; }
+    const FocusMark* ButtonFocusMark() const { return focusMark_; }
+    // The keyboard goes to the board, the cursor shown on its cell.
+    void FocusBoard();
+    // The window "あそびかた" beside the game (F1), made on first use; nullptr before.
+    void ShowHowToPlay();
+    frmHelp* HowToPlay() const { return help_; }
 
     // Public methods the rest of the program calls.
     void NextKoma() { game_.NextKoma(); }
@@ -60,7 +71,7 @@ public:
     void ApplyMonoMode(bool mono);
     // The board label without a colour of its own shows the window through it.
     void SetBoardSeeThrough(bool seeThrough);
-    // The title label shows GameTitle.
+    // The title label and the window's caption show GameTitle.
     void ShowGameTitle();
     // Raised frames drawn again around the turn box of the side to move (unless it is hidden)
     // and the mode picture, after the window's colour has changed.
@@ -90,6 +101,8 @@ public:
 
     // Clicks, as the player makes them.
     void picKoma_Click(int index) { game_.CellClick(index); }
+    // A click of the mouse on a cell: the keyboard's cell goes there too, then the click.
+    void picKoma_MouseClick(int index);
     void cmdColor_Click(int button) { game_.ColorButtonClick(button); }
     void picChar_Click(int side);
     void cmdPass_Click() { game_.PassClick(); }
@@ -160,6 +173,11 @@ private:
     void BuildCells();
     void BuildGridLines();
     void BuildBoardCursor();
+    void BuildFocusMark();
+    // Panel texts in black on a light window, in white on a dark one.
+    void ApplyPanelTextColour();
+    // Space held on 置けるところ, H held on the board: the places show until the key goes up.
+    bool HintKeyEvent(QObject* watched, QEvent* event);
     void EnableBoard(bool enabled);
     QTimer& TimerOf(GameTimer timer);
     const QTimer& TimerOf(GameTimer timer) const;
@@ -179,8 +197,15 @@ private:
     int32_t panelWidth_ = DefaultPanelWidth;
     std::vector<QWidget*> panel_; // every control that moves with the panel
     BoardCursor* boardCursor_ = nullptr;
+    LastMoveMark* lastMove_ = nullptr;
+    FocusMark* focusMark_ = nullptr;
+    frmHelp* help_ = nullptr;
+    int hintKey_ = 0;       // the key that holds the places shown, 0 for none
     QFont variantFont_;     // of both variant labels
     bool blocking_ = false; // input to the window is swallowed while a piece blinks
 };
+
+// Asked before a chosen replay takes the board from a game under way.
+inline constexpr const char* ReplayQuestionText = "いまのゲームをやめて再生しますか？";
 
 } // namespace tolvekin

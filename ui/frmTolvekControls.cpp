@@ -199,6 +199,9 @@ bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (HintKeyEvent(watched, event)) {
+        return true;
+    }
     if (type == QEvent::KeyPress) {
         auto* w = qobject_cast<QWidget*>(watched);
         auto* key = static_cast<QKeyEvent*>(event);
@@ -220,6 +223,35 @@ bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+bool frmTolvek::HintKeyEvent(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
+        return false;
+    }
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w == nullptr || w->window() != this || boardCursor_ == nullptr) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool onBoard = key->key() == Qt::Key_H && watched == boardCursor_ &&
+                         (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
+    const bool onPass = key->key() == Qt::Key_Space && watched == cmdPass && cmdPass->isEnabled();
+    if (type == QEvent::KeyPress && (onBoard || onPass)) {
+        if (!key->isAutoRepeat() && hintKey_ == 0) {
+            hintKey_ = key->key();
+            cmdPass_MouseDown();
+        }
+        return onBoard; // Space goes on to the button, which shows itself pressed
+    }
+    // The places go when the key goes up, wherever the focus has moved meanwhile.
+    if (type == QEvent::KeyRelease && key->key() == hintKey_ && !key->isAutoRepeat()) {
+        hintKey_ = 0;
+        cmdPass_MouseUp();
+        return key->key() == Qt::Key_H;
+    }
+    return false;
+}
+
 bool frmTolvek::KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
     if (boardCursor_ == nullptr || (modifiers & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
         return false;
@@ -231,6 +263,9 @@ bool frmTolvek::KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifie
         return true;
     };
     switch (key) {
+    case Qt::Key_F1:
+        ShowHowToPlay();
+        return true;
     case Qt::Key_Left:
         return move(cursor.Column() - 1, cursor.Row());
     case Qt::Key_Right:
@@ -304,7 +339,21 @@ void frmTolvek::ApplyControls(const ControlStates& c) {
 }
 
 void frmTolvek::FocusEndButton() {
-    cmdEnd->setFocus();
+    // A new game hands the keyboard to the board on its first cell, not to 閉じる, where Space
+    // would ask to quit.
+    if (boardCursor_ != nullptr) {
+        boardCursor_->MoveTo(1, 1);
+    }
+    FocusBoard();
+}
+
+void frmTolvek::picKoma_MouseClick(int index) {
+    const GameState& g = game_.State;
+    if (boardCursor_ != nullptr) {
+        boardCursor_->MoveTo(index % g.BoardWidth + 1, index / g.BoardWidth + 1);
+        FocusBoard();
+    }
+    picKoma_Click(index);
 }
 
 void frmTolvek::ClearCellPictures() {
@@ -340,6 +389,8 @@ void frmTolvek::ShowGameOver(Side winner, const std::string& resultText) {
         picChar[Opponent(winner)]->hide();
         DrawFrame3D(picChar[winner]);
     }
+    // The keyboard stays with the board (its buttons may have gone dead under it).
+    FocusBoard();
 }
 
 QString frmTolvek::ScorePath() const {
@@ -365,7 +416,12 @@ int frmTolvek::ShowScoreWindow(bool entryMode) {
 void frmTolvek::cmdScore_Click() {
     const int entry = ShowScoreWindow(false);
     if (entry < 1 || entry > Scores.EntryCount()) {
-        FocusEndButton();
+        FocusBoard();
+        return;
+    }
+    // A replay takes the board: a game under way goes only when the player says so.
+    if (game_.Phase() == GamePhase::Playing && !QuestionForm(ReplayQuestionText)) {
+        FocusBoard();
         return;
     }
     game_.BeginReplay(Scores.AtPlace(entry).Game);

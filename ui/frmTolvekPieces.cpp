@@ -81,6 +81,9 @@ void frmTolvek::RedrawBoard() {
             }
         }
     }
+    if (lastMove_ != nullptr) {
+        lastMove_->Follow(g);
+    }
 }
 
 void frmTolvek::RedrawOccupiedCells() {

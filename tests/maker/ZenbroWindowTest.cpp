@@ -3,10 +3,12 @@
 
 #include "maker/MakerMessages.h"
 #include "maker/frmZenbro.h"
+#include "tests/common/FileBytes.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include <memory>
 
 using namespace zenbro;
+using tolvekin::test::ReadBytes;
 
 namespace {
 
@@ -186,6 +189,7 @@ TEST(ZenbroWindow, ConvertWritesTheFilesAndShowsTheOutlineAgain) {
     // A failing picture is told with its name in one message at the end.
     QFile::remove(m.Dir() + "TLVBEAR5.BMP");
     ASSERT_TRUE(QDir(m.Dir()).mkdir("TLVBEAR5.BMP"));
+    m.dialogs.answers.push_back(true); // replace the pictures written above
     m.Click(m.form->cmdConvert);
     ASSERT_EQ(m.dialogs.messages.size(), 1);
     EXPECT_TRUE(m.dialogs.messages[0].contains("TLVBEAR5.BMP"));
@@ -201,15 +205,53 @@ TEST(ZenbroWindow, OutlineThatCannotBeSavedIsToldByName) {
     EXPECT_TRUE(m.dialogs.messages[0].contains("TLVSUN.BMP"));
 }
 
-TEST(ZenbroWindow, CloseAsksFirst) {
+TEST(ZenbroWindow, CloseAndTheCloseBoxAskFirstAndOnce) {
+    const QString question = "キャラクタ作成を終了しますか？";
     Maker m;
     m.form->show();
     m.Click(m.form->cmdClose);
-    EXPECT_EQ(m.dialogs.questions, QStringList{"キャラクタ作成を終了しますか？"});
+    EXPECT_EQ(m.dialogs.questions, QStringList{question});
+    EXPECT_TRUE(m.form->isVisible());
+    m.form->close(); // the close box
+    EXPECT_EQ(m.dialogs.questions, QStringList({question, question}));
     EXPECT_TRUE(m.form->isVisible());
     m.dialogs.answers.push_back(true);
-    m.Click(m.form->cmdClose);
+    m.form->close();
     EXPECT_FALSE(m.form->isVisible());
+    m.form->show();
+    m.dialogs.answers.push_back(true);
+    m.Click(m.form->cmdClose);
+    EXPECT_EQ(m.dialogs.questions.size(), 4); // 終了 asked, the closing did not ask again
+    EXPECT_FALSE(m.form->isVisible());
+}
+
+TEST(ZenbroWindow, ConvertOverExistingPicturesNamesTheCharacterAndAsks) {
+    Maker m;
+    m.ClickCell(20, 20);
+    m.Click(m.form->optTai[1]);
+    m.form->txtName->setText("さかな");
+    m.Click(m.form->cmdConvert); // nothing there yet: no question
+    EXPECT_TRUE(m.dialogs.questions.isEmpty());
+    ASSERT_TRUE(QFileInfo::exists(m.Dir() + "TLVFISH0.BMP"));
+    const QByteArray before = ReadBytes(m.Dir() + "TLVFISH0.BMP");
+
+    m.ClickCell(21, 20);
+    m.form->txtName->setText("べつ");
+    m.Click(m.form->cmdConvert);
+    ASSERT_EQ(m.dialogs.questions.size(), 1);
+    EXPECT_EQ(m.dialogs.questions[0], ReplaceQuestion("海", "さかな"));
+    EXPECT_TRUE(m.dialogs.questions[0].contains("海のキャラクタ「さかな」"));
+    EXPECT_EQ(ReadBytes(m.Dir() + "TLVFISH0.BMP"), before); // いいえ: nothing written
+    EXPECT_EQ(ReadNameFile(m.Dir() + "TLVFISH.TXT"), "さかな");
+
+    m.dialogs.answers.push_back(true);
+    m.Click(m.form->cmdConvert);
+    EXPECT_NE(ReadBytes(m.Dir() + "TLVFISH0.BMP"), before);
+    EXPECT_EQ(ReadNameFile(m.Dir() + "TLVFISH.TXT"), "べつ");
+    // Another character's pictures are not this one's: no question for the sun.
+    m.Click(m.form->optTai[0]);
+    m.Click(m.form->cmdConvert);
+    EXPECT_EQ(m.dialogs.questions.size(), 2);
 }
 
 namespace {

@@ -112,7 +112,7 @@ TEST(ColorPicker, EachClickIsPreviewedAndSystemColoursStaySystemColours) {
 }
 
 TEST(VersionWindow, ShowsTheVersionAndASelectableAddress) {
-    frmVersion window;
+    frmVersion window(nullptr, "https://tolvekin.test/");
     EXPECT_EQ(window.windowTitle(), "Version");
     EXPECT_EQ(window.lblProgramVersion->text(), QStringLiteral("ぽるぽら (Version 1.3e+)"));
     window.show();
@@ -124,6 +124,14 @@ TEST(VersionWindow, ShowsTheVersionAndASelectableAddress) {
     EXPECT_TRUE(window.txtHomePage->text().startsWith("https://"));
     QTest::keyClicks(window.txtHomePage, "x");
     EXPECT_TRUE(window.txtHomePage->text().startsWith("https://")) << "the address stays as it is";
+}
+
+TEST(VersionWindow, WithoutAHomePageNoAddressShows) {
+    frmVersion window(nullptr, "");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_FALSE(window.txtHomePage->isVisible());
+    EXPECT_TRUE(window.lblCopy->isVisible());
 }
 
 } // namespace

@@ -242,7 +242,7 @@ TEST(ColorPickerKeys, TheFocusOnTheCurrentColourShowsAsItOpens) {
 }
 
 TEST(VersionWindowKeys, TheAddressShowsItsStart) {
-    frmVersion window;
+    frmVersion window(nullptr, "https://tolvekin.test/a/long/way/to/the/home/page/of/the/game/");
     EXPECT_EQ(window.txtHomePage->cursorPosition(), 0);
     ShowActive(window);
     window.txtHomePage->setFocus(Qt::TabFocusReason);

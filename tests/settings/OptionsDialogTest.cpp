@@ -92,7 +92,7 @@ TEST_F(OptionsDialog, OpeningRunsTheReactionsOfTheLoadedSettings) {
     EXPECT_TRUE(dialog.cmdColor[0]->isEnabled());
 }
 
-TEST_F(OptionsDialog, InitialiseThenCancelGivesBackAllButTheHintCursorAndNextBoard) {
+TEST_F(OptionsDialog, InitialiseThenCancelGivesEverythingBack) {
     settings.GameTitle = "ABC";
     settings.CharName[2] = "さかな";
     settings.CharSet = {"", "BEAR", "BEAR"};
@@ -129,11 +129,9 @@ TEST_F(OptionsDialog, InitialiseThenCancelGivesBackAllButTheHintCursorAndNextBoa
     EXPECT_FALSE(settings.ShowCross);
     EXPECT_EQ(settings.BoardColor, 0x0000FF);
     EXPECT_EQ(host.board, 0x0000FF);
-    EXPECT_FALSE(settings.HintCursor); // not kept for cancelling
-    EXPECT_EQ(settings.NextMaxBoardX, 8);
-    EXPECT_EQ(settings.NextMaxBoardY, 8);
-    EXPECT_EQ(settings.NextMidX, 4);
-    EXPECT_EQ(settings.NextMidY, 4);
+    EXPECT_TRUE(settings.HintCursor);
+    EXPECT_EQ(settings.NextMaxBoardX, 12);
+    EXPECT_EQ(settings.NextMidX, 9);
     EXPECT_EQ(settings.BoardWidth, 10);
     EXPECT_TRUE(File().isEmpty()); // nothing saved
 }
@@ -275,6 +273,30 @@ TEST_F(OptionsDialog, NewBoardIsStoredForTheNextStartOnly) {
     EXPECT_EQ(settings.MidX, 5);
     dialog.cmdClose_Click();
     EXPECT_TRUE(File().contains("\r\n/MAXX9\r\n/MAXY9\r\n/MIDX1\r\n/MIDY1\r\n"));
+}
+
+TEST_F(OptionsDialog, ABoardChosenThenCancelledIsNeverSavedLater) {
+    const Settings before = settings;
+    {
+        frmOptBrd dialog(settings, host);
+        WhenModalShown<frmSize>([](frmSize& size) {
+            size.txtTate->setText("6");
+            size.txtYoko->setText("12");
+            size.cmdCheck_Click();
+            size.cmdClose_Click();
+        });
+        dialog.cmdSize_Click();
+        EXPECT_EQ(settings.NextMaxBoardX, 12);
+        dialog.cmdCancel_Click();
+    }
+    EXPECT_EQ(settings.NextMaxBoardX, before.NextMaxBoardX);
+    EXPECT_EQ(settings.NextMaxBoardY, before.NextMaxBoardY);
+    EXPECT_EQ(settings.NextMidX, before.NextMidX);
+    EXPECT_EQ(settings.NextMidY, before.NextMidY);
+    // A later 決定 saves the board as it was.
+    frmOptBrd again(settings, host);
+    again.cmdClose_Click();
+    EXPECT_TRUE(File().contains("\r\n/MAXX8\r\n/MAXY8\r\n/MIDX4\r\n/MIDY4\r\n"));
 }
 
 TEST_F(OptionsDialog, PlacedBesideTheMainWindowAndNeverAboveIt) {

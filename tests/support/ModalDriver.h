@@ -40,7 +40,7 @@ template <typename T> void WhenModalShown(std::function<void(T&)> action, int li
             QTimer::singleShot(limitMs, [guard] {
                 if (guard && guard->isVisible()) {
                     ADD_FAILURE() << "the dialog was left open";
-                    guard->reject();
+                    guard->done(QDialog::Rejected); // reject() itself may ask first
                 }
             });
             *poll = nullptr; // break the cycle of the shared pointer

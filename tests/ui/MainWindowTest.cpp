@@ -343,6 +343,8 @@ TEST(MainWindowKeys, CursorShowsOnlyWithTheFocusAndOnlyInTheCellsCorners) {
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f, 5000));
+    f.KeyboardCursor()->clearFocus(); // the board starts with the focus
+    QApplication::processEvents();
     const QImage before = f.grab().toImage();
     // The cursor on (4, 4), a piece of the initial block.
     KeyTo(w, 4, 4);
@@ -376,7 +378,7 @@ TEST(MainWindowKeys, CursorShowsOnlyWithTheFocusAndOnlyInTheCellsCorners) {
     }
     EXPECT_GT(changed, 40);
     // Away from the board the cursor goes.
-    w.c().cmdEnd->setFocus();
+    f.KeyboardCursor()->clearFocus();
     QApplication::processEvents();
     EXPECT_EQ(f.grab().toImage(), before);
 }

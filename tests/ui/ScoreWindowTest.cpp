@@ -145,12 +145,69 @@ TEST(ScoreWindow, ADoubleQuoteIsRefusedAndTheCloseBoxWritesNothing) {
         f.cmdClose->click();
         EXPECT_EQ(answers.messages.count(DoubleQuoteRefusal), 2);
         EXPECT_TRUE(f.isVisible());
-        QTest::keyClick(&f, Qt::Key_Escape); // no way out but the two
+        // Escape asks before the entry is given up; いいえ returns to the name box.
+        QTest::keyClick(f.txtName, Qt::Key_Escape);
+        EXPECT_EQ(answers.questions, QStringList{LeaveUnrecordedQuestion});
         EXPECT_TRUE(f.isVisible());
+        EXPECT_EQ(f.focusWidget(), f.txtName);
+        // The close box asks the same; はい closes without writing.
+        answers.answers = {true};
         f.close();
+        EXPECT_EQ(answers.questions.size(), 2);
+        EXPECT_FALSE(f.isVisible());
     });
     g.WinWith(400);
     EXPECT_EQ(g.Bytes(g.Path("TLVAHIGH.TXT")), before);
+}
+
+TEST(ScoreWindow, TheViewStartsOnCloseAndEscapeClosesIt) {
+    DialogAnswerer answers;
+    ScoreGame g;
+    g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
+    bool shown = false;
+    WhenModalShown<frmScore>([&](frmScore& f) {
+        shown = true;
+        EXPECT_EQ(f.focusWidget(), f.cmdClose); // never a replay button
+        QTest::keyClick(f.focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(f.isVisible());
+    });
+    g.form->cmdScore_Click();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(g.game.Phase(), GamePhase::Ready);
+    EXPECT_TRUE(answers.questions.isEmpty());
+    // Space on the first focus is 閉じる as well: nothing is replayed.
+    WhenModalShown<frmScore>([](frmScore& f) { QTest::keyClick(f.focusWidget(), Qt::Key_Space); });
+    g.form->cmdScore_Click();
+    EXPECT_EQ(g.game.Phase(), GamePhase::Ready);
+    // The close box likewise.
+    WhenModalShown<frmScore>([](frmScore& f) { f.close(); });
+    g.form->cmdScore_Click();
+    EXPECT_EQ(g.game.Phase(), GamePhase::Ready);
+    EXPECT_TRUE(answers.questions.isEmpty());
+}
+
+TEST(ScoreWindow, AReplayAsksBeforeItTakesAGameUnderWay) {
+    DialogAnswerer answers;
+    ScoreGame g;
+    g.WriteTable("TLVAHIGH.TXT", {300});
+    QTest::mouseClick(g.form->Cell(5, 3), Qt::LeftButton);
+    ASSERT_EQ(g.game.Phase(), GamePhase::Playing);
+    const GameState before = g.game.State;
+    WhenModalShown<frmScore>([](frmScore& f) { f.cmdNum[0]->click(); });
+    g.form->cmdScore_Click();
+    EXPECT_EQ(answers.questions, QStringList{ReplayQuestionText});
+    EXPECT_EQ(g.game.Phase(), GamePhase::Playing);
+    EXPECT_EQ(g.game.State.MoveCount, before.MoveCount);
+    for (int x = 1; x <= 8; ++x) {
+        for (int y = 1; y <= 8; ++y) {
+            EXPECT_EQ(g.game.State.Board(x, y), before.Board(x, y)) << x << "," << y;
+        }
+    }
+    answers.answers = {true};
+    WhenModalShown<frmScore>([](frmScore& f) { f.cmdNum[0]->click(); });
+    g.form->cmdScore_Click();
+    EXPECT_EQ(answers.questions.size(), 2);
+    EXPECT_EQ(g.game.Phase(), GamePhase::Replay);
 }
 
 TEST(ScoreWindow, ADamagedTableKeepsItsEntriesAndTheMessagesNameTheKeptFile) {
