@@ -74,7 +74,7 @@ current folder.
 ProgramDescription GameCommandLine() {
     return {"tolvekin",
             QString::fromUtf8(GameUsage) + QString::fromUtf8(CommonOptions),
-            {"--batch", "--seed", "--moves", "--jobs", "--game"}};
+            {"--batch", "--seed", "--moves", "--jobs", "--game", "--levels"}};
 }
 
 ProgramDescription MakerCommandLine() {
