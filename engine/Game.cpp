@@ -239,6 +239,8 @@ void Game::ReplayTick() {
     CanPlace(g, s, x, y);
     g.SetCell(x, y, s, color);
     TurnOver(g, x, y);
+    // Debug builds check that everything kept beside the cells still agrees with them.
+    assert(g.Consistent());
     view_->RedrawBoard();
     UpdateCount();
 }
@@ -276,6 +278,8 @@ void Game::PlaceAndRecord(int x, int y) {
     g.MoveRecord[g.MoveCount] = {0, static_cast<int16_t>(side), static_cast<int16_t>(g.NextColor),
                                  static_cast<int16_t>(x), static_cast<int16_t>(y)};
     TurnOver(g, x, y);
+    // Debug builds check that everything kept beside the cells still agrees with them.
+    assert(g.Consistent());
     view_->RedrawBoard();
     UpdateCount();
 }
