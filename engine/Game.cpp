@@ -89,6 +89,11 @@ void Game::AllocateBoard() {
 
 void Game::NewGame() {
     ++gameNumber_;
+    if (thinking_ || thoughtHeld_) {
+        // A move thought out for the game before never reaches this one.
+        DropThought();
+        moving_ = false;
+    }
     clock_->SetTimer(GameTimer::Auto, false);
     clock_->SetTimer(GameTimer::Replay, false);
 
