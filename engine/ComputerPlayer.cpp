@@ -3,153 +3,24 @@
 #include "engine/Rules.h"
 
 #include <algorithm>
-#include <bit>
+#include <array>
 #include <cassert>
 
 namespace tolvekin {
 
-namespace {
-
-// The empty cells of a line from which a run of opponent pieces leads down (towards lower
-// bits) to an own piece, for every cell of the line at once: each run that starts just above
-// an own piece is carried past its top by one addition.
-inline uint64_t PlacesAbove(uint64_t own, uint64_t opp, uint64_t cells) {
-    const uint64_t starts = (own << 1) & opp;
-    return (opp + starts) & ~opp & ~own & cells;
-}
-
-// Does the run of opponent pieces that starts next to `at` in direction `step` end in an own
-// piece? The first cell is known to hold an opponent piece.
-inline bool Encloses(const int8_t* owner, int at, int step, int8_t side, int8_t other) {
-    at += step;
-    do {
-        at += step;
-    } while (owner[at] == other);
-    return owner[at] == side;
-}
-
-// Boards too long for a line in a word: the empty cells next to an opponent piece, walked in
-// the directions of those pieces.
-int32_t CollectByWalking(GameState& g, int side) {
-    const int8_t* o = g.Owners();
-    const int8_t own = static_cast<int8_t>(side);
-    const int8_t other = static_cast<int8_t>(3 - side);
-    const uint64_t* words = g.NearWords(other);
-    const int wordCount = g.NearWordCount();
-    int32_t count = 0;
-    for (int w = 0; w < wordCount; ++w) {
-        for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
-            const int slot = w * 64 + std::countr_zero(bits);
-            for (unsigned m = g.NearMask(other, slot); m != 0; m &= m - 1) {
-                if (Encloses(o, slot, g.Step(std::countr_zero(m)), own, other)) {
-                    ++count;
-                    assert(static_cast<size_t>(count) < g.CandX.size());
-                    g.CandX[count] = g.SlotX(slot);
-                    g.CandY[count] = g.SlotY(slot);
-                    break;
-                }
-            }
-        }
-    }
-    return count;
-}
-
-// Large boards: every line answered at once in both directions, then read for the empty cells
-// next to an opponent piece, the only ones that can enclose anything. Their bits are kept in
-// storage order, column by column, top to bottom: the order of the list.
-int32_t CollectAlongNearCells(GameState& g, int side) {
-    if (!g.HasLines()) {
-        return CollectByWalking(g, side);
-    }
-    const int other = 3 - side;
-    {
-        const int n = g.LineWordCount();
-        const uint64_t* own = g.LinePieces(side);
-        const uint64_t* opp = g.LinePieces(other);
-        const uint64_t* cells = g.LineCells();
-        const uint64_t* ownM = g.MirroredLinePieces(side);
-        const uint64_t* oppM = g.MirroredLinePieces(other);
-        const uint64_t* cellsM = g.MirroredLineCells();
-        uint64_t* found = g.LineFound();
-        uint64_t* foundM = g.MirroredLineFound();
-        for (int i = 0; i < n; ++i) {
-            found[i] = PlacesAbove(own[i], opp[i], cells[i]);
-            foundM[i] = PlacesAbove(ownM[i], oppM[i], cellsM[i]);
-        }
-    }
-    const uint64_t* found = g.LineFound();
-    const uint64_t* foundM = g.MirroredLineFound();
-    const uint64_t* words = g.NearWords(other);
-    const int wordCount = g.NearWordCount();
-    int32_t* candX = g.CandX.data();
-    int32_t* candY = g.CandY.data();
-    int32_t count = 0;
-    for (int w = 0; w < wordCount; ++w) {
-        for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
-            const int slot = w * 64 + std::countr_zero(bits);
-            const GameState::CellOnLines& on = g.LinesOf(slot);
-            uint64_t legal = 0;
-            for (size_t f = 0; f < GameState::LineFamilies; ++f) {
-                legal |= (found[on.word[f]] >> on.place[f]) |
-                         (foundM[on.word[f]] >> on.mirroredPlace[f]);
-            }
-            // Written always, kept only when legal: no branch on the cells.
-            // A column's word is its x, a cell's place on it its y.
-            candX[count + 1] = on.word[0];
-            candY[count + 1] = on.place[0];
-            count += static_cast<int32_t>(legal & 1);
-            assert(static_cast<size_t>(count) < g.CandX.size());
-        }
-    }
-    return count;
-}
-
-// Small boards: every direction at once for the whole board. Start from the opponent pieces
-// next to an own piece, move the front of each run on, and keep the empty cells just beyond.
-int32_t CollectOnSmallBoard(GameState& g, int side) {
-    const uint64_t own = g.SmallPieces(side);
-    const uint64_t opp = g.SmallPieces(3 - side);
-    const uint64_t cells = g.SmallCells();
-    const uint64_t empty = cells & ~(own | opp);
-    // A run is at most the longer side less two long; a fixed number of steps keeps the loop
-    // free of branches on the cells.
-    const int longest = std::max(g.BoardWidth, g.BoardHeight) - 2;
-    uint64_t places = 0;
-    for (int k = 0; k < 4; ++k) {
-        const int shift = g.SmallShift(k);
-        const uint64_t forward = g.SmallFromForward(k);
-        const uint64_t backward = g.SmallFromBackward(k);
-        uint64_t up = opp & ((own & forward) << shift);
-        uint64_t down = opp & ((own & backward) >> shift);
-        for (int i = 1; i < longest; ++i) {
-            up |= opp & ((up & forward) << shift);
-            down |= opp & ((down & backward) >> shift);
-        }
-        places |= empty & ((up & forward) << shift);
-        places |= empty & ((down & backward) >> shift);
-    }
-    int32_t count = 0;
-    for (uint64_t bits = places & cells; bits != 0; bits &= bits - 1) {
-        const int bit = std::countr_zero(bits);
-        ++count;
-        assert(static_cast<size_t>(count) < g.CandX.size());
-        g.CandX[count] = g.BitX(bit);
-        g.CandY[count] = g.BitY(bit);
-    }
-    return count;
-}
-
-} // namespace
-
 bool CollectCandidates(GameState& g, int side) {
     assert(side == 1 || side == 2);
-    g.CandCount = g.SmallBoard() ? CollectOnSmallBoard(g, side) : CollectAlongNearCells(g, side);
-    // A scan of every cell ends with the last one; leave DirEnd as that scan does.
-    if (g.Board(g.BoardWidth, g.BoardHeight) != 0) {
-        g.DirEnd.fill(0);
-    } else {
-        CanPlace(g, side, g.BoardWidth, g.BoardHeight);
+    const Position& p = g.Cells();
+    std::array<uint16_t, Geometry::MaxCells> slots;
+    g.CandCount = p.LegalSlots(side, slots.data());
+    assert(static_cast<size_t>(g.CandCount) < g.CandX.size());
+    for (int i = 0; i < g.CandCount; ++i) {
+        const int slot = slots[static_cast<size_t>(i)];
+        g.CandX[static_cast<size_t>(i + 1)] = p.Geo().X(slot);
+        g.CandY[static_cast<size_t>(i + 1)] = p.Geo().Y(slot);
     }
+    // A scan of every cell ends with the last one; leave DirEnd as that scan does.
+    CanPlace(g, side, g.BoardWidth, g.BoardHeight);
     return g.CandCount > 0;
 }
 

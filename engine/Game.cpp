@@ -89,6 +89,11 @@ void Game::AllocateBoard() {
 
 void Game::NewGame() {
     ++gameNumber_;
+    if (thinking_ || thoughtHeld_) {
+        // A move thought out for the game before never reaches this one.
+        DropThought();
+        moving_ = false;
+    }
     clock_->SetTimer(GameTimer::Auto, false);
     clock_->SetTimer(GameTimer::Replay, false);
 
@@ -239,6 +244,8 @@ void Game::ReplayTick() {
     CanPlace(g, s, x, y);
     g.SetCell(x, y, s, color);
     TurnOver(g, x, y);
+    // Debug builds check that everything kept beside the cells still agrees with them.
+    assert(g.Consistent());
     view_->RedrawBoard();
     UpdateCount();
 }
@@ -276,6 +283,8 @@ void Game::PlaceAndRecord(int x, int y) {
     g.MoveRecord[g.MoveCount] = {0, static_cast<int16_t>(side), static_cast<int16_t>(g.NextColor),
                                  static_cast<int16_t>(x), static_cast<int16_t>(y)};
     TurnOver(g, x, y);
+    // Debug builds check that everything kept beside the cells still agrees with them.
+    assert(g.Consistent());
     view_->RedrawBoard();
     UpdateCount();
 }

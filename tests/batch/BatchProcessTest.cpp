@@ -134,3 +134,12 @@ TEST(BatchProgram, OutputThatCannotBeWrittenIsAnErrorOnStandardError) {
     // Nothing took the place of the closed output: the folder holds no new file.
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
+
+TEST(BatchProgram, AMatchOfStrengthsIsTakenFromTheCommandLine) {
+    QTemporaryDir dir;
+    const Outcome o =
+        RunProgram({"--batch", "2", "--seed", "4", "--levels=2,1", "/MAXX5", "/MAXY5"}, dir.path());
+    ASSERT_EQ(o.status, 0) << o.err.toStdString();
+    EXPECT_TRUE(o.err.isEmpty());
+    EXPECT_TRUE(o.out.contains("batch: 2 games, "));
+}

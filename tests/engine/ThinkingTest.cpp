@@ -188,6 +188,19 @@ TEST_F(ThinkingFixture, AMoveThoughtOutBehindADialogWaitsForItToClose) {
     }
 }
 
+TEST_F(ThinkingFixture, ANewGameStartedWhileThinkingIsThePlayers) {
+    Start(1);
+    ClickFirstPlace();
+    ASSERT_TRUE(game.Thinking());
+    game.OptionsClick([&] { game.RestartGame(); });
+    EXPECT_FALSE(game.Thinking());
+    EXPECT_FALSE(game.MoveInProgress());
+    EXPECT_FALSE(thinker.Busy());
+    EXPECT_EQ(game.State.MoveCount, 0);
+    ClickFirstPlace();
+    EXPECT_EQ(game.State.MoveCount, 1);
+}
+
 TEST_F(ThinkingFixture, WithTheBlinkTheThoughtOutMoveBlinksFirst) {
     settings.FlashMove = true;
     Start(1);
