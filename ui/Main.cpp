@@ -6,6 +6,7 @@
 #include "common/MessageDialogs.h"
 #include "common/ProgramStart.h"
 #include "common/ProgramUsage.h"
+#include "common/Utf8Text.h"
 #include "scores/AutoResultLog.h"
 #include "settings/mdlOption.h"
 #include "ui/Artwork.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QStyleFactory>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
@@ -57,6 +59,12 @@ int RunBatchMode(const BatchRequest& request) {
     return 0;
 }
 
+bool IsBatchCommandLine(const QStringList& args) {
+    return std::any_of(args.begin(), args.end(), [](const QString& arg) {
+        return arg == "--batch" || arg.startsWith("--batch=");
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -64,7 +72,18 @@ int main(int argc, char** argv) {
     // end the program (the result log swallows it).
     std::signal(SIGXFSZ, SIG_IGN);
     QStringList args = ProgramArguments(argc, argv);
-    if (const int status = HandleStandardOptions(GameCommandLine(), args); status != GoOn) {
+    QString startProblem;
+    if (const int status =
+            HandleStandardOptions(GameCommandLine(), args, stdout, stderr, &startProblem);
+        status != GoOn) {
+        // Started from the desktop's menu, the player sees no standard error.
+        if (!startProblem.isEmpty() && !IsBatchCommandLine(args)) {
+            TellWithoutStarting("tolvekin", argc, argv, [&] {
+                MessageDialogs dialogs(
+                    {[] { return Q(Settings{}.GameTitle); }, []() -> QWidget* { return nullptr; }});
+                dialogs.Message(startProblem);
+            });
+        }
         return status;
     }
     const BatchRequest batch = ParseBatchArguments(args);

@@ -111,3 +111,44 @@ TEST(GameCommandLine, HelpAndVersionFailWhenTheirOutputIsLost) {
         }
     }
 }
+
+// A data folder that cannot be made: one line on the standard error and status 1 without a
+// display; with one, the program waits for the player to read the reason in its message dialog
+// instead of ending without a word.
+TEST(GameCommandLine, ADataFolderThatCannotBeMadeIsToldOnTheScreenToo) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("share"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const char* program : {TOLVEKIN_BINARY, ZENBRO_BINARY}) {
+        SCOPED_TRACE(program);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dir.filePath("share"));
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
+        p.start(program, {"--data-home"});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 1);
+        const QByteArray err = p.readAllStandardError();
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess shown;
+        shown.setProcessEnvironment(env);
+        shown.setWorkingDirectory(dir.path());
+        shown.start(program, {"--data-home"});
+        ASSERT_TRUE(shown.waitForStarted(30000));
+        // The line comes at once; the program then waits for the dialog's OK.
+        while (!shown.readAllStandardError().contains("cannot create the data folder") &&
+               shown.state() == QProcess::Running) {
+            shown.waitForReadyRead(30000);
+        }
+        EXPECT_FALSE(shown.waitForFinished(1500)) << "ended without showing the reason";
+        shown.kill();
+        shown.waitForFinished(5000);
+    }
+}
