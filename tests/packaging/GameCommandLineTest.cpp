@@ -140,6 +140,7 @@ TEST(GameCommandLine, ADataFolderThatCannotBeMadeIsToldOnTheScreenToo) {
         QProcess shown;
         shown.setProcessEnvironment(env);
         shown.setWorkingDirectory(dir.path());
+        shown.setReadChannel(QProcess::StandardError);
         shown.start(program, {"--data-home"});
         ASSERT_TRUE(shown.waitForStarted(30000));
         // The line comes at once; the program then waits for the dialog's OK.
