@@ -153,3 +153,43 @@ TEST(GameCommandLine, ADataFolderThatCannotBeMadeIsToldOnTheScreenToo) {
         shown.waitForFinished(5000);
     }
 }
+
+// Two games started in one folder, as the desktop menu twice would: the second says that the
+// folder is in use and ends, and touches none of the first one's files.
+TEST(GameCommandLine, ASecondGameInTheSameFolderSaysSoAndEnds) {
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.setWorkingDirectory(dir.path());
+    first.start(TOLVEKIN_BINARY, {});
+    ASSERT_TRUE(first.waitForStarted(30000));
+    const QString lock = dir.filePath(".tolvekin.lock");
+    // The lock is there once the first game has taken the folder.
+    for (int i = 0; i < 300 && !QFileInfo::exists(lock) && first.state() == QProcess::Running;
+         ++i) {
+        first.waitForFinished(100);
+    }
+    ASSERT_TRUE(QFileInfo::exists(lock));
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.setWorkingDirectory(dir.path());
+    second.setReadChannel(QProcess::StandardError);
+    second.start(TOLVEKIN_BINARY, {});
+    QByteArray err;
+    while (!err.contains("tolvekin:") && second.waitForReadyRead(30000)) {
+        err += second.readAllStandardError();
+    }
+    EXPECT_TRUE(QString::fromLocal8Bit(err).contains(QStringLiteral("もうひとつのぽるぽら")))
+        << err.toStdString();
+    // It waits for the player to close its message, then ends; here it is ended.
+    second.kill();
+    second.waitForFinished(5000);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(5000);
+}
