@@ -166,6 +166,8 @@ bool LoadQtJapanese(QCoreApplication& app) {
 bool IsProgramFileName(const QString& name) {
     static const QRegularExpression own(QStringLiteral("^(TlvPar\\.txt"
                                                        "|TLV[AB2](HIGH|[0-9]{4})\\.(TXT|bak)"
+                                                       "|TLV[AB2](HIGH|[0-9]{4})-[0-9]{8}-[0-9]{6}"
+                                                       "(-[0-9]+)?\\.TXT"
                                                        "|TLV(SUN|FISH|BEAR)[0-8]?\\.BMP"
                                                        "|TLV(SUN|FISH|BEAR)\\.TXT)$"));
     return own.match(name).hasMatch();

@@ -35,7 +35,8 @@ void TellWithoutStarting(const char* program, int& argc, char** argv,
 bool LoadQtJapanese(QCoreApplication& app);
 
 // Whether name is one of the files the game or the character maker writes into the data folder:
-// the settings file, the score tables and their backups, the character pictures and names.
+// the settings file, the score tables, their backups and the kept copies of unreadable ones, the
+// character pictures and names.
 bool IsProgramFileName(const QString& name);
 
 // Removes the leftovers of saves that were interrupted between writing their temporary file and
