@@ -2,7 +2,7 @@
 
 #include "common/SavedFiles.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace tolvekin {
@@ -26,6 +28,45 @@ constexpr unsigned DisplayAnswerSeconds = 15;
 // Made before the guard starts, so the signal handler only writes bytes.
 std::string NoDisplayLine;
 
+// Whatever libraries print straight to the standard error while the display opens (the Wayland
+// library does) is held in a memory file and passed on only once the display is open; the real
+// standard error meanwhile waits in RealError.
+int RealError = -1;
+int HeldError = -1;
+
+void HoldStandardError() {
+    std::fflush(stderr);
+    HeldError = ::memfd_create("held-stderr", MFD_CLOEXEC);
+    RealError = HeldError < 0 ? -1 : ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (RealError < 0 || ::dup2(HeldError, STDERR_FILENO) < 0) {
+        if (HeldError >= 0) {
+            ::close(HeldError);
+        }
+        if (RealError >= 0) {
+            ::close(RealError);
+        }
+        HeldError = RealError = -1;
+    }
+}
+
+void ReleaseStandardError() {
+    if (RealError < 0) {
+        return;
+    }
+    std::fflush(stderr);
+    ::dup2(RealError, STDERR_FILENO);
+    ::close(RealError);
+    RealError = -1;
+    char buffer[4096];
+    ssize_t n = 0;
+    for (off_t at = 0; (n = ::pread(HeldError, buffer, sizeof buffer, at)) > 0; at += n) {
+        const ssize_t written = ::write(STDERR_FILENO, buffer, static_cast<size_t>(n));
+        static_cast<void>(written);
+    }
+    ::close(HeldError);
+    HeldError = -1;
+}
+
 struct HeldMessage {
     QtMsgType type;
     QString category;
@@ -36,7 +77,8 @@ QtMessageHandler Previous = nullptr;
 bool Guarding = false;
 
 [[noreturn]] void SayNoDisplay() {
-    const ssize_t written = ::write(STDERR_FILENO, NoDisplayLine.data(), NoDisplayLine.size());
+    const int fd = RealError >= 0 ? RealError : STDERR_FILENO;
+    const ssize_t written = ::write(fd, NoDisplayLine.data(), NoDisplayLine.size());
     static_cast<void>(written);
     std::_Exit(1);
 }
@@ -55,14 +97,21 @@ void HoldPlatformMessages(QtMsgType type, const QMessageLogContext& context, con
 
 } // namespace
 
-void GuardDisplayOpening(const char* program) {
-    NoDisplayLine = std::string(program) + ": ディスプレイを開けません（DISPLAY か WAYLAND_DISPLAY "
-                                           "に応答するディスプレイがありません）。\n";
-    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    if (!platformChosen && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+bool DisplayMayOpen() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+void GuardDisplayOpening(const char* program, bool quiet) {
+    NoDisplayLine = quiet ? std::string()
+                          : std::string(program) +
+                                ": ディスプレイを開けません（DISPLAY か WAYLAND_DISPLAY "
+                                "に応答するディスプレイがありません）。\n";
+    if (!DisplayMayOpen()) {
         SayNoDisplay();
     }
+    HoldStandardError();
     Held.clear();
     Guarding = true;
     Previous = qInstallMessageHandler(HoldPlatformMessages);
@@ -76,6 +125,7 @@ void DisplayOpened() {
     }
     ::alarm(0);
     std::signal(SIGALRM, SIG_DFL);
+    ReleaseStandardError();
     qInstallMessageHandler(Previous);
     Guarding = false;
     for (const HeldMessage& m : Held) {
@@ -88,6 +138,18 @@ void DisplayOpened() {
         }
     }
     Held.clear();
+}
+
+void TellWithoutStarting(const char* program, int& argc, char** argv,
+                         const std::function<void()>& tell) {
+    if (!DisplayMayOpen()) {
+        return;
+    }
+    GuardDisplayOpening(program, true);
+    QApplication app(argc, argv);
+    DisplayOpened();
+    LoadQtJapanese(app);
+    tell();
 }
 
 bool LoadQtJapanese(QCoreApplication& app) {
@@ -104,6 +166,8 @@ bool LoadQtJapanese(QCoreApplication& app) {
 bool IsProgramFileName(const QString& name) {
     static const QRegularExpression own(QStringLiteral("^(TlvPar\\.txt"
                                                        "|TLV[AB2](HIGH|[0-9]{4})\\.(TXT|bak)"
+                                                       "|TLV[AB2](HIGH|[0-9]{4})-[0-9]{8}-[0-9]{6}"
+                                                       "(-[0-9]+)?\\.TXT"
                                                        "|TLV(SUN|FISH|BEAR)[0-8]?\\.BMP"
                                                        "|TLV(SUN|FISH|BEAR)\\.TXT)$"));
     return own.match(name).hasMatch();

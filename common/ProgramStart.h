@@ -14,12 +14,20 @@ namespace tolvekin {
 
 // Call just before the QApplication is made. When no display can be opened (none named in the
 // environment, or the one named does not answer), the program prints one line
-// "<program>: ..." to the standard error and ends with status 1, without a core dump. Messages
-// of Qt's platform code meanwhile are held back and passed on once the display is open.
-void GuardDisplayOpening(const char* program);
+// "<program>: ..." to the standard error (nothing when quiet) and ends with status 1, without a
+// core dump. Messages of Qt's platform code, and whatever the display libraries print to the
+// standard error meanwhile, are held back and passed on once the display is open.
+void GuardDisplayOpening(const char* program, bool quiet = false);
 
 // Call right after the QApplication is made: the guard's work is done.
 void DisplayOpened();
+
+// For a start that ends before the program's windows, its reason already printed on the
+// standard error: when a display opens, makes the application object and calls tell, which
+// shows the reason in the program's message dialog. Without a display nothing more is said and
+// the program ends with status 1.
+void TellWithoutStarting(const char* program, int& argc, char** argv,
+                         const std::function<void()>& tell);
 
 // Loads Qt's own Japanese translations (qtbase_ja) for the texts Qt shows and the error
 // descriptions it gives. False when they are not installed; the program then goes on with Qt's
@@ -27,7 +35,8 @@ void DisplayOpened();
 bool LoadQtJapanese(QCoreApplication& app);
 
 // Whether name is one of the files the game or the character maker writes into the data folder:
-// the settings file, the score tables and their backups, the character pictures and names.
+// the settings file, the score tables, their backups and the kept copies of unreadable ones, the
+// character pictures and names.
 bool IsProgramFileName(const QString& name);
 
 // Removes the leftovers of saves that were interrupted between writing their temporary file and

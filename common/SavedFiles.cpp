@@ -101,7 +101,10 @@ bool WriteAndReplace(const QString& path, const QByteArray& bytes, const struct 
     QString temporary;
     const int fd = CreateTemporary(path, temporary);
     if (fd < 0) {
-        SetError(error, FileErrorText(errno));
+        // The file itself may be writable: it is its folder that refuses.
+        SetError(
+            error,
+            QStringLiteral("フォルダに新しいファイルを作れません（%1）").arg(FileErrorText(errno)));
         return false;
     }
     Passed(SaveStep::TemporaryCreated);

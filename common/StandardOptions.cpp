@@ -1,5 +1,7 @@
 #include "common/StandardOptions.h"
 
+#include "common/FileErrors.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -7,6 +9,8 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tolvekin {
 
@@ -92,24 +96,71 @@ QString DataHomeFolder(const QProcessEnvironment& environment) {
     return QString();
 }
 
-bool EnterDataHome(const QString& folder, QString& error) {
+namespace {
+
+// Makes folder and any folder above it that is missing. errno tells why when false; ENOTDIR
+// names in blocker the first part of the path that is there but no folder.
+bool MakeFolders(const QString& folder, QString& blocker) {
+    const QStringList parts = QDir::cleanPath(folder).split(u'/');
+    QString path;
+    for (const QString& part : parts) {
+        path += part.isEmpty() && path.isEmpty() ? QStringLiteral("/") : part;
+        if (!part.isEmpty()) {
+            const QByteArray native = QFile::encodeName(path);
+            struct stat st {};
+            if (::stat(native.constData(), &st) == 0) {
+                if (!S_ISDIR(st.st_mode)) {
+                    blocker = path;
+                    errno = ENOTDIR;
+                    return false;
+                }
+            } else if (errno != ENOENT ||
+                       (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST)) {
+                return false;
+            }
+        }
+        if (!path.endsWith(u'/')) {
+            path += u'/';
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool EnterDataHome(const QString& folder, QString& error, QString* forPlayer) {
+    auto fail = [&](const QString& english, const QString& japanese) {
+        error = english;
+        if (forPlayer != nullptr) {
+            *forPlayer = japanese;
+        }
+        return false;
+    };
     if (folder.isEmpty()) {
-        error = "cannot find the data folder: neither XDG_DATA_HOME nor HOME is set";
-        return false;
+        return fail("cannot find the data folder: neither XDG_DATA_HOME nor HOME is set",
+                    QStringLiteral("データフォルダの場所がわかりません。\n"
+                                   "環境変数 XDG_DATA_HOME も HOME も設定されていません。"));
     }
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        error = "cannot create the data folder " + folder;
-        return false;
+    QString blocker;
+    if (!MakeFolders(folder, blocker)) {
+        const int code = errno;
+        const QString why = blocker.isEmpty()
+                                ? FileErrorText(code)
+                                : QStringLiteral("%1 がフォルダではなくファイルです").arg(blocker);
+        return fail("cannot create the data folder " + folder + ": " +
+                        QString::fromLocal8Bit(std::strerror(code)),
+                    QStringLiteral("データフォルダ %1 を作れません。\n%2").arg(folder, why));
     }
-    if (!QDir::setCurrent(folder)) {
-        error = "cannot enter the data folder " + folder;
-        return false;
+    if (::chdir(QFile::encodeName(folder).constData()) != 0) {
+        return fail("cannot enter the data folder " + folder,
+                    QStringLiteral("データフォルダ %1 に入れません。\n%2")
+                        .arg(folder, FileErrorText(errno)));
     }
     return true;
 }
 
 int HandleStandardOptions(const ProgramDescription& program, QStringList& args, std::FILE* out,
-                          std::FILE* err) {
+                          std::FILE* err, QString* forPlayer) {
     const StandardRequest request = ParseStandardOptions(program, args);
     switch (request.Action) {
     case StandardAction::Help:
@@ -125,7 +176,8 @@ int HandleStandardOptions(const ProgramDescription& program, QStringList& args, 
     }
     if (request.DataHome) {
         QString error;
-        if (!EnterDataHome(DataHomeFolder(QProcessEnvironment::systemEnvironment()), error)) {
+        if (!EnterDataHome(DataHomeFolder(QProcessEnvironment::systemEnvironment()), error,
+                           forPlayer)) {
             Print(err, program.Name + ": " + error + '\n');
             return 1;
         }

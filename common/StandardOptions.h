@@ -42,8 +42,9 @@ QString ProgramVersion();
 QString DataHomeFolder(const QProcessEnvironment& environment);
 
 // Creates the folder when it is missing and makes it the current folder. On failure returns
-// false and a one-line reason in error; the current folder is then unchanged.
-bool EnterDataHome(const QString& folder, QString& error);
+// false and a one-line reason in error, the same in Japanese for the message dialog in
+// forPlayer when given; the current folder is then unchanged.
+bool EnterDataHome(const QString& folder, QString& error, QString* forPlayer = nullptr);
 
 // The program's arguments after its name, as the command line gave them.
 QStringList ProgramArguments(int argc, char** argv);
@@ -54,7 +55,10 @@ inline constexpr int GoOn = -1;
 // Everything the shared options ask for, for the start of main(): prints the usage or the
 // version to out, or a refusal to err, and returns the exit status; or enters the data folder
 // and returns GoOn with args reduced to the program's own arguments. Needs no application object.
+// When the data folder cannot be entered, forPlayer (when given) receives the Japanese reason
+// the program is to show in its message dialog.
 int HandleStandardOptions(const ProgramDescription& program, QStringList& args,
-                          std::FILE* out = stdout, std::FILE* err = stderr);
+                          std::FILE* out = stdout, std::FILE* err = stderr,
+                          QString* forPlayer = nullptr);
 
 } // namespace tolvekin

@@ -21,8 +21,17 @@ int main(int argc, char** argv) {
     // the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QStringList args = tolvekin::ProgramArguments(argc, argv);
-    if (const int status = tolvekin::HandleStandardOptions(tolvekin::MakerCommandLine(), args);
+    QString startProblem;
+    if (const int status = tolvekin::HandleStandardOptions(tolvekin::MakerCommandLine(), args,
+                                                           stdout, stderr, &startProblem);
         status != tolvekin::GoOn) {
+        // Started from the desktop's menu, the player sees no standard error.
+        if (!startProblem.isEmpty()) {
+            tolvekin::TellWithoutStarting("zenbro", argc, argv, [&] {
+                zenbro::MakerMessages messages;
+                messages.Message(startProblem);
+            });
+        }
         return status;
     }
     tolvekin::GuardDisplayOpening("zenbro");

@@ -2,10 +2,12 @@
 // the splash window, the settings, the board fitted to the screen and the main window.
 
 #include "batch/BatchRun.h"
+#include "common/DataFolderLock.h"
 #include "common/DialogSeam.h"
 #include "common/MessageDialogs.h"
 #include "common/ProgramStart.h"
 #include "common/ProgramUsage.h"
+#include "common/Utf8Text.h"
 #include "scores/AutoResultLog.h"
 #include "settings/mdlOption.h"
 #include "ui/Artwork.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QStyleFactory>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
@@ -57,6 +60,18 @@ int RunBatchMode(const BatchRequest& request) {
     return 0;
 }
 
+// The message dialog of a start that ends before the game's windows: the built-in title,
+// centred on the screen.
+MessageContext BeforeTheWindows() {
+    return {[] { return Q(Settings{}.GameTitle); }, []() -> QWidget* { return nullptr; }};
+}
+
+bool IsBatchCommandLine(const QStringList& args) {
+    return std::any_of(args.begin(), args.end(), [](const QString& arg) {
+        return arg == "--batch" || arg.startsWith("--batch=");
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -64,7 +79,15 @@ int main(int argc, char** argv) {
     // end the program (the result log swallows it).
     std::signal(SIGXFSZ, SIG_IGN);
     QStringList args = ProgramArguments(argc, argv);
-    if (const int status = HandleStandardOptions(GameCommandLine(), args); status != GoOn) {
+    QString startProblem;
+    if (const int status =
+            HandleStandardOptions(GameCommandLine(), args, stdout, stderr, &startProblem);
+        status != GoOn) {
+        // Started from the desktop's menu, the player sees no standard error.
+        if (!startProblem.isEmpty() && !IsBatchCommandLine(args)) {
+            TellWithoutStarting("tolvekin", argc, argv,
+                                [&] { MessageDialogs(BeforeTheWindows()).Message(startProblem); });
+        }
         return status;
     }
     const BatchRequest batch = ParseBatchArguments(args);
@@ -76,9 +99,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     DisplayOpened();
     LoadQtJapanese(app);
-    RemoveSaveLeftovers(CurrentDataDir());
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setWindowIcon(artwork::ProgramIcon());
+    // Held until the game ends: a second game in this folder would lose this one's saves.
+    DataFolderLock folderLock(CurrentDataDir());
+    if (folderLock.Take() == DataFolderLock::Result::Busy) {
+        std::fprintf(stderr, "tolvekin: %s\n",
+                     FolderInUseText().replace(u'\n', u' ').toLocal8Bit().constData());
+        MessageDialogs(BeforeTheWindows()).Message(FolderInUseText());
+        return 1;
+    }
+    RemoveSaveLeftovers(CurrentDataDir());
     GameSession session(CurrentDataDir(), ClockSeed());
     // Messages sit on the main window once it has loaded and show the piece at the initial
     // block; before that they are centred on the screen.

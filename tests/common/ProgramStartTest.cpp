@@ -33,7 +33,7 @@ TEST(ProgramStart, OnlyOldTemporaryFilesOfTheProgramsOwnSavesAreRemoved) {
     const QDateTime old = now.addSecs(-120);
     QStringList leftovers;
     for (const char* name : {"TlvPar.txt", "TLVSUN2.BMP", "TLVAHIGH.TXT", "TLVB0907.TXT",
-                             "TLVFISH.TXT", "TLV2HIGH.bak"}) {
+                             "TLVFISH.TXT", "TLV2HIGH.bak", "TLVA0907-20261208-053001-2.TXT"}) {
         leftovers << SaveTemporaryName(QString::fromLatin1(name), "qktBsn");
     }
     // The player's own copies in every shape that looks like a program's file, names that only

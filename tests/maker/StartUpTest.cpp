@@ -78,6 +78,20 @@ TEST(StartUp, WithoutADisplayBothProgramsSaySoInOneLine) {
     }
 }
 
+TEST(StartUp, WaylandWithoutItsRuntimeFolderGivesTheSameOneLine) {
+    QProcessEnvironment wayland = WithoutDisplay();
+    wayland.insert("QT_QPA_PLATFORM", "wayland");
+    wayland.remove("XDG_RUNTIME_DIR");
+    for (const char* program : {ZENBRO_PATH, TOLVEKIN_PATH}) {
+        SCOPED_TRACE(program);
+        const Outcome run = Start(program, {}, wayland);
+        EXPECT_FALSE(run.crashed);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("ディスプレイを開けません")));
+    }
+}
+
 TEST(StartUp, ADisplayThatNeverAnswersEndsTheWaitWithTheSameLine) {
     // A socket where an X server would listen, taking connections and never saying a word.
     QDir().mkpath("/tmp/.X11-unix");

@@ -111,3 +111,85 @@ TEST(GameCommandLine, HelpAndVersionFailWhenTheirOutputIsLost) {
         }
     }
 }
+
+// A data folder that cannot be made: one line on the standard error and status 1 without a
+// display; with one, the program waits for the player to read the reason in its message dialog
+// instead of ending without a word.
+TEST(GameCommandLine, ADataFolderThatCannotBeMadeIsToldOnTheScreenToo) {
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("share"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const char* program : {TOLVEKIN_BINARY, ZENBRO_BINARY}) {
+        SCOPED_TRACE(program);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dir.filePath("share"));
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
+        p.start(program, {"--data-home"});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 1);
+        const QByteArray err = p.readAllStandardError();
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess shown;
+        shown.setProcessEnvironment(env);
+        shown.setWorkingDirectory(dir.path());
+        shown.setReadChannel(QProcess::StandardError);
+        shown.start(program, {"--data-home"});
+        ASSERT_TRUE(shown.waitForStarted(30000));
+        // The line comes at once; the program then waits for the dialog's OK.
+        while (!shown.readAllStandardError().contains("cannot create the data folder") &&
+               shown.state() == QProcess::Running) {
+            shown.waitForReadyRead(30000);
+        }
+        EXPECT_FALSE(shown.waitForFinished(1500)) << "ended without showing the reason";
+        shown.kill();
+        shown.waitForFinished(5000);
+    }
+}
+
+// Two games started in one folder, as the desktop menu twice would: the second says that the
+// folder is in use and ends, and touches none of the first one's files.
+TEST(GameCommandLine, ASecondGameInTheSameFolderSaysSoAndEnds) {
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.setWorkingDirectory(dir.path());
+    first.start(TOLVEKIN_BINARY, {});
+    ASSERT_TRUE(first.waitForStarted(30000));
+    const QString lock = dir.filePath(".tolvekin.lock");
+    // The lock is there once the first game has taken the folder.
+    for (int i = 0; i < 300 && !QFileInfo::exists(lock) && first.state() == QProcess::Running;
+         ++i) {
+        first.waitForFinished(100);
+    }
+    ASSERT_TRUE(QFileInfo::exists(lock));
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.setWorkingDirectory(dir.path());
+    second.setReadChannel(QProcess::StandardError);
+    second.start(TOLVEKIN_BINARY, {});
+    QByteArray err;
+    while (!err.contains("tolvekin:") && second.waitForReadyRead(30000)) {
+        err += second.readAllStandardError();
+    }
+    EXPECT_TRUE(QString::fromLocal8Bit(err).contains(QStringLiteral("もうひとつのぽるぽら")))
+        << err.toStdString();
+    // It waits for the player to close its message, then ends; here it is ended.
+    second.kill();
+    second.waitForFinished(5000);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(5000);
+}

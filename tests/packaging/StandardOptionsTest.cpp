@@ -119,10 +119,17 @@ TEST(DataHome, IsCreatedAndEnteredOrRefusedWithTheCurrentFolderKept) {
     QFile blocker(dir.filePath("file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_FALSE(EnterDataHome(dir.filePath("file/tolvekin"), error));
+    // The reason for the player, in Japanese, names the file in the way.
+    QString forPlayer;
+    EXPECT_FALSE(EnterDataHome(dir.filePath("file/tolvekin"), error, &forPlayer));
     EXPECT_TRUE(error.contains(dir.filePath("file/tolvekin"))) << error.toStdString();
-    EXPECT_FALSE(EnterDataHome(dir.filePath("file"), error));
-    EXPECT_FALSE(EnterDataHome("", error));
+    EXPECT_EQ(forPlayer,
+              QStringLiteral("データフォルダ %1 を作れません。\n%2 がフォルダではなくファイルです")
+                  .arg(dir.filePath("file/tolvekin"), dir.filePath("file")));
+    EXPECT_FALSE(EnterDataHome(dir.filePath("file"), error, &forPlayer));
+    EXPECT_TRUE(forPlayer.contains(QStringLiteral("を作れません"))) << forPlayer.toStdString();
+    EXPECT_FALSE(EnterDataHome("", error, &forPlayer));
     EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(forPlayer.contains(QStringLiteral("XDG_DATA_HOME も HOME も")));
     EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath());
 }
