@@ -216,7 +216,9 @@ void frmTolvek::Load() {
     const QString title = Q(game_.Options.GameTitle);
     lblTitle->setText(title);
     setWindowTitle(title);
-    lblTitle->setToolTip(QString("Version %1 / %2").arg(ProgramVersion(), BuildNote));
+    // The tooltip also tells the mouse player where the rules are explained.
+    lblTitle->setToolTip(
+        QString("Version %1 / %2\nF1：あそびかた").arg(ProgramVersion(), BuildNote));
     for (int s = 1; s <= 2; ++s) {
         SetFittedText(lblName[s], Q(game_.DisplayName(game_.Options.CharSet[s], s)),
                       GothicFont(9.75));
