@@ -301,12 +301,13 @@ void frmTolvek::BuildGridLines() {
 }
 
 void frmTolvek::BuildBoardCursor() {
-    lastMove_ = new LastMoveMark(game_.State.BoardWidth, game_.State.BoardHeight,
-                                 QSize(CellWidth, CellHeight), lblBoard->pos(), this);
-    lastMove_->raise(); // over the cells and the grid lines
     boardCursor_ = new BoardCursor(game_.State.BoardWidth, game_.State.BoardHeight,
                                    QSize(CellWidth, CellHeight), lblBoard->pos(), this);
-    boardCursor_->raise();
+    boardCursor_->raise(); // over the cells and the grid lines
+    // The last piece's mark stays in sight when the cursor shares its cell.
+    lastMove_ = new LastMoveMark(game_.State.BoardWidth, game_.State.BoardHeight,
+                                 QSize(CellWidth, CellHeight), lblBoard->pos(), this);
+    lastMove_->raise();
 }
 
 void frmTolvek::BuildFocusMark() {
