@@ -341,9 +341,11 @@ void frmTolvek::ShowGameTitle() {
     }
 }
 
-void frmTolvek::ShowHowToPlay() {
+void frmTolvek::ShowHowToPlay(bool overDialogs) {
     if (help_ == nullptr) {
         help_ = new frmHelp(Q(game_.Options.GameTitle), this);
+        connect(help_, &QDialog::finished, help_,
+                [this] { help_->setWindowModality(Qt::NonModal); });
         // Beside the game: on its right, else on its left, else as far right as the screen goes.
         const QRect screen = ScreenArea(ScreenOf(this));
         const int gap = 16;
@@ -355,6 +357,11 @@ void frmTolvek::ShowHowToPlay() {
                         : std::max(screen.left(), screen.right() - help_->width()));
         }
         help_->move(at);
+    }
+    const Qt::WindowModality modality = overDialogs ? Qt::ApplicationModal : Qt::NonModal;
+    if (help_->windowModality() != modality) {
+        help_->hide(); // a window takes a new modality when it is shown again
+        help_->setWindowModality(modality);
     }
     help_->show();
     help_->raise();

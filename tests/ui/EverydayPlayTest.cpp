@@ -314,3 +314,18 @@ TEST(HowToPlay, F1OpensItBesideTheGameAndEscapeClosesIt) {
     w.form->ShowGameTitle();
     EXPECT_EQ(help->windowTitle(), "いろいろ　あそびかた");
 }
+
+TEST(HowToPlay, OverTheDialogsItTakesTheInputUntilItCloses) {
+    Shown w(1);
+    w.form->ShowHowToPlay(true); // from the version window, over the options dialog
+    frmHelp* help = w.form->HowToPlay();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->isModal());
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    w.form->ShowHowToPlay();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+}
