@@ -58,6 +58,8 @@ public:
     virtual void ApplyMonoPieces(bool mono) = 0;
     // Hint cursors of every cell, then a repaint of the window.
     virtual void SetCursor() = 0;
+    // The window "あそびかた", over the dialogs that are open.
+    virtual void ShowHowToPlay() = 0;
 };
 
 } // namespace tolvekin

@@ -439,7 +439,9 @@ void frmOptBrd::cmdColor_Click(int index) {
 }
 
 void frmOptBrd::cmdVersion_Click() {
-    frmVersion(this).exec();
+    frmVersion window(this);
+    window.SetHowToPlay([this] { host_.ShowHowToPlay(); });
+    window.exec();
 }
 
 void frmOptBrd::cmdInitial_Click() {

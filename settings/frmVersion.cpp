@@ -35,6 +35,11 @@ frmVersion::frmVersion(QWidget* owner, const QString& homePage) : QDialog(owner,
     txtHomePage = new QLineEdit(fraMaker);
     SetBoxText(txtHomePage, homePage);
     txtHomePage->setVisible(!homePage.isEmpty());
+    if (homePage.isEmpty()) {
+        // Two lines in the frame: they sit in its middle.
+        lblProgramVersion->move(lblProgramVersion->x(), lblProgramVersion->y() + 8);
+        lblCopy->move(lblCopy->x(), lblCopy->y() + 8);
+    }
     txtHomePage->setGeometry(16, 45, 267, 18);
     txtHomePage->setReadOnly(true);
     txtHomePage->setFrame(false);
@@ -55,7 +60,22 @@ frmVersion::frmVersion(QWidget* owner, const QString& homePage) : QDialog(owner,
     connect(cmdEnd, &QPushButton::clicked, this, &frmVersion::cmdEnd_Click);
     setTabOrder(txtHomePage, cmdEnd);
 
+    cmdHowTo = new QPushButton(QStringLiteral("あそびかた"), this);
+    cmdHowTo->setGeometry(8, 88, 81, 25);
+    cmdHowTo->setAutoDefault(false);
+    cmdHowTo->hide();
+    connect(cmdHowTo, &QPushButton::clicked, this, [this] {
+        if (howToPlay_) {
+            howToPlay_();
+        }
+    });
+
     move(CentreOnOwner(owner, OuterSize(*this)));
+}
+
+void frmVersion::SetHowToPlay(std::function<void()> show) {
+    howToPlay_ = std::move(show);
+    cmdHowTo->setVisible(static_cast<bool>(howToPlay_));
 }
 
 } // namespace tolvekin

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <functional>
+
 namespace tolvekin {
 
 class frmVersion : public QDialog {
@@ -26,12 +28,18 @@ public:
     static QString ConfiguredHomePage();
 
     void cmdEnd_Click() { accept(); }
+    // Offers the button あそびかた, which runs show; without it the button stays hidden.
+    void SetHowToPlay(std::function<void()> show);
 
     QGroupBox* fraMaker = nullptr;
     QLabel* lblProgramVersion = nullptr;
     QLabel* lblCopy = nullptr;
     QLineEdit* txtHomePage = nullptr;
     QPushButton* cmdEnd = nullptr;
+    QPushButton* cmdHowTo = nullptr;
+
+private:
+    std::function<void()> howToPlay_;
 };
 
 } // namespace tolvekin

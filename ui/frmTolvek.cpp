@@ -216,7 +216,9 @@ void frmTolvek::Load() {
     const QString title = Q(game_.Options.GameTitle);
     lblTitle->setText(title);
     setWindowTitle(title);
-    lblTitle->setToolTip(QString("Version %1 / %2").arg(ProgramVersion(), BuildNote));
+    // The tooltip also tells the mouse player where the rules are explained.
+    lblTitle->setToolTip(
+        QString("Version %1 / %2\nF1：あそびかた").arg(ProgramVersion(), BuildNote));
     for (int s = 1; s <= 2; ++s) {
         SetFittedText(lblName[s], Q(game_.DisplayName(game_.Options.CharSet[s], s)),
                       GothicFont(9.75));
@@ -299,12 +301,13 @@ void frmTolvek::BuildGridLines() {
 }
 
 void frmTolvek::BuildBoardCursor() {
-    lastMove_ = new LastMoveMark(game_.State.BoardWidth, game_.State.BoardHeight,
-                                 QSize(CellWidth, CellHeight), lblBoard->pos(), this);
-    lastMove_->raise(); // over the cells and the grid lines
     boardCursor_ = new BoardCursor(game_.State.BoardWidth, game_.State.BoardHeight,
                                    QSize(CellWidth, CellHeight), lblBoard->pos(), this);
-    boardCursor_->raise();
+    boardCursor_->raise(); // over the cells and the grid lines
+    // The last piece's mark stays in sight when the cursor shares its cell.
+    lastMove_ = new LastMoveMark(game_.State.BoardWidth, game_.State.BoardHeight,
+                                 QSize(CellWidth, CellHeight), lblBoard->pos(), this);
+    lastMove_->raise();
 }
 
 void frmTolvek::BuildFocusMark() {
@@ -338,9 +341,11 @@ void frmTolvek::ShowGameTitle() {
     }
 }
 
-void frmTolvek::ShowHowToPlay() {
+void frmTolvek::ShowHowToPlay(bool overDialogs) {
     if (help_ == nullptr) {
         help_ = new frmHelp(Q(game_.Options.GameTitle), this);
+        connect(help_, &QDialog::finished, help_,
+                [this] { help_->setWindowModality(Qt::NonModal); });
         // Beside the game: on its right, else on its left, else as far right as the screen goes.
         const QRect screen = ScreenArea(ScreenOf(this));
         const int gap = 16;
@@ -352,6 +357,11 @@ void frmTolvek::ShowHowToPlay() {
                         : std::max(screen.left(), screen.right() - help_->width()));
         }
         help_->move(at);
+    }
+    const Qt::WindowModality modality = overDialogs ? Qt::ApplicationModal : Qt::NonModal;
+    if (help_->windowModality() != modality) {
+        help_->hide(); // a window takes a new modality when it is shown again
+        help_->setWindowModality(modality);
     }
     help_->show();
     help_->raise();

@@ -50,8 +50,9 @@ public:
     const FocusMark* ButtonFocusMark() const { return focusMark_; }
     // The keyboard goes to the board, the cursor shown on its cell.
     void FocusBoard();
-    // The window "あそびかた" beside the game (F1), made on first use; nullptr before.
-    void ShowHowToPlay();
+    // The window "あそびかた" beside the game (F1), made on first use. Over open dialogs it is
+    // modal while it is shown, so it takes the keys and the mouse before them.
+    void ShowHowToPlay(bool overDialogs = false);
     frmHelp* HowToPlay() const { return help_; }
 
     // Public methods the rest of the program calls.

@@ -282,6 +282,9 @@ bool frmTolvek::KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifie
         if (target != &cursor) {
             return false; // a focused button takes its own keys
         }
+        if (hintKey_ != 0) {
+            return true; // no placement while the places are shown
+        }
         // What a click on the cell does, and nothing when the cell takes no clicks.
         const int index = game_.State.CellIndex(cursor.Column(), cursor.Row());
         if (picKoma[static_cast<size_t>(index)]->isEnabled()) {

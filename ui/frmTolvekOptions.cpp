@@ -115,4 +115,8 @@ void ConnectOptionsDialog(frmTolvek& window, Game& game, const QString& dataDir)
     };
 }
 
+void frmTolvekOptions::ShowHowToPlay() {
+    window_.ShowHowToPlay(true);
+}
+
 } // namespace tolvekin

@@ -39,6 +39,7 @@ public:
     void ChangeLevel() override;
     void ApplyMonoPieces(bool mono) override;
     void SetCursor() override;
+    void ShowHowToPlay() override;
 
 private:
     frmTolvek& window_;

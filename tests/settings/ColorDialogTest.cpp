@@ -115,6 +115,7 @@ TEST(VersionWindow, ShowsTheVersionAndASelectableAddress) {
     frmVersion window(nullptr, "https://tolvekin.test/");
     EXPECT_EQ(window.windowTitle(), "Version");
     EXPECT_EQ(window.lblProgramVersion->text(), QStringLiteral("ぽるぽら (Version 1.3e+)"));
+    EXPECT_TRUE(window.cmdHowTo->isHidden()); // offered only where it can be shown
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();

@@ -54,6 +54,7 @@ public:
     void ChangeLevel() override { calls << "level"; }
     void ApplyMonoPieces(bool mono) override { calls << QString("mono %1").arg(mono); }
     void SetCursor() override { calls << "cursor"; }
+    void ShowHowToPlay() override { calls << "how to play"; }
 };
 
 } // namespace tolvekin::test

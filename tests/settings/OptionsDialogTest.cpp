@@ -5,6 +5,7 @@
 #include "settings/frmColor.h"
 #include "settings/frmOptBrd.h"
 #include "settings/frmSize.h"
+#include "settings/frmVersion.h"
 #include "tests/settings/FakeOptionsHost.h"
 #include "tests/settings/Helpers.h"
 
@@ -297,6 +298,19 @@ TEST_F(OptionsDialog, ABoardChosenThenCancelledIsNeverSavedLater) {
     frmOptBrd again(settings, host);
     again.cmdClose_Click();
     EXPECT_TRUE(File().contains("\r\n/MAXX8\r\n/MAXY8\r\n/MIDX4\r\n/MIDY4\r\n"));
+}
+
+TEST_F(OptionsDialog, TheVersionWindowOpensHowToPlay) {
+    frmOptBrd dialog(settings, host);
+    bool offered = false;
+    WhenModalShown<frmVersion>([&](frmVersion& version) {
+        offered = version.cmdHowTo->isVisible();
+        version.cmdHowTo->click();
+        version.cmdEnd->click();
+    });
+    dialog.cmdVersion_Click();
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(host.calls, QStringList{"how to play"});
 }
 
 TEST_F(OptionsDialog, PlacedBesideTheMainWindowAndNeverAboveIt) {

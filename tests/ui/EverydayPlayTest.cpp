@@ -145,6 +145,10 @@ TEST(Slips, HAndSpaceHeldShowThePlacesAsThePassButtonDoes) {
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier, "h", true); // held down
     QApplication::sendEvent(w.cursor(), &repeat);
     EXPECT_EQ(shown(), g.CandCount);
+    // No placement while they show, so what shows is always the side to move's.
+    w.cursor()->MoveTo(g.CandX[1], g.CandY[1]);
+    QTest::keyClick(w.cursor(), Qt::Key_Space);
+    EXPECT_EQ(g.MoveCount, 1);
     QTest::keyRelease(w.cursor(), Qt::Key_H);
     EXPECT_EQ(shown(), 0);
     EXPECT_EQ(g.MoveCount, 1);
@@ -313,4 +317,19 @@ TEST(HowToPlay, F1OpensItBesideTheGameAndEscapeClosesIt) {
     w.session.settings.GameTitle = "いろいろ";
     w.form->ShowGameTitle();
     EXPECT_EQ(help->windowTitle(), "いろいろ　あそびかた");
+}
+
+TEST(HowToPlay, OverTheDialogsItTakesTheInputUntilItCloses) {
+    Shown w(1);
+    w.form->ShowHowToPlay(true); // from the version window, over the options dialog
+    frmHelp* help = w.form->HowToPlay();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->isModal());
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    w.form->ShowHowToPlay();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
 }
