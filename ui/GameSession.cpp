@@ -75,6 +75,7 @@ void GameSession::Start(const StartOptions& options) {
     }
     window_->Load();
     game.Connect(*window_, *window_, *window_);
+    game.SetThinker(thinker);
     loaded_ = true;
     step(6);
     window_->LoadCharPictures();

@@ -1,12 +1,13 @@
 #pragma once
 // The game's objects and the start-up that joins them. They are made in one order and unmade in
-// the reverse one: settings, the random source, the game, then the main window; the game lets
-// go of the window before the window goes.
+// the reverse one: settings, the random source, the thinker, the game, then the main window; the
+// game lets go of the window before the window goes.
 
 #include "common/MessageDialogs.h"
 #include "engine/Game.h"
 #include "engine/Random.h"
 #include "engine/Settings.h"
+#include "ui/ThreadThinker.h"
 #include "ui/frmTolvek.h"
 
 #include <QString>
@@ -43,6 +44,7 @@ public:
 
     Settings settings;
     MtRandom random;
+    ThreadThinker thinker; // 名人 thinks here, off the window's thread; outlives the game
     Game game;
 
 private:
