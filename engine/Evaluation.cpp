@@ -3,10 +3,11 @@
 namespace tolvekin {
 namespace {
 
-// Fitted by self-play (tools/fit_master); the order of EvalFeature.
+// Set by hand, then fitted by self-play matches (tools/fit_master): holding score early is
+// worth less than holding it late. In the order of EvalFeature.
 constexpr EvalWeights Fitted{
     //  score nonblk colour black corner near stable mobil edges
-    .Empty = {0, 0, 40, -16, 1000, -300, 100, 60, 20},
+    .Empty = {-16, 0, 40, -16, 1000, -300, 100, 60, 20},
     .Full = {16, 16, 0, -16, 400, -100, 60, 20, 10},
 };
 

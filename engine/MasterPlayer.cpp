@@ -19,6 +19,7 @@ struct TableEntry {
     uint8_t color = 0;
     int8_t depth = -1;
     Bound bound = NoBound;
+    bool playedOut = false; // every line below was played to the end of the game
 };
 
 struct Candidate {
@@ -166,6 +167,9 @@ int Search::Negamax(int side, int depth, int alpha, int beta, int ply, bool pass
     }
     std::vector<Candidate>& list = moves_[static_cast<size_t>(ply)];
     const int alphaIn = alpha;
+    // Whether a leaf below this node was judged rather than played out.
+    const bool estimatedAbove = estimated_;
+    estimated_ = false;
     int best = -Infinity;
     Candidate bestMove = list[0];
     PlayRecord record;
@@ -189,6 +193,7 @@ int Search::Negamax(int side, int depth, int alpha, int beta, int ply, bool pass
         }
         position_.Undo(record);
         if (stopped_ || Stopping()) {
+            estimated_ = true;
             return 0;
         }
         if (value > best) {
@@ -210,6 +215,8 @@ int Search::Negamax(int side, int depth, int alpha, int beta, int ply, bool pass
     slot.color = bestMove.color;
     slot.depth = static_cast<int8_t>(std::min(depth, 127));
     slot.bound = best <= alphaIn ? UpperBound : (best >= beta ? LowerBound : ExactBound);
+    slot.playedOut = !estimated_;
+    estimated_ = estimated_ || estimatedAbove;
     return best;
 }
 

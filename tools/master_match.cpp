@@ -1,7 +1,7 @@
 // Plays the master against the built-in strengths or against an earlier version of itself and
 // prints wins, draws, losses, mean scores and the master's time per move.
 //
-//   master_match [--board WxH] [--games N] [--opponent weak|strong|plain] [--seed S]
+//   master_match [--board WxH] [--games N] [--opponent weak|strong|plain|unfitted] [--seed S]
 //                [--jobs J] [--budget NODES]
 
 #include "tools/MasterGames.h"
@@ -24,10 +24,17 @@ constexpr EvalWeights PlainWeights{
 };
 
 int Usage() {
-    std::fprintf(stderr, "usage: master_match [--board WxH] [--games N] "
-                         "[--opponent weak|strong|plain] [--seed S] [--jobs J] [--budget N]\n");
+    std::fprintf(stderr,
+                 "usage: master_match [--board WxH] [--games N] "
+                 "[--opponent weak|strong|plain|unfitted] [--seed S] [--jobs J] [--budget N]\n");
     return 2;
 }
+
+// The weights set by hand before fitting: a score held early counted for nothing.
+constexpr EvalWeights UnfittedWeights{
+    .Empty = {0, 0, 40, -16, 1000, -300, 100, 60, 20},
+    .Full = {16, 16, 0, -16, 400, -100, 60, 20, 10},
+};
 
 } // namespace
 
@@ -71,6 +78,9 @@ int main(int argc, char** argv) {
         other = Contender{3, master.Settings, "plain"};
         other.Settings.Weights = &PlainWeights;
         other.Settings.EveryColourEmpties = w * h;
+    } else if (opponent == "unfitted") {
+        other = Contender{3, master.Settings, "unfitted"};
+        other.Settings.Weights = &UnfittedWeights;
     } else {
         return Usage();
     }
