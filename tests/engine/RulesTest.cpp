@@ -126,7 +126,7 @@ TEST(TurnOver, TurnsEveryDirectionAndMixesColours) {
 TEST(TurnOver, ColourExamplesOfTheRules) {
     GameState g;
     // Blue piece enclosing red and blue, line ending in own yellow: green acts.
-    SetBoard(g, {".EBc"});
+    SetBoard(g, {".EBc", "...."});
     ASSERT_TRUE(CanPlace(g, 1, 1, 1));
     g.SetCell(1, 1, 1, 1);
     TurnOver(g, 1, 1);
@@ -134,7 +134,7 @@ TEST(TurnOver, ColourExamplesOfTheRules) {
     EXPECT_EQ(g.CellColor(3, 1), 1);
 
     // Red on black enclosing: every enclosed piece black, an enclosed black one colourless.
-    SetBoard(g, {".BHCh"});
+    SetBoard(g, {".BHCh", "....."});
     ASSERT_TRUE(CanPlace(g, 1, 1, 1));
     g.SetCell(1, 1, 1, 4);
     TurnOver(g, 1, 1);
@@ -143,7 +143,7 @@ TEST(TurnOver, ColourExamplesOfTheRules) {
     EXPECT_EQ(g.CellColor(4, 1), 7);
 
     // A colourless piece and a colourless end leave every colour as it was.
-    SetBoard(g, {".BGa"});
+    SetBoard(g, {".BGa", "...."});
     ASSERT_TRUE(CanPlace(g, 1, 1, 1));
     g.SetCell(1, 1, 1, 0);
     TurnOver(g, 1, 1);

@@ -48,8 +48,12 @@ private:
     Done done_;
 };
 
-struct ThinkingFixture : ::testing::Test, tolvekin::testing::ClockedGame {
+// Made before the game and gone after it, as the window's thinker is.
+struct WithThinker {
     HeldThinker thinker;
+};
+
+struct ThinkingFixture : ::testing::Test, WithThinker, tolvekin::testing::ClockedGame {
     std::vector<uint64_t> seeds;
     std::vector<int> sides;
     std::vector<bool> piecesOnly;
