@@ -22,7 +22,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = static_cast<QLineEdit*>(watched);
+        // A box losing the focus while it is destroyed is no longer a line edit.
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box == nullptr) {
+            return false;
+        }
         if (event->type() == QEvent::FocusIn) {
             QTimer::singleShot(0, box, [box] {
                 if (box->hasFocus()) {

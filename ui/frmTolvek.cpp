@@ -46,6 +46,8 @@ frmTolvek::frmTolvek(Game& game, const QString& dataDir, std::function<void(int)
 
 frmTolvek::~frmTolvek() {
     qApp->removeEventFilter(this);
+    // Focus moves while the window's widgets go; the mark must not hear of it.
+    disconnect(focusFollower_);
 }
 
 PictureBox* frmTolvek::Cell(int x, int y) const {
@@ -312,12 +314,13 @@ void frmTolvek::BuildBoardCursor() {
 
 void frmTolvek::BuildFocusMark() {
     focusMark_ = new FocusMark(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        auto* button = qobject_cast<QPushButton*>(now);
-        const bool onPanel =
-            button != nullptr && std::find(panel_.begin(), panel_.end(), now) != panel_.end();
-        focusMark_->Follow(onPanel ? button : nullptr);
-    });
+    focusFollower_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            auto* button = qobject_cast<QPushButton*>(now);
+            const bool onPanel =
+                button != nullptr && std::find(panel_.begin(), panel_.end(), now) != panel_.end();
+            focusMark_->Follow(onPanel ? button : nullptr);
+        });
 }
 
 void frmTolvek::FocusBoard() {

@@ -200,6 +200,7 @@ private:
     BoardCursor* boardCursor_ = nullptr;
     LastMoveMark* lastMove_ = nullptr;
     FocusMark* focusMark_ = nullptr;
+    QMetaObject::Connection focusFollower_; // moves focusMark_ to the focused panel button
     frmHelp* help_ = nullptr;
     int hintKey_ = 0;       // the key that holds the places shown, 0 for none
     QFont variantFont_;     // of both variant labels
