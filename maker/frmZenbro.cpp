@@ -65,7 +65,7 @@ void frmZenbro::BuildControls() {
     picBoard->setAutoFillBackground(true);
 
     cmdClose = MakeButton(QStringLiteral("終了"), {544, 8, 49, 25});
-    picReal = new PreviewBox(this);
+    picReal = new PreviewBox(outline_, this);
     picReal->setGeometry(544, 48, 50, 50);
     lblReal = new QLabel(QStringLiteral("実際の表示"), this);
     lblReal->setGeometry(536, 104, 65, 17);
@@ -104,7 +104,6 @@ void frmZenbro::BuildControls() {
     black.fill(Qt::black);
     imgBlack->setPixmap(black);
     imgBlack->hide();
-    black_ = black;
 
     connect(cmdClose, &QPushButton::clicked, this, &frmZenbro::cmdClose_Click);
     connect(cmdRead, &QPushButton::clicked, this, &frmZenbro::cmdRead_Click);
@@ -122,7 +121,7 @@ void frmZenbro::LayOutCells() {
 
     picPoint.reserve(GridCells);
     for (int i = 0; i < GridCells; ++i) {
-        auto* cell = new PointCell(i, picBoard);
+        auto* cell = new PointCell(i, outline_, picBoard);
         cell->setGeometry(geometry_.left + CellColumn(i) * geometry_.cellWidth,
                           geometry_.top + CellRow(i) * geometry_.cellHeight, geometry_.cellWidth,
                           geometry_.cellHeight);
@@ -146,7 +145,7 @@ void frmZenbro::Load() {
     BuildControls();
     move(tolvekin::CentreOnScreen(tolvekin::ScreenOf(nullptr), OuterSize()));
     LayOutCells();
-    picReal->SetPicture(BlankPreview());
+    outline_.changed = [this](int index) { ShowChange(index); };
     lblVersion->setText(QStringLiteral("(ver ") + Version + ")");
     PointBackup.fill(false);
     txtName->clear();
@@ -161,23 +160,22 @@ QString frmZenbro::BaseName() const {
     return QString::fromLatin1(tolvekin::CharacterStems[0]);
 }
 
-void frmZenbro::SetPoint(int index, bool black) {
-    if (black) {
-        SetPointBlack(index);
-    } else {
-        SetPointWhite(index);
-    }
-}
-
 void frmZenbro::SetPointBlack(int index) {
-    picPoint[static_cast<size_t>(index)]->SetPicture(black_);
-    picReal->Picture().setPixel(CellColumn(index), CellRow(index), Black);
-    picReal->update();
+    outline_.Set(index, true);
 }
 
 void frmZenbro::SetPointWhite(int index) {
-    picPoint[static_cast<size_t>(index)]->ClearPicture();
-    picReal->Picture().setPixel(CellColumn(index), CellRow(index), White);
+    outline_.Set(index, false);
+}
+
+void frmZenbro::ShowChange(int index) {
+    if (index == Outline::AllCells) {
+        for (PointCell* cell : picPoint) {
+            cell->update();
+        }
+    } else {
+        picPoint[static_cast<size_t>(index)]->update();
+    }
     picReal->update();
 }
 
@@ -185,7 +183,7 @@ void frmZenbro::picPoint_Click(int index) {
     if (busy_ || index < 0 || index >= GridCells) {
         return;
     }
-    SetPoint(index, !IsSet(index));
+    outline_.Set(index, !IsSet(index));
 }
 
 int frmZenbro::CellAt(QPoint inBoard) const {
@@ -219,7 +217,7 @@ void frmZenbro::DragTo(QPoint inBoard) {
     for (int s = 1; s <= steps; ++s) {
         const int c = c0 + (c1 - c0) * s / steps;
         const int r = r0 + (r1 - r0) * s / steps;
-        SetPoint(c + GridSide * r, dragSets_);
+        outline_.Set(c + GridSide * r, dragSets_);
     }
     dragCell_ = target;
 }
@@ -239,15 +237,7 @@ void frmZenbro::cmdRead_Click() {
         return;
     }
     // The preview keeps the picture as read; only its exactly black pixels become set cells.
-    picReal->SetPicture(picture);
-    const Points points = PointsFromPicture(picture);
-    for (int i = 0; i < GridCells; ++i) {
-        if (points[static_cast<size_t>(i)]) {
-            picPoint[static_cast<size_t>(i)]->SetPicture(black_);
-        } else {
-            picPoint[static_cast<size_t>(i)]->ClearPicture();
-        }
-    }
+    outline_.ReadPicture(picture);
 }
 
 void frmZenbro::cmdWrite_Click() {
@@ -256,7 +246,7 @@ void frmZenbro::cmdWrite_Click() {
     }
     const QString file = PictureFileName(BaseName(), std::nullopt);
     QString error;
-    if (!SavePicture(picReal->Picture(), dataDir_ + file, &error)) {
+    if (!SavePicture(outline_.Picture(), dataDir_ + file, &error)) {
         tolvekin::MessageForm(PictureErrorMessage(file, error));
     }
 }
@@ -301,8 +291,8 @@ void frmZenbro::cmdConvert_Click() {
     conversion.WriteName(txtName->text());
     cmdBackup_Click();
     RestorePoints();
-    conversion.SaveOutline(picReal->Picture());
-    conversion.MakePictures(picReal->Picture());
+    conversion.SaveOutline(outline_.Picture());
+    conversion.MakePictures(outline_.WorkPicture());
     RestorePoints();
     lastReport_ = conversion.Report();
     busy.Release();
@@ -314,20 +304,11 @@ void frmZenbro::cmdConvert_Click() {
 }
 
 void frmZenbro::cmdBackup_Click() {
-    for (int i = 0; i < GridCells; ++i) {
-        PointBackup[static_cast<size_t>(i)] = IsSet(i);
-    }
+    PointBackup = outline_.Cells();
 }
 
 void frmZenbro::RestorePoints() {
-    for (int i = 0; i < GridCells; ++i) {
-        if (PointBackup[static_cast<size_t>(i)]) {
-            picPoint[static_cast<size_t>(i)]->SetPicture(black_);
-        } else {
-            picPoint[static_cast<size_t>(i)]->ClearPicture();
-        }
-    }
-    picReal->SetPicture(PreviewFromPoints(PointBackup));
+    outline_.SetCells(PointBackup);
 }
 
 void frmZenbro::cmdRestore_Click() {
@@ -342,11 +323,8 @@ void frmZenbro::cmdClear_Click() {
     if (busy_) {
         return;
     }
-    for (PointCell* cell : picPoint) {
-        cell->ClearPicture();
-    }
-    // Without a picture the preview shows its white background, as an empty grid would.
-    picReal->SetPicture(BlankPreview());
+    // The preview goes white with the cells; PointBackup stays, so 復元 undoes a clear.
+    outline_.Clear();
 }
 
 void frmZenbro::cmdLine_Click() {
