@@ -23,6 +23,9 @@ public:
 
     // One cell and its pixel; an index outside the grid is ignored.
     void Set(int index, bool black);
+    // The cells on the straight line after `from` up to and including `to`, so that a fast drag
+    // leaves no gaps.
+    void SetLine(int from, int to, bool black);
     // Every cell, and the picture in black and white from them.
     void SetCells(const Points& cells);
     void Clear() { SetCells(Points{}); }

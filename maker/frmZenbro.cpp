@@ -12,9 +12,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace zenbro {
 namespace {
 
@@ -208,17 +205,8 @@ void frmZenbro::DragTo(QPoint inBoard) {
     if (busy_ || dragCell_ < 0 || target < 0 || target == dragCell_) {
         return;
     }
-    // The mouse may skip cells when moved fast: walk the straight line between the two.
-    const int c0 = CellColumn(dragCell_);
-    const int r0 = CellRow(dragCell_);
-    const int c1 = CellColumn(target);
-    const int r1 = CellRow(target);
-    const int steps = std::max(std::abs(c1 - c0), std::abs(r1 - r0));
-    for (int s = 1; s <= steps; ++s) {
-        const int c = c0 + (c1 - c0) * s / steps;
-        const int r = r0 + (r1 - r0) * s / steps;
-        outline_.Set(c + GridSide * r, dragSets_);
-    }
+    // The mouse may skip cells when moved fast: the whole line between the two is drawn.
+    outline_.SetLine(dragCell_, target, dragSets_);
     dragCell_ = target;
 }
 
