@@ -23,8 +23,8 @@ public:
 
     // One cell and its pixel; an index outside the grid is ignored.
     void Set(int index, bool black);
-    // The cells on the straight line after `from` up to and including `to`, so that a fast drag
-    // leaves no gaps.
+    // The cells on the straight line after `from` up to and including `to` (both on the grid),
+    // so that a fast drag leaves no gaps.
     void SetLine(int from, int to, bool black);
     // Every cell, and the picture in black and white from them.
     void SetCells(const Points& cells);
@@ -33,8 +33,8 @@ public:
     // where it is exactly black.
     void ReadPicture(const QImage& picture);
 
-    // The picture for the conversion to recolour in place; the cells stay as they are. The
-    // conversion tells `changed` itself when it wants the picture shown.
+    // The picture for the conversion to recolour in place; the cells stay as they are. Nothing
+    // is told of these changes: the conversion repaints the preview itself after each row.
     QImage& WorkPicture() { return picture_; }
 
     // Called after a change: the cell's index, or AllCells when any cell may have changed.

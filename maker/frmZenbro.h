@@ -35,8 +35,6 @@ public:
     // The base name of the selected target: TLVSUN, TLVFISH or TLVBEAR.
     QString BaseName() const;
     const GridGeometry& Geometry() const { return geometry_; }
-    // The character being drawn, which the grid and the preview show.
-    const Outline& Drawing() const { return outline_; }
     // Whether the cell is set (shows the black picture).
     bool IsSet(int index) const { return outline_.IsSet(index); }
     // What the last conversion wrote and could not write.
