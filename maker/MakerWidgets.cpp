@@ -5,16 +5,9 @@
 
 namespace zenbro {
 
-PointCell::PointCell(int index, QWidget* parent) : QWidget(parent), index_(index) {
+PointCell::PointCell(int index, const Outline& outline, QWidget* parent)
+    : QWidget(parent), index_(index), outline_(outline) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
-
-void PointCell::SetPicture(const QPixmap& picture) {
-    if (picture.isNull() && picture_.isNull()) {
-        return;
-    }
-    picture_ = picture;
-    update();
 }
 
 void PointCell::SetBorder(bool border) {
@@ -26,8 +19,8 @@ void PointCell::SetBorder(bool border) {
 
 void PointCell::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!picture_.isNull()) {
-        p.drawPixmap(rect(), picture_);
+    if (outline_.IsSet(index_)) {
+        p.fillRect(rect(), Qt::black);
     }
     if (border_) {
         p.setPen(QColor(160, 160, 160));
@@ -49,19 +42,13 @@ void PointCell::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-PreviewBox::PreviewBox(QWidget* parent) : QWidget(parent) {}
-
-void PreviewBox::SetPicture(const QImage& picture) {
-    picture_ = picture;
-    update();
-}
+PreviewBox::PreviewBox(const Outline& outline, QWidget* parent)
+    : QWidget(parent), outline_(outline) {}
 
 void PreviewBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    if (!picture_.isNull()) {
-        p.drawImage(QPoint(1, 1), picture_);
-    }
+    p.drawImage(QPoint(1, 1), outline_.Picture());
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

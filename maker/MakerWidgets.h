@@ -1,26 +1,24 @@
 #pragma once
-// The two picture controls of the maker's window: one cell of the editing grid, and the box that
-// shows the character at its real size.
+// The two views of the drawing in the maker's window: one cell of the editing grid, and the box
+// that shows the character at its real size. Both draw the outline and change nothing in it.
+
+#include "maker/Outline.h"
 
 #include <QImage>
-#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
 
 namespace zenbro {
 
-// One cell of the grid: shows its picture stretched to the cell (the black square of a set
-// cell) or nothing, so the white editing area shows through; optionally a thin border.
+// One cell of the grid: black when the cell is set (the black square stretched to the cell),
+// otherwise nothing, so the white editing area shows through; optionally a thin border.
 class PointCell : public QWidget {
     Q_OBJECT
 public:
-    PointCell(int index, QWidget* parent);
+    PointCell(int index, const Outline& outline, QWidget* parent);
 
     int Index() const { return index_; }
-    bool HasPicture() const { return !picture_.isNull(); }
-    void SetPicture(const QPixmap& picture);
-    void ClearPicture() { SetPicture(QPixmap()); }
     bool HasBorder() const { return border_; }
     void SetBorder(bool border);
 
@@ -36,27 +34,24 @@ protected:
 
 private:
     int index_;
-    QPixmap picture_;
+    const Outline& outline_;
     bool border_ = false;
 };
 
-// The real-size preview: a 48 x 48 picture inside a one-pixel frame. An empty picture shows
-// the white background.
+// The real-size preview: the outline's 48 x 48 picture inside a one-pixel frame.
 class PreviewBox : public QWidget {
     Q_OBJECT
 public:
-    explicit PreviewBox(QWidget* parent);
+    PreviewBox(const Outline& outline, QWidget* parent);
 
-    // The picture itself, changed in place by the maker; call update() to show the change.
-    QImage& Picture() { return picture_; }
-    const QImage& Picture() const { return picture_; }
-    void SetPicture(const QImage& picture);
+    // The picture shown.
+    const QImage& Picture() const { return outline_.Picture(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;
+    const Outline& outline_;
 };
 
 } // namespace zenbro

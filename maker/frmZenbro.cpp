@@ -12,9 +12,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace zenbro {
 namespace {
 
@@ -65,7 +62,7 @@ void frmZenbro::BuildControls() {
     picBoard->setAutoFillBackground(true);
 
     cmdClose = MakeButton(QStringLiteral("終了"), {544, 8, 49, 25});
-    picReal = new PreviewBox(this);
+    picReal = new PreviewBox(outline_, this);
     picReal->setGeometry(544, 48, 50, 50);
     lblReal = new QLabel(QStringLiteral("実際の表示"), this);
     lblReal->setGeometry(536, 104, 65, 17);
@@ -104,7 +101,6 @@ void frmZenbro::BuildControls() {
     black.fill(Qt::black);
     imgBlack->setPixmap(black);
     imgBlack->hide();
-    black_ = black;
 
     connect(cmdClose, &QPushButton::clicked, this, &frmZenbro::cmdClose_Click);
     connect(cmdRead, &QPushButton::clicked, this, &frmZenbro::cmdRead_Click);
@@ -122,7 +118,7 @@ void frmZenbro::LayOutCells() {
 
     picPoint.reserve(GridCells);
     for (int i = 0; i < GridCells; ++i) {
-        auto* cell = new PointCell(i, picBoard);
+        auto* cell = new PointCell(i, outline_, picBoard);
         cell->setGeometry(geometry_.left + CellColumn(i) * geometry_.cellWidth,
                           geometry_.top + CellRow(i) * geometry_.cellHeight, geometry_.cellWidth,
                           geometry_.cellHeight);
@@ -146,7 +142,7 @@ void frmZenbro::Load() {
     BuildControls();
     move(tolvekin::CentreOnScreen(tolvekin::ScreenOf(nullptr), OuterSize()));
     LayOutCells();
-    picReal->SetPicture(BlankPreview());
+    outline_.changed = [this](int index) { ShowChange(index); };
     lblVersion->setText(QStringLiteral("(ver ") + Version + ")");
     PointBackup.fill(false);
     txtName->clear();
@@ -161,23 +157,22 @@ QString frmZenbro::BaseName() const {
     return QString::fromLatin1(tolvekin::CharacterStems[0]);
 }
 
-void frmZenbro::SetPoint(int index, bool black) {
-    if (black) {
-        SetPointBlack(index);
-    } else {
-        SetPointWhite(index);
-    }
-}
-
 void frmZenbro::SetPointBlack(int index) {
-    picPoint[static_cast<size_t>(index)]->SetPicture(black_);
-    picReal->Picture().setPixel(CellColumn(index), CellRow(index), Black);
-    picReal->update();
+    outline_.Set(index, true);
 }
 
 void frmZenbro::SetPointWhite(int index) {
-    picPoint[static_cast<size_t>(index)]->ClearPicture();
-    picReal->Picture().setPixel(CellColumn(index), CellRow(index), White);
+    outline_.Set(index, false);
+}
+
+void frmZenbro::ShowChange(int index) {
+    if (index == Outline::AllCells) {
+        for (PointCell* cell : picPoint) {
+            cell->update();
+        }
+    } else {
+        picPoint[static_cast<size_t>(index)]->update();
+    }
     picReal->update();
 }
 
@@ -185,7 +180,7 @@ void frmZenbro::picPoint_Click(int index) {
     if (busy_ || index < 0 || index >= GridCells) {
         return;
     }
-    SetPoint(index, !IsSet(index));
+    outline_.Set(index, !IsSet(index));
 }
 
 int frmZenbro::CellAt(QPoint inBoard) const {
@@ -210,17 +205,8 @@ void frmZenbro::DragTo(QPoint inBoard) {
     if (busy_ || dragCell_ < 0 || target < 0 || target == dragCell_) {
         return;
     }
-    // The mouse may skip cells when moved fast: walk the straight line between the two.
-    const int c0 = CellColumn(dragCell_);
-    const int r0 = CellRow(dragCell_);
-    const int c1 = CellColumn(target);
-    const int r1 = CellRow(target);
-    const int steps = std::max(std::abs(c1 - c0), std::abs(r1 - r0));
-    for (int s = 1; s <= steps; ++s) {
-        const int c = c0 + (c1 - c0) * s / steps;
-        const int r = r0 + (r1 - r0) * s / steps;
-        SetPoint(c + GridSide * r, dragSets_);
-    }
+    // The mouse may skip cells when moved fast: the whole line between the two is drawn.
+    outline_.SetLine(dragCell_, target, dragSets_);
     dragCell_ = target;
 }
 
@@ -239,15 +225,7 @@ void frmZenbro::cmdRead_Click() {
         return;
     }
     // The preview keeps the picture as read; only its exactly black pixels become set cells.
-    picReal->SetPicture(picture);
-    const Points points = PointsFromPicture(picture);
-    for (int i = 0; i < GridCells; ++i) {
-        if (points[static_cast<size_t>(i)]) {
-            picPoint[static_cast<size_t>(i)]->SetPicture(black_);
-        } else {
-            picPoint[static_cast<size_t>(i)]->ClearPicture();
-        }
-    }
+    outline_.ReadPicture(picture);
 }
 
 void frmZenbro::cmdWrite_Click() {
@@ -256,7 +234,7 @@ void frmZenbro::cmdWrite_Click() {
     }
     const QString file = PictureFileName(BaseName(), std::nullopt);
     QString error;
-    if (!SavePicture(picReal->Picture(), dataDir_ + file, &error)) {
+    if (!SavePicture(outline_.Picture(), dataDir_ + file, &error)) {
         tolvekin::MessageForm(PictureErrorMessage(file, error));
     }
 }
@@ -301,8 +279,8 @@ void frmZenbro::cmdConvert_Click() {
     conversion.WriteName(txtName->text());
     cmdBackup_Click();
     RestorePoints();
-    conversion.SaveOutline(picReal->Picture());
-    conversion.MakePictures(picReal->Picture());
+    conversion.SaveOutline(outline_.Picture());
+    conversion.MakePictures(outline_.WorkPicture());
     RestorePoints();
     lastReport_ = conversion.Report();
     busy.Release();
@@ -314,20 +292,11 @@ void frmZenbro::cmdConvert_Click() {
 }
 
 void frmZenbro::cmdBackup_Click() {
-    for (int i = 0; i < GridCells; ++i) {
-        PointBackup[static_cast<size_t>(i)] = IsSet(i);
-    }
+    PointBackup = outline_.Cells();
 }
 
 void frmZenbro::RestorePoints() {
-    for (int i = 0; i < GridCells; ++i) {
-        if (PointBackup[static_cast<size_t>(i)]) {
-            picPoint[static_cast<size_t>(i)]->SetPicture(black_);
-        } else {
-            picPoint[static_cast<size_t>(i)]->ClearPicture();
-        }
-    }
-    picReal->SetPicture(PreviewFromPoints(PointBackup));
+    outline_.SetCells(PointBackup);
 }
 
 void frmZenbro::cmdRestore_Click() {
@@ -342,11 +311,8 @@ void frmZenbro::cmdClear_Click() {
     if (busy_) {
         return;
     }
-    for (PointCell* cell : picPoint) {
-        cell->ClearPicture();
-    }
-    // Without a picture the preview shows its white background, as an empty grid would.
-    picReal->SetPicture(BlankPreview());
+    // The preview goes white with the cells; PointBackup stays, so 復元 undoes a clear.
+    outline_.Clear();
 }
 
 void frmZenbro::cmdLine_Click() {

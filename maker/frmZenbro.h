@@ -5,6 +5,7 @@
 #include "common/WindowGeometry.h"
 #include "maker/Conversion.h"
 #include "maker/MakerWidgets.h"
+#include "maker/Outline.h"
 #include "maker/PointGrid.h"
 
 #include <QGroupBox>
@@ -34,8 +35,8 @@ public:
     // The base name of the selected target: TLVSUN, TLVFISH or TLVBEAR.
     QString BaseName() const;
     const GridGeometry& Geometry() const { return geometry_; }
-    // Whether the cell shows the black picture.
-    bool IsSet(int index) const { return picPoint[static_cast<size_t>(index)]->HasPicture(); }
+    // Whether the cell is set (shows the black picture).
+    bool IsSet(int index) const { return outline_.IsSet(index); }
     // What the last conversion wrote and could not write.
     const ConversionReport& LastReport() const { return lastReport_; }
     QSize OuterSize() const { return tolvekin::OuterSize(*this); }
@@ -87,10 +88,11 @@ private:
     QPushButton* MakeButton(const QString& text, const QRect& place);
     // Every cell from PointBackup; repaints the preview from the cells.
     void RestorePoints();
+    // Shows a change of the drawing: the cell changed (or every cell) and the preview.
+    void ShowChange(int index);
     // Sets or clears every cell from the last one dragged over to the one under `inBoard`.
     void DragTo(QPoint inBoard);
     int CellAt(QPoint inBoard) const;
-    void SetPoint(int index, bool black);
     // Lets the window repaint the preview while a conversion recolours it.
     void RepaintPreview();
     // Whether piece pictures of the chosen character lie in the folder already.
@@ -100,7 +102,7 @@ private:
 
     QString dataDir_;
     GridGeometry geometry_;
-    QPixmap black_;
+    Outline outline_;
     ConversionReport lastReport_;
     bool busy_ = false;
     bool closeAnswered_ = false; // 終了 has asked already
