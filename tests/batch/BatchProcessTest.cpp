@@ -2,6 +2,7 @@
 
 #include "common/TextFiles.h"
 #include "tests/common/GuardedFifo.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using tolvekin::test::ReadBytes;
+using tolvekin::test::WriteBytes;
 
 namespace {
 
@@ -34,11 +38,6 @@ Outcome RunProgram(const QStringList& args, const QString& dir, const QString& s
     return {status, p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(BatchProgram, BadArgumentsExitWithStatusTwoAndWriteNothing) {
@@ -59,16 +58,13 @@ TEST(BatchProgram, BadArgumentsExitWithStatusTwoAndWriteNothing) {
         EXPECT_TRUE(o.out.isEmpty());
         EXPECT_EQ(o.err.count('\n'), 1) << o.err.toStdString();
     }
-    EXPECT_TRUE(ReadAll(dir.filePath("AutoResult.txt")).isEmpty());
+    EXPECT_TRUE(ReadBytes(dir.filePath("AutoResult.txt")).isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"AutoResult.txt"});
 }
 
 TEST(BatchProgram, LogGetsShiftJisLinesWithCrLfAndSettingsAreRead) {
     QTemporaryDir dir;
-    QFile log(dir.filePath("AutoResult.txt"));
-    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-    log.write("earlier line\r\n");
-    log.close();
+    WriteBytes(dir.filePath("AutoResult.txt"), "earlier line\r\n");
     const Outcome o = RunProgram({"--batch", "3", "--seed", "11", "/MAXX6", "/MAXY6"}, dir.path());
     ASSERT_EQ(o.status, 0) << o.err.toStdString();
     const QStringList lines = QString::fromUtf8(o.out).split('\n', Qt::SkipEmptyParts);
@@ -79,9 +75,9 @@ TEST(BatchProgram, LogGetsShiftJisLinesWithCrLfAndSettingsAreRead) {
     for (int i = 0; i < 3; ++i) {
         expected += tolvekin::EncodeCp932(lines[i]) + "\r\n";
     }
-    EXPECT_EQ(ReadAll(dir.filePath("AutoResult.txt")), expected);
+    EXPECT_EQ(ReadBytes(dir.filePath("AutoResult.txt")), expected);
     // Shift-JIS, not UTF-8: コ is 0x83 0x52.
-    EXPECT_TRUE(ReadAll(dir.filePath("AutoResult.txt")).contains("\x83\x52"));
+    EXPECT_TRUE(ReadBytes(dir.filePath("AutoResult.txt")).contains("\x83\x52"));
     // Nothing else was created: no settings file, no score file.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"AutoResult.txt"});
 }
@@ -98,16 +94,13 @@ TEST(BatchProgram, FullFileSizeLimitLeavesTheLogAsItWasAndTheRunGoesOn) {
     QTemporaryDir dir;
     // One 512-byte block is the most this run may write to a file; the log nearly fills it.
     const QByteArray earlier = QByteArray("earlier line\r\n").repeated(34); // 476 bytes
-    QFile log(dir.filePath("AutoResult.txt"));
-    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
-    log.write(earlier);
-    log.close();
+    WriteBytes(dir.filePath("AutoResult.txt"), earlier);
     const Outcome o = RunProgram({"--batch", "5", "--seed", "3"}, dir.path(), "ulimit -f 1");
     ASSERT_EQ(o.status, 0) << o.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(o.out).split('\n', Qt::SkipEmptyParts).size(), 6);
     EXPECT_TRUE(o.err.isEmpty()) << o.err.toStdString();
     // Whatever part of a line fitted, the earlier lines are untouched.
-    const QByteArray after = ReadAll(dir.filePath("AutoResult.txt"));
+    const QByteArray after = ReadBytes(dir.filePath("AutoResult.txt"));
     EXPECT_TRUE(after.startsWith(earlier));
     EXPECT_LE(after.size(), 512);
 }

@@ -1,27 +1,4 @@
 #pragma once
-// Small file helpers for tests, working on raw bytes so the tests do not lean on the code
-// under test.
+// The raw file helpers moved to tests/support/; this name stays for the tests still including it.
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
-
-#include <gtest/gtest.h>
-
-namespace tolvekin::test {
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-inline QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
-} // namespace tolvekin::test
+#include "tests/support/FileBytes.h"

@@ -3,8 +3,8 @@
 
 #include "common/RegularFiles.h"
 #include "common/TextFiles.h"
-#include "tests/common/FileBytes.h"
 #include "tests/common/GuardedFifo.h"
+#include "tests/support/FileBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // Picture files are checked by their declared size before they are decoded.
 
 #include "common/PictureFiles.h"
-#include "tests/common/FileBytes.h"
 #include "tests/common/GuardedFifo.h"
 #include "tests/common/RleBitmap.h"
+#include "tests/support/FileBytes.h"
 
 #include <QFile>
 #include <QImage>

@@ -4,7 +4,7 @@
 // remembers what it was, so a test can tell that a refused save left it, and whatever it
 // points at, exactly as it was.
 
-#include "tests/common/FileBytes.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "common/ProgramStart.h"
 #include "common/FileErrors.h"
 #include "common/SavedFiles.h"
-#include "tests/common/FileBytes.h"
+#include "tests/support/FileBytes.h"
 
 #include <QCoreApplication>
 #include <QDir>

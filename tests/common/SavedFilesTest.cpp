@@ -4,8 +4,8 @@
 #include "common/SavedFiles.h"
 #include "common/FileErrors.h"
 #include "common/TextFiles.h"
-#include "tests/common/FileBytes.h"
 #include "tests/common/FullDisk.h"
+#include "tests/support/FileBytes.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "common/TextFiles.h"
-#include "tests/common/FileBytes.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -4,8 +4,8 @@
 
 #include "common/SavedFiles.h"
 #include "common/TextFiles.h"
-#include "tests/common/FileBytes.h"
 #include "tests/common/PlantedFiles.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QRegularExpression>

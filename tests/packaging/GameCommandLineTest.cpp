@@ -1,6 +1,8 @@
 // The game itself started from a terminal or a menu entry: the shared options need no display,
 // and --data-home makes the player's data folder the game's folder.
 
+#include "tests/support/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,10 +74,7 @@ TEST(GameCommandLine, DataHomeIsCreatedAndHoldsTheGamesFiles) {
     EXPECT_TRUE(QFileInfo(share + "/tolvekin").isDir());
     EXPECT_TRUE(QDir(dir.filePath("start")).isEmpty());
     // The settings file and the result log are the data folder's, not the current folder's.
-    QFile settings(share + "/tolvekin/TlvPar.txt");
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("/MAXX6\r\n/MAXY6\r\n");
-    settings.close();
+    tolvekin::test::WriteBytes(share + "/tolvekin/TlvPar.txt", "/MAXX6\r\n/MAXY6\r\n");
     QFile log(share + "/tolvekin/AutoResult.txt");
     ASSERT_TRUE(log.open(QIODevice::WriteOnly));
     log.close();

@@ -1,10 +1,9 @@
 #pragma once
-// What the score tests share: raw file helpers and table checks.
+// What the score tests share: the raw file helpers and table checks.
 
 #include "scores/ScoreTable.h"
+#include "tests/support/FileBytes.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -19,20 +18,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 QT_END_NAMESPACE
 
 namespace tolvekin::test {
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-inline QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
 
 // Every stored placement on the board, the start corners too, and a side of 0 after the last
 // placement a full game can have: what a replay relies on.

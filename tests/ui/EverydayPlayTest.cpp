@@ -6,8 +6,8 @@
 #include "engine/ComputerPlayer.h"
 #include "engine/Rules.h"
 #include "tests/support/DialogAnswerer.h"
+#include "tests/support/StartedWindow.h"
 #include "ui/ContrastText.h"
-#include "ui/GameSession.h"
 #include "ui/LastMoveMark.h"
 
 #include <QApplication>
@@ -17,39 +17,23 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace tolvekin;
 using tolvekin::testing::DialogAnswerer;
+using tolvekin::testing::StartedWindow;
 
 namespace {
 
 // A main window started as the game starts it, shown and active.
-struct Shown {
-    GameSession session;
-    Game& game = session.game;
-    frmTolvek* form = nullptr;
-
-    explicit Shown(int mode = 2, int size = 8) : session("/nonexistent/", 7) {
-        Settings& s = session.settings;
-        s.GameMode = mode;
-        s.BoardWidth = size;
-        s.BoardHeight = size;
-        s.MidX = static_cast<int>(std::nearbyint(size / 2.0));
-        s.MidY = s.MidX;
-        StartOptions start;
-        start.ReadSettings = false;
-        start.FitToScreen = false;
-        start.ShowWindow = true;
-        session.Start(start);
-        form = session.Window();
+struct Shown : StartedWindow {
+    explicit Shown(int mode = 2, int size = 8) : StartedWindow("/nonexistent/", 7) {
+        settings.GameMode = mode;
+        SetBoard(size, size);
+        StartShown();
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form, 5000));
     }
-    MainWindowControls& c() { return form->Controls(); }
     BoardCursor* cursor() { return form->KeyboardCursor(); }
     std::pair<int, int> CursorCell() { return {cursor()->Column(), cursor()->Row()}; }
-    void ClickCell(int x, int y) { QTest::mouseClick(form->Cell(x, y), Qt::LeftButton); }
     int Index(int x, int y) const { return game.State.CellIndex(x, y); }
 };
 

@@ -6,6 +6,8 @@
 #include "engine/ComputerPlayer.h"
 #include "tests/common/GuardedFifo.h"
 #include "tests/support/DialogAnswerer.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/StartedWindow.h"
 #include "ui/GameSession.h"
 #include "ui/StartupFit.h"
 
@@ -17,41 +19,28 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <functional>
 #include <memory>
 
 using namespace tolvekin;
+using tolvekin::test::WriteBytes;
 using tolvekin::testing::DialogAnswerer;
+using tolvekin::testing::StartedWindow;
 
 namespace {
 
-struct Window {
-    GameSession session;
-    Settings& settings = session.settings;
-    Game& game = session.game;
-    frmTolvek* form = nullptr;
-
+struct Window : StartedWindow {
     explicit Window(int w = 8, int h = 8, const QString& dataDir = "/nonexistent/",
                     const std::function<void(Settings&)>& adjust = {})
-        : session(dataDir, 5) {
-        settings.BoardWidth = w;
-        settings.BoardHeight = h;
-        settings.MidX = static_cast<int>(std::nearbyint(w / 2.0));
-        settings.MidY = static_cast<int>(std::nearbyint(h / 2.0));
+        : StartedWindow(dataDir, 5) {
+        SetBoard(w, h);
         if (adjust) {
             adjust(settings);
         }
-        StartOptions start;
-        start.ReadSettings = false;
-        start.FitToScreen = false;
-        session.Start(start);
-        form = session.Window();
+        Start();
         c().timFlash.setInterval(5); // blink quickly in tests
     }
-    MainWindowControls& c() { return form->Controls(); }
-    PictureBox* Cell(int x, int y) { return form->Cell(x, y); }
     void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
-    void ClickCell(int x, int y) { Click(Cell(x, y)); }
 };
 
 QImage Expected(const QPixmap& p) {
@@ -545,12 +534,6 @@ QByteArray HeaderOnlyBmp(quint32 width, quint32 height) {
     return header;
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 TEST(CharacterFiles, PipesDevicesAndOversizedPicturesKeepTheBuiltInOnes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -561,7 +544,7 @@ TEST(CharacterFiles, PipesDevicesAndOversizedPicturesKeepTheBuiltInOnes) {
     QImage wide(200, 48, QImage::Format_RGB32);
     wide.fill(QColor(255, 0, 0));
     ASSERT_TRUE(wide.save(dir.filePath("TLVFISH6.BMP"), "BMP"));
-    WriteFile(dir.filePath("TLVFISH5.BMP"), HeaderOnlyBmp(5700, 5700));
+    WriteBytes(dir.filePath("TLVFISH5.BMP"), HeaderOnlyBmp(5700, 5700));
 
     const auto withBack = [](Settings& s) { s.BackPicture = true; };
     Window builtIn(8, 8, "/nonexistent/", withBack);
@@ -583,7 +566,7 @@ TEST(CharacterFiles, PipesDevicesAndOversizedPicturesKeepTheBuiltInOnes) {
 TEST(CharacterFiles, BackgroundDeclaringMoreThanAScreenIsRefused) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    WriteFile(dir.filePath("TLVFORM.BMP"), HeaderOnlyBmp(9000, 9000));
+    WriteBytes(dir.filePath("TLVFORM.BMP"), HeaderOnlyBmp(9000, 9000));
     const auto withBack = [](Settings& s) { s.BackPicture = true; };
     Window builtIn(8, 8, "/nonexistent/", withBack);
     Window big(8, 8, dir.path() + "/", withBack);

@@ -5,7 +5,7 @@
 #include "scores/frmScore.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/ModalDriver.h"
-#include "ui/GameSession.h"
+#include "tests/support/StartedWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,46 +14,32 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 using namespace tolvekin;
 using tolvekin::testing::DialogAnswerer;
+using tolvekin::testing::StartedWindow;
+using tolvekin::testing::TemporaryDataDir;
 using tolvekin::testing::WaitFor;
 using tolvekin::testing::WhenModalShown;
 
 namespace {
 
-struct MasterGame {
-    QTemporaryDir dir;
-    GameSession session;
-    Game& game = session.game;
-    frmTolvek* form = nullptr;
-
-    MasterGame(int mode, int level, int width = 8, int height = 8) : session(dir.path() + "/", 11) {
-        Settings& s = session.settings;
-        s.GameMode = mode;
-        s.GameLevel = level;
-        s.FlashMove = false;
-        s.BoardWidth = width;
-        s.BoardHeight = height;
-        s.MidX = static_cast<int>(std::nearbyint(width / 2.0));
-        s.MidY = static_cast<int>(std::nearbyint(height / 2.0));
-        StartOptions start;
-        start.ReadSettings = false;
-        start.FitToScreen = false;
-        session.Start(start);
-        form = session.Window();
+struct MasterGame : TemporaryDataDir, StartedWindow {
+    MasterGame(int mode, int level, int width = 8, int height = 8) : StartedWindow(DataDir(), 11) {
+        settings.GameMode = mode;
+        settings.GameLevel = level;
+        settings.FlashMove = false;
+        SetBoard(width, height);
+        Start();
     }
-    MainWindowControls& c() { return form->Controls(); }
-    QString Path(const QString& name) const { return dir.filePath(name); }
 
     // The player's first legal placement and the computer's answer (which may come later, from
     // a thinker), then the game ends with side 1 ahead.
     void WinWith(int score) {
         const GameState& g = game.State;
         ASSERT_GT(g.CandCount, 0);
-        QTest::mouseClick(form->Cell(g.CandX[1], g.CandY[1]), Qt::LeftButton);
+        ClickCell(g.CandX[1], g.CandY[1]);
         ASSERT_TRUE(WaitFor([&] { return g.MoveCount == 2; }, 20000));
         game.State.Tally[1] = {score, 20, 1, 3};
         game.State.Tally[2] = {1, 10, 0, 1};

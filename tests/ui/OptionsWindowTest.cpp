@@ -4,7 +4,7 @@
 #include "settings/frmColor.h"
 #include "settings/frmOptBrd.h"
 #include "tests/support/ModalDriver.h"
-#include "ui/GameSession.h"
+#include "tests/support/StartedWindow.h"
 #include "ui/frmTolvek.h"
 #include "ui/frmTolvekOptions.h"
 
@@ -17,29 +17,19 @@
 #include <memory>
 
 using namespace tolvekin;
+using tolvekin::testing::StartedWindow;
 using tolvekin::testing::WhenModalShown;
 
 namespace {
 
-struct OptionsWindow {
-    GameSession session;
-    Settings& settings = session.settings;
-    Game& game = session.game;
-    frmTolvek* form = nullptr;
-
-    OptionsWindow(const QString& dataDir, const Settings& start) : session(dataDir, 7) {
+struct OptionsWindow : StartedWindow {
+    OptionsWindow(const QString& dataDir, const Settings& start) : StartedWindow(dataDir, 7) {
         settings = start;
         settings.SettingsPath = (dataDir + "TlvPar.txt").toStdString();
-        StartOptions options;
-        options.ReadSettings = false;
-        options.FitToScreen = false;
-        options.ShowWindow = true;
-        session.Start(options);
-        form = session.Window();
+        StartShown();
         ConnectOptionsDialog(*form, game, dataDir);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
     }
-    MainWindowControls& c() { return form->Controls(); }
     // A click on the panel's background between the pass button and the result label.
     void ClickBackground() {
         const QPoint spot(c().cmdPass->x() + 5, 145);

@@ -1,33 +1,25 @@
 // The side panel as it looks: whole character names, the colour buttons in their own colours, and
 // no raised frame left around the loser's hidden turn box.
 
-#include "ui/GameSession.h"
-#include "ui/frmTolvek.h"
+#include "tests/support/StartedWindow.h"
 
 #include <QFontMetrics>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <functional>
 
 using namespace tolvekin;
+using tolvekin::testing::StartedWindow;
 
 namespace {
 
-struct Panel {
-    GameSession session{"/nonexistent/", 11};
-    Settings& settings = session.settings;
-    Game& game = session.game;
-    frmTolvek* form = nullptr;
-
-    explicit Panel(const std::function<void(Settings&)>& adjust) {
+struct Panel : StartedWindow {
+    explicit Panel(const std::function<void(Settings&)>& adjust)
+        : StartedWindow("/nonexistent/", 11) {
         adjust(settings);
-        StartOptions options;
-        options.ReadSettings = false;
-        options.FitToScreen = false;
-        session.Start(options);
-        form = session.Window();
+        Start();
     }
 };
 

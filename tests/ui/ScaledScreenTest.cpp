@@ -1,8 +1,8 @@
 // The main window on a screen scaled to 200%: the built-in pictures it shows are drawn at twice
 // the pixels, a piece picture from a file stays as it is, and the layout stays in logical pixels.
 
+#include "tests/support/StartedWindow.h"
 #include "ui/Artwork.h"
-#include "ui/GameSession.h"
 
 #include <QApplication>
 #include <QImage>
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace tolvekin;
+using tolvekin::testing::StartedWindow;
 
 namespace {
 
@@ -27,18 +28,12 @@ TEST(ScaledScreen, BuiltInPicturesAreSharpFilePicturesStayAndTheLayoutKeepsItsSi
     fromFile.fill(QColor(0, 255, 255));
     ASSERT_TRUE(fromFile.save(dir.filePath("TLVFISH0.BMP"), "BMP"));
 
-    GameSession session(dir.path() + "/", 3);
-    session.settings.BoardWidth = 8;
-    session.settings.BoardHeight = 8;
-    session.settings.MidX = 4;
-    session.settings.MidY = 4;
-    StartOptions start;
-    start.ReadSettings = false;
-    start.FitToScreen = false;
-    session.Start(start);
-    frmTolvek* form = session.Window();
+    StartedWindow w(dir.path() + "/", 3);
+    w.SetBoard(8, 8);
+    w.Start();
+    frmTolvek* form = w.form;
     ASSERT_NE(form, nullptr);
-    MainWindowControls& c = form->Controls();
+    MainWindowControls& c = w.c();
 
     // Logical layout, as on an ordinary screen.
     EXPECT_EQ(form->Cell(1, 1)->geometry(), QRect(8, 8, 48, 48));
@@ -48,11 +43,11 @@ TEST(ScaledScreen, BuiltInPicturesAreSharpFilePicturesStayAndTheLayoutKeepsItsSi
     // The four starting pieces: white, side 1 the sun (built in), side 2 the fish (the file).
     int sunCells = 0;
     int fishCells = 0;
-    const GameState& g = session.game.State;
+    const GameState& g = w.game.State;
     for (int y = 4; y <= 5; ++y) {
         for (int x = 4; x <= 5; ++x) {
             const QPixmap& shown = form->Cell(x, y)->Picture();
-            SCOPED_TRACE(testing::Message() << x << "," << y << " side " << g.Board(x, y));
+            SCOPED_TRACE(::testing::Message() << x << "," << y << " side " << g.Board(x, y));
             ASSERT_FALSE(shown.isNull());
             if (g.Board(x, y) == 1) {
                 ++sunCells;

@@ -7,8 +7,9 @@
 #include "scores/ScoreRecording.h"
 #include "scores/frmScore.h"
 #include "tests/support/DialogAnswerer.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ModalDriver.h"
-#include "ui/GameSession.h"
+#include "tests/support/StartedWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,32 +20,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace tolvekin;
+using tolvekin::test::ReadBytes;
+using tolvekin::test::WriteBytes;
 using tolvekin::testing::DialogAnswerer;
+using tolvekin::testing::StartedWindow;
+using tolvekin::testing::TemporaryDataDir;
 using tolvekin::testing::WhenModalShown;
 
 namespace {
 
-struct ScoreGame {
-    QTemporaryDir dir;
-    GameSession session;
-    Game& game = session.game;
-    frmTolvek* form = nullptr;
-
-    explicit ScoreGame(int mode = 1) : session(dir.path() + "/", 3) {
-        Settings& s = session.settings;
-        s.GameMode = mode;
-        s.FlashMove = false;
-        StartOptions start;
-        start.ReadSettings = false;
-        start.FitToScreen = false;
-        session.Start(start);
-        form = session.Window();
+struct ScoreGame : TemporaryDataDir, StartedWindow {
+    explicit ScoreGame(int mode = 1) : StartedWindow(DataDir(), 3) {
+        settings.GameMode = mode;
+        settings.FlashMove = false;
+        Start();
     }
-    MainWindowControls& c() { return form->Controls(); }
-    QString Path(const char* name) const { return dir.filePath(name); }
 
     // A table on file with the given scores; entries with an odd place carry a game.
     void WriteTable(const char* name, const std::vector<int>& scores) {
@@ -71,13 +62,9 @@ struct ScoreGame {
         EXPECT_TRUE(LoadScoreTable(t, Path(name), 8, 8).Ok);
         return t;
     }
-    QByteArray Bytes(const QString& path) const {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // One real placement and the computer's answer, then the game ends with side 1 ahead.
     void WinWith(int score) {
-        QTest::mouseClick(form->Cell(5, 3), Qt::LeftButton);
+        ClickCell(5, 3);
         ASSERT_EQ(game.State.MoveCount, 2);
         game.State.Tally[1] = {score, 20, 1, 3};
         game.State.Tally[2] = {1, 10, 0, 1};
@@ -135,7 +122,7 @@ TEST(ScoreWindow, ADoubleQuoteIsRefusedAndTheCloseBoxWritesNothing) {
     DialogAnswerer answers;
     ScoreGame g;
     g.WriteTable("TLVAHIGH.TXT", {300});
-    const QByteArray before = g.Bytes(g.Path("TLVAHIGH.TXT"));
+    const QByteArray before = ReadBytes(g.Path("TLVAHIGH.TXT"));
     const QString DoubleQuoteRefusal = *ScoreNameRefusal("\"");
     WhenModalShown<frmScore>([&](frmScore& f) {
         f.txtName->setText("a\"b");
@@ -157,7 +144,7 @@ TEST(ScoreWindow, ADoubleQuoteIsRefusedAndTheCloseBoxWritesNothing) {
         EXPECT_FALSE(f.isVisible());
     });
     g.WinWith(400);
-    EXPECT_EQ(g.Bytes(g.Path("TLVAHIGH.TXT")), before);
+    EXPECT_EQ(ReadBytes(g.Path("TLVAHIGH.TXT")), before);
 }
 
 TEST(ScoreWindow, TheViewStartsOnCloseAndEscapeClosesIt) {
@@ -215,13 +202,9 @@ TEST(ScoreWindow, ADamagedTableKeepsItsEntriesAndTheMessagesNameTheKeptFile) {
     ScoreGame g;
     g.WriteTable("TLVAHIGH.TXT", {300, 200, 100});
     // Cut inside the move line of the last entry.
-    QByteArray damaged = g.Bytes(g.Path("TLVAHIGH.TXT"));
+    QByteArray damaged = ReadBytes(g.Path("TLVAHIGH.TXT"));
     damaged.chop(30);
-    {
-        QFile f(g.Path("TLVAHIGH.TXT"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(damaged);
-    }
+    WriteBytes(g.Path("TLVAHIGH.TXT"), damaged);
     WhenModalShown<frmScore>([&](frmScore& f) {
         EXPECT_EQ(f.lblScore2[0]->text(), "名1");
         EXPECT_EQ(f.lblScore3[1]->text(), "250");
@@ -239,7 +222,7 @@ TEST(ScoreWindow, ADamagedTableKeepsItsEntriesAndTheMessagesNameTheKeptFile) {
     ASSERT_EQ(kept.size(), 1);
     EXPECT_EQ(answers.messages[2],
               "読めなかったスコアファイルを " + kept[0] + " として残しました。");
-    EXPECT_EQ(g.Bytes(g.dir.filePath(kept[0])), damaged);
+    EXPECT_EQ(ReadBytes(g.dir.filePath(kept[0])), damaged);
     const ScoreTable t = g.ReadTable("TLVAHIGH.TXT");
     ASSERT_EQ(t.EntryCount(), 3);
     EXPECT_EQ(t.AtPlace(2).Name, "はなこ");

@@ -2,40 +2,33 @@
 // settings file is written back unchanged after the window has shown it.
 
 #include "settings/mdlOption.h"
-#include "ui/GameSession.h"
-#include "ui/frmTolvek.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/StartedWindow.h"
 
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace tolvekin;
+using tolvekin::test::ReadBytes;
+using tolvekin::test::WriteBytes;
+using tolvekin::testing::StartedWindow;
 
 namespace {
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(MainWindowColours, SystemColoursSurviveTheWindowAndTheSettingsFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString dataDir = dir.path() + "/";
-    {
-        QFile file(dataDir + "TlvPar.txt");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("/COLOR-2147483633\r\n/CLRBRD-2147483643\r\n");
-    }
-    GameSession session(dataDir, 3);
+    WriteBytes(dataDir + "TlvPar.txt", "/COLOR-2147483633\r\n/CLRBRD-2147483643\r\n");
+    StartedWindow w(dataDir, 3);
     StartOptions start;
-    start.FitToScreen = false;
-    session.Start(start);
-    Settings& settings = session.settings;
+    start.FitToScreen = false; // and the settings read from the file
+    w.Start(start);
+    Settings& settings = w.settings;
     ASSERT_EQ(settings.BackgroundColor, static_cast<int32_t>(0x8000000F));
-    frmTolvek& form = *session.Window();
+    frmTolvek& form = *w.form;
     form.SetBoardColor(settings.BoardColor);
     form.SetBackgroundColor(settings.BackgroundColor);
 
@@ -49,7 +42,7 @@ TEST(MainWindowColours, SystemColoursSurviveTheWindowAndTheSettingsFile) {
     settings.BoardColor = form.BoardColor();
     settings.BackgroundColor = form.BackgroundColor();
     ASSERT_TRUE(WriteSettings(settings, 0, 0));
-    const QByteArray bytes = FileBytes(dataDir + "TlvPar.txt");
+    const QByteArray bytes = ReadBytes(dataDir + "TlvPar.txt");
     EXPECT_TRUE(bytes.contains("\r\n/COLOR-2147483633\r\n/CLRBRD-2147483643\r\n")) << bytes.data();
 
     // A plain colour is painted as its red, green and blue parts.
