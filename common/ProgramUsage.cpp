@@ -31,7 +31,7 @@ left out takes its built-in value [in brackets]. A switch is True, False or a nu
   /BACKswitch      show TLVFORM.BMP as the window background [False]
   /TITLEtext       game title in the window captions, up to 6 characters [ぽるぽら]
   /CHAR1name /CHAR2name /CHAR3name
-                   names of the SUN, FISH and BEAR characters, up to 6 characters
+                   names of the SUN, FISH and BEAR characters; the first 5 are kept
   /KOMA1set /KOMA2set
                    characters of side 1 and side 2: SUN, FISH or BEAR [SUN, FISH]
   /MODEn           1 one player, 2 two players, 3 computer against computer [1]

@@ -150,7 +150,7 @@ void Game::RestartGame(const std::function<void(int)>& progress) {
     step(2);
     State.SideToMove = TurnSwitch(Side2);
     step(3);
-    view_->FocusEndButton();
+    view_->FocusFirstCell();
 }
 
 void Game::ClearGame() {

@@ -36,7 +36,8 @@ public:
     virtual void EnterHintMode() = 0;
     // Which controls take clicks, for the phase the game has just entered.
     virtual void ApplyControls(const ControlStates& controls) = 0;
-    virtual void FocusEndButton() = 0;
+    // A new game gives the keyboard to the board, its cursor on the first cell.
+    virtual void FocusFirstCell() = 0;
 
     // Board: refresh the marked cells; empty every cell picture.
     virtual void RedrawBoard() = 0;
@@ -69,7 +70,7 @@ public:
     void SetCursor() override {}
     void EnterHintMode() override {}
     void ApplyControls(const ControlStates&) override {}
-    void FocusEndButton() override {}
+    void FocusFirstCell() override {}
     void RedrawBoard() override {}
     void ClearCellPictures() override {}
     void ShowNextPiece(Side, int) override {}

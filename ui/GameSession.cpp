@@ -90,7 +90,7 @@ void GameSession::Start(const StartOptions& options) {
     }
     frmTolvek& w = *window_;
     w.show();
-    w.FocusEndButton();
+    w.FocusFirstCell();
     w.ChangeChar(1);
     w.ChangeChar(2);
     w.SetBoardColor(settings.BoardColor);

@@ -142,7 +142,7 @@ public:
     bool QuestionForm(const std::string& text) override;
     void EnterHintMode() override;
     void ApplyControls(const ControlStates& controls) override;
-    void FocusEndButton() override;
+    void FocusFirstCell() override;
     void ClearCellPictures() override;
     void ShowNextPiece(Side side, int color) override;
     void ShowTurn(Side from, Side to) override;

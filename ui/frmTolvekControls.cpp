@@ -341,7 +341,7 @@ void frmTolvek::ApplyControls(const ControlStates& c) {
     cmdRestart->setEnabled(c.Restart);
 }
 
-void frmTolvek::FocusEndButton() {
+void frmTolvek::FocusFirstCell() {
     // A new game hands the keyboard to the board on its first cell, not to 閉じる, where Space
     // would ask to quit.
     if (boardCursor_ != nullptr) {

@@ -46,7 +46,7 @@ struct TimelineView : tolvekin::testing::RecordingView {
             (c.CharBoxes ? "C" : "-") + (c.Restart ? "R" : "-"));
     }
     void SetCursor() override { Log("cursor"); }
-    void FocusEndButton() override {}
+    void FocusFirstCell() override {}
     void ChangeMode() override {}
     void ChangeLevel() override {}
     void ClearCellPictures() override { Log("clear cells"); }

@@ -3,7 +3,7 @@
 
 #include "maker/MakerMessages.h"
 #include "maker/frmZenbro.h"
-#include "tests/common/FileBytes.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/ModalDriver.h"
 
