@@ -19,6 +19,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace tolvekin {
 
@@ -202,7 +203,10 @@ private:
     FocusMark* focusMark_ = nullptr;
     QMetaObject::Connection focusFollower_; // moves focusMark_ to the focused panel button
     frmHelp* help_ = nullptr;
-    int hintKey_ = 0;       // the key that holds the places shown, 0 for none
+    int hintKey_ = 0; // the key that holds the places shown, 0 for none
+    // The cells the places were shown on: they go when the button goes up, even when the turn
+    // has passed meanwhile (the computer's move landing while the button is held).
+    std::vector<size_t> placesShown_;
     QFont variantFont_;     // of both variant labels
     bool blocking_ = false; // input to the window is swallowed while a piece blinks
 };

@@ -21,6 +21,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace tolvekin {
 
 void frmTolvek::ChangeChar(int side) {
@@ -155,20 +157,20 @@ void frmTolvek::cmdPass_MouseDown() {
         return;
     }
     for (int i = 1; i <= g.CandCount; ++i) {
-        SetPiecePicture(picKoma[static_cast<size_t>(g.CellIndex(g.CandX[i], g.CandY[i]))],
-                        g.SideToMove, 8);
+        const size_t cell = static_cast<size_t>(g.CellIndex(g.CandX[i], g.CandY[i]));
+        SetPiecePicture(picKoma[cell], g.SideToMove, 8);
+        placesShown_.push_back(cell);
     }
 }
 
 void frmTolvek::cmdPass_MouseUp() {
     const GameState& g = game_.State;
-    if (game_.PassMode() != PassRole::ShowPlaces) {
-        return;
-    }
-    for (int i = 1; i <= g.CandCount; ++i) {
-        PictureBox* cell = picKoma[static_cast<size_t>(g.CellIndex(g.CandX[i], g.CandY[i]))];
-        if (g.Board(g.CandX[i], g.CandY[i]) == 0) {
-            cell->ClearPicture();
+    // The places shown go, also those of a turn that has passed while the button was held.
+    for (const size_t cell : std::exchange(placesShown_, {})) {
+        const int x = static_cast<int>(cell) % g.BoardWidth + 1;
+        const int y = static_cast<int>(cell) / g.BoardWidth + 1;
+        if (cell < picKoma.size() && g.Board(x, y) == 0) {
+            picKoma[cell]->ClearPicture();
         }
     }
 }

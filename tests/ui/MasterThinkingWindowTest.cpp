@@ -186,6 +186,25 @@ TEST(MasterThinkingWindow, RepaintsAndAnswersWhileTheSearchRuns) {
     EXPECT_TRUE(answers.shown.isEmpty()) << answers.shown.join("|").toStdString();
 }
 
+TEST(MasterThinkingWindow, PlacesHeldUpWhileTheMoveLandsGoWhenTheButtonIsLetGo) {
+    DialogAnswerer answers;
+    ThinkingGame w(false);
+    ASSERT_NO_FATAL_FAILURE(w.PlayAndLetTheMasterThink());
+    const GameState& g = w.game.State;
+    // 置けるところ held while 名人 thinks, and let go only after its move has landed.
+    w.form->cmdPass_MouseDown();
+    w.gate->Open();
+    ASSERT_TRUE(WaitFor([&g] { return g.MoveCount == 2; }, 20000));
+    w.form->cmdPass_MouseUp();
+    for (int y = 1; y <= g.BoardHeight; ++y) {
+        for (int x = 1; x <= g.BoardWidth; ++x) {
+            if (g.Board(x, y) == 0) {
+                EXPECT_FALSE(w.form->Cell(x, y)->HasPicture()) << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(MasterThinkingWindow, ClearingCancelsTheSearchAndItsMoveNeverLands) {
     DialogAnswerer answers;
     ThinkingGame w(false);
