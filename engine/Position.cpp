@@ -28,6 +28,19 @@ struct MixTable {
 };
 const MixTable Mixing;
 
+// How many pieces of the other side a placement of side on slot encloses in the direction of
+// step: the run of the other side's pieces from the next cell on, if a piece of side ends it.
+inline int EnclosedRun(const uint8_t* cell, int slot, int step, int side) {
+    const int other = 3 - side;
+    int at = slot + step;
+    int n = 0;
+    while ((cell[at] & 3) == other) {
+        ++n;
+        at += step;
+    }
+    return (n != 0 && (cell[at] & 3) == side) ? n : 0;
+}
+
 inline int Mix(int a, int b) {
     return Mixing.mixed[static_cast<size_t>(a)][static_cast<size_t>(b)];
 }
@@ -109,44 +122,22 @@ int Position::Colours(int side) const {
 
 Enclosure Position::ScanAt(int side, int slot) const {
     Enclosure found;
-    const uint8_t* cell = cells_.data();
-    if (cell[slot] != 0) {
+    if (cells_[static_cast<size_t>(slot)] != 0) {
         return found;
     }
-    const int other = 3 - side;
     for (int d = 1; d <= 8; ++d) {
-        const int step = geometry_->Step(d);
-        int at = slot + step;
-        if ((cell[at] & 3) != other) {
-            continue;
-        }
-        int n = 1;
-        for (at += step; (cell[at] & 3) == other; at += step) {
-            ++n;
-        }
-        if ((cell[at] & 3) == side) {
-            found.Count[static_cast<size_t>(d)] = static_cast<uint8_t>(n);
-        }
+        found.Count[static_cast<size_t>(d)] =
+            static_cast<uint8_t>(EnclosedRun(cells_.data(), slot, geometry_->Step(d), side));
     }
     return found;
 }
 
 bool Position::CanPlaceAt(int side, int slot) const {
-    const uint8_t* cell = cells_.data();
-    if (cell[slot] != 0) {
+    if (cells_[static_cast<size_t>(slot)] != 0) {
         return false;
     }
-    const int other = 3 - side;
     for (int d = 1; d <= 8; ++d) {
-        const int step = geometry_->Step(d);
-        int at = slot + step;
-        if ((cell[at] & 3) != other) {
-            continue;
-        }
-        do {
-            at += step;
-        } while ((cell[at] & 3) == other);
-        if ((cell[at] & 3) == side) {
+        if (EnclosedRun(cells_.data(), slot, geometry_->Step(d), side) != 0) {
             return true;
         }
     }
