@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -88,6 +89,47 @@ bool TakeLevels(const QString& value, std::array<int32_t, 2>& levels, QString& e
     return true;
 }
 
+// --seed S: an unsigned 64-bit number.
+bool TakeSeed(const QString& value, BatchOptions& options, QString& error) {
+    if (!AllDigits(value)) {
+        error = value.isEmpty() ? "--seed needs a number" : "--seed: not an unsigned number: " + value;
+        return false;
+    }
+    bool ok = false;
+    options.Seed = value.toULongLong(&ok);
+    if (!ok) {
+        error = "--seed: number too large: " + value;
+        return false;
+    }
+    options.HasSeed = true;
+    return true;
+}
+
+// --batch N: the number of games of the series, 1 to a billion.
+bool TakeGames(const QString& text, int& games, QString& error) {
+    if (text.isEmpty()) {
+        error = "--batch needs the number of games";
+        return false;
+    }
+    const bool negative = text.startsWith('-') && AllDigits(text.mid(1));
+    if (!AllDigits(text) && !negative) {
+        error = "--batch: not a whole number: " + text;
+        return false;
+    }
+    bool ok = false;
+    const qlonglong n = text.toLongLong(&ok);
+    if (negative || (ok && n < 1)) {
+        error = "--batch: the number of games must be at least 1, not " + text;
+        return false;
+    }
+    if (!ok || n > 1'000'000'000) {
+        error = "--batch: too many games: " + text;
+        return false;
+    }
+    games = static_cast<int>(n);
+    return true;
+}
+
 } // namespace
 
 BatchRequest ParseBatchArguments(const QStringList& args) {
@@ -98,77 +140,49 @@ BatchRequest ParseBatchArguments(const QStringList& args) {
     if (!request.IsBatch) {
         return request;
     }
-    bool haveGames = false;
-    QString gamesText;
-    bool haveGame = false;
-    QString gameText;
+    BatchOptions& options = request.Options;
+    QString& error = request.Error;
+    std::optional<QString> gamesText;
+    std::optional<QString> gameText;
     for (qsizetype i = 0; i < args.size(); ++i) {
         QString value;
         if (TakeValue(args, i, "--batch", value)) {
-            haveGames = true;
             gamesText = value;
         } else if (TakeValue(args, i, "--seed", value)) {
-            if (!AllDigits(value)) {
-                request.Error = value.isEmpty() ? "--seed needs a number"
-                                                : "--seed: not an unsigned number: " + value;
+            if (!TakeSeed(value, options, error)) {
                 return request;
             }
-            bool ok = false;
-            request.Options.Seed = value.toULongLong(&ok);
-            if (!ok) {
-                request.Error = "--seed: number too large: " + value;
-                return request;
-            }
-            request.Options.HasSeed = true;
         } else if (args[i] == "--moves") {
-            request.Options.Moves = true;
+            options.Moves = true;
         } else if (TakeValue(args, i, "--jobs", value)) {
             if (!TakeCount("--jobs", value, "the number of threads", MaxJobs, "threads",
-                           request.Options.Jobs, request.Error)) {
+                           options.Jobs, error)) {
                 return request;
             }
         } else if (TakeValue(args, i, "--levels", value)) {
-            if (!TakeLevels(value, request.Options.Levels, request.Error)) {
+            if (!TakeLevels(value, options.Levels, error)) {
                 return request;
             }
         } else if (TakeValue(args, i, "--game", value)) {
-            haveGame = true;
             gameText = value;
         } else if (args[i].startsWith("--")) {
-            request.Error = "unknown option: " + args[i];
+            error = "unknown option: " + args[i];
             return request;
         } else {
-            request.Options.Rest.append(args[i]);
+            options.Rest.append(args[i]);
         }
     }
-    if (!haveGames || gamesText.isEmpty()) {
-        request.Error = "--batch needs the number of games";
+    // The series' length first: --game is counted within it.
+    if (!TakeGames(gamesText.value_or(QString()), options.Games, error)) {
         return request;
     }
-    const bool negative = gamesText.startsWith('-') && AllDigits(gamesText.mid(1));
-    if (!AllDigits(gamesText) && !negative) {
-        request.Error = "--batch: not a whole number: " + gamesText;
-        return request;
-    }
-    bool ok = false;
-    const qlonglong games = gamesText.toLongLong(&ok);
-    if (negative || (ok && games < 1)) {
-        request.Error = "--batch: the number of games must be at least 1, not " + gamesText;
-        return request;
-    }
-    if (!ok || games > 1'000'000'000) {
-        request.Error = "--batch: too many games: " + gamesText;
-        return request;
-    }
-    request.Options.Games = static_cast<int>(games);
-    if (haveGame) {
-        if (!TakeCount("--game", gameText, "the number of a game of the series",
-                       request.Options.Games, "(the games of the series)", request.Options.OnlyGame,
-                       request.Error)) {
+    if (gameText.has_value()) {
+        if (!TakeCount("--game", *gameText, "the number of a game of the series", options.Games,
+                       "(the games of the series)", options.OnlyGame, error)) {
             return request;
         }
-        if (!request.Options.HasSeed) {
-            request.Error = "--game needs --seed: only a seeded series can be played again";
+        if (!options.HasSeed) {
+            error = "--game needs --seed: only a seeded series can be played again";
             return request;
         }
     }

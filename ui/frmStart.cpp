@@ -2,6 +2,7 @@
 
 #include "common/Fonts.h"
 #include "common/StandardOptions.h"
+#include "common/WindowGeometry.h"
 #include "engine/Rounding.h"
 #include "ui/Artwork.h"
 #include "ui/PictureBox.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QScreen>
 
 namespace tolvekin {
 namespace {
@@ -70,9 +70,7 @@ frmStart::frmStart(RandomSource& random, QWidget* parent)
     timDelay.setSingleShot(true);
 
     // The load handler: centred on the screen, first step of the bar.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect s = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-    move(s.x() + (s.width() - (width() + 8)) / 2, s.y() + (s.height() - (height() + 28)) / 2);
+    move(CentreOnScreen(QGuiApplication::primaryScreen(), OuterSize(*this)));
     setWindowTitle(lblTitle->text() + "　開始");
     lblType->setText("for Linux");
     lblVersion->setText(QString("Version ") + ProgramVersion());
