@@ -74,7 +74,7 @@ void GameSession::Start(const StartOptions& options) {
         splash->Sets = &window_->Pictures;
     }
     window_->Load();
-    game.Connect(*window_, *window_, *window_);
+    game.Connect(*window_, window_->Clock(), window_->Keeper());
     game.SetThinker(thinker);
     loaded_ = true;
     step(6);

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -41,10 +40,6 @@ struct MainWindowControls {
     std::array<QLabel*, 3> lblName{};        // elements 1 and 2
     std::array<QLabel*, 3> lblComment{};     // elements 1 and 2
     QLabel* lblTitle = nullptr;
-    QTimer timAuto;
-    QTimer timReplay;
-    QTimer timAutoRestart;
-    QTimer timFlash;
     std::array<QPixmap, artwork::ModePictureCount> imgMode;
     std::array<QPixmap, 2> imgCursor;
     QPixmap imgBack;

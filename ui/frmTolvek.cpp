@@ -32,16 +32,9 @@ constexpr const char* BuildNote = "Qt 6 版";
 
 frmTolvek::frmTolvek(Game& game, const QString& dataDir, std::function<void(int)> splashStep,
                      QWidget* parent)
-    : QWidget(parent), game_(game), dataDir_(dataDir), splashStep_(std::move(splashStep)) {
+    : QWidget(parent), game_(game), dataDir_(dataDir), splashStep_(std::move(splashStep)),
+      clock_([&game](GameTimer timer) { game.Tick(timer); }), keeper_(game, dataDir, this) {
     setObjectName("frmTolvek");
-    timAuto.setInterval(1000);
-    timReplay.setInterval(1000);
-    timAutoRestart.setInterval(5000);
-    timFlash.setInterval(500);
-    connect(&timAuto, &QTimer::timeout, this, [this] { timAuto_Timer(); });
-    connect(&timAutoRestart, &QTimer::timeout, this, [this] { timAutoRestart_Timer(); });
-    connect(&timReplay, &QTimer::timeout, this, [this] { timReplay_Timer(); });
-    connect(&timFlash, &QTimer::timeout, this, [this] { timFlash_Timer(); });
 }
 
 frmTolvek::~frmTolvek() {

@@ -4,7 +4,6 @@
 
 #include "common/WindowGeometry.h"
 #include "engine/Game.h"
-#include "scores/ScoreTable.h"
 #include "settings/mdlOption.h"
 #include "ui/BoardCursor.h"
 #include "ui/FocusMark.h"
@@ -12,6 +11,8 @@
 #include "ui/MainWindowControls.h"
 #include "ui/PictureBox.h"
 #include "ui/PiecePictures.h"
+#include "ui/QtGameClock.h"
+#include "ui/ScoreKeeper.h"
 #include "ui/frmHelp.h"
 #include "ui/mdlCheap3D.h"
 
@@ -23,12 +24,9 @@
 
 namespace tolvekin {
 
-// The window is the game's display, its clock (four timers) and where finished games go.
-class frmTolvek : public QWidget,
-                  public GameView,
-                  public GameClock,
-                  public GameRecorder,
-                  private MainWindowControls {
+// The window is the game's display. It holds the game's clock (four timers) and the keeper of
+// finished games, which the session hands to the game with the window.
+class frmTolvek : public QWidget, public GameView, private MainWindowControls {
     Q_OBJECT
 public:
     // splashStep advances the start-up bar while the window loads (may be empty).
@@ -111,16 +109,13 @@ public:
     void cmdPass_MouseDown();
     void cmdPass_MouseUp();
     void cmdRestart_Click() { game_.RestartClick(); }
-    // The score window in view mode; an entry chosen there is replayed.
+    // The score window in view mode; an entry chosen there is replayed, else the board takes
+    // the keyboard back.
     void cmdScore_Click();
     void cmdEnd_Click();
     void Form_Click();
     void picMode_Click() { Form_Click(); }
     void lblTitle_Click();
-    void timAuto_Timer() { game_.Tick(GameTimer::Auto); }
-    void timAutoRestart_Timer() { game_.Tick(GameTimer::AutoRestart); }
-    void timReplay_Timer() { game_.Tick(GameTimer::Replay); }
-    void timFlash_Timer() { game_.Tick(GameTimer::Flash); }
     // A key pressed in the window: the arrow keys and Home move the keyboard's cell (and give
     // the board the focus), Space and Enter on the board act as a click on that cell, B, Y, R
     // and 1, 2, 3 press the colour buttons. True when the key was one of them.
@@ -129,11 +124,9 @@ public:
     // Runs while the options dialog is open (until it exists: nothing).
     std::function<void()> ShowOptionsDialog;
 
-    // The score table of the file read last: recorded games wait here for their names, and a
-    // replay takes its game from here.
-    ScoreTable Scores;
-    // The score file of the current mode, strength and board.
-    QString ScorePath() const;
+    // The game's timers and where its finished games go, both living as long as the window.
+    QtGameClock& Clock() { return clock_; }
+    ScoreKeeper& Keeper() { return keeper_; }
 
     // Outer size of the window: the client area plus its border and caption.
     QSize OuterSize() const { return tolvekin::OuterSize(*this); }
@@ -149,14 +142,6 @@ public:
     void ShowTurn(Side from, Side to) override;
     void ShowCount() override;
     void ShowGameOver(Side winner, const std::string& resultText) override;
-    // GameRecorder.
-    void RecordScore() override;
-    void RecordTwoPlayerGame() override;
-    void WriteAutoResult() override;
-    // GameClock.
-    void SetTimer(GameTimer timer, bool enabled) override;
-    void SetTimerInterval(GameTimer timer, int milliseconds) override;
-    bool TimerEnabled(GameTimer timer) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -181,18 +166,16 @@ private:
     // Space held on 置けるところ, H held on the board: the places show until the key goes up.
     bool HintKeyEvent(QObject* watched, QEvent* event);
     void EnableBoard(bool enabled);
-    QTimer& TimerOf(GameTimer timer);
-    const QTimer& TimerOf(GameTimer timer) const;
     QLabel* MakeLabel(const QString& text, Qt::Alignment align, double pointSize = 0,
                       bool bold = false);
     void Place(QWidget* control, int dx, int y, int w, int h);
     QString BackPicturePath() const;
-    // Shows the score window modally; the entry chosen for replay, 0 for none.
-    int ShowScoreWindow(bool entryMode);
 
     Game& game_;
     QString dataDir_;
     std::function<void(int)> splashStep_;
+    QtGameClock clock_;
+    ScoreKeeper keeper_;
     Cheap3DFrames frames_;
     int32_t boardColor_ = 0xFFFFFF;
     int32_t backgroundColor_ = SystemButtonFace;
@@ -210,8 +193,5 @@ private:
     QFont variantFont_;     // of both variant labels
     bool blocking_ = false; // input to the window is swallowed while a piece blinks
 };
-
-// Asked before a chosen replay takes the board from a game under way.
-inline constexpr const char* ReplayQuestionText = "いまのゲームをやめて再生しますか？";
 
 } // namespace tolvekin

@@ -8,16 +8,11 @@
 #include "common/Fonts.h"
 #include "common/Utf8Text.h"
 #include "engine/CharacterSets.h"
-#include "scores/AutoResultLog.h"
-#include "scores/ScoreFile.h"
-#include "scores/ScoreRecording.h"
-#include "scores/frmScore.h"
 #include "ui/Artwork.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -398,89 +393,10 @@ void frmTolvek::ShowGameOver(Side winner, const std::string& resultText) {
     FocusBoard();
 }
 
-QString frmTolvek::ScorePath() const {
-    const Settings& o = game_.Options;
-    return ScoreFileName(dataDir_, o.GameMode, o.GameLevel, game_.State.BoardWidth,
-                         game_.State.BoardHeight);
-}
-
-int frmTolvek::ShowScoreWindow(bool entryMode) {
-    ScoreWindowSettings s;
-    s.GameTitle = Q(game_.Options.GameTitle);
-    s.GameMode = game_.Options.GameMode;
-    s.LevelText = Q(game_.LevelText());
-    s.BoardWidth = game_.State.BoardWidth;
-    s.BoardHeight = game_.State.BoardHeight;
-    s.DefaultName = Q(game_.DisplayName(game_.Options.CharSet[1], 1));
-    s.FilePath = ScorePath();
-    frmScore window(Scores, s, entryMode, this);
-    window.exec();
-    return window.ReplayEntry();
-}
-
 void frmTolvek::cmdScore_Click() {
-    const int entry = ShowScoreWindow(false);
-    if (entry < 1 || entry > Scores.EntryCount()) {
+    if (!keeper_.ViewScores()) {
         FocusBoard();
-        return;
     }
-    // A replay takes the board: a game under way goes only when the player says so.
-    if (game_.Phase() == GamePhase::Playing && !QuestionForm(ReplayQuestionText)) {
-        FocusBoard();
-        return;
-    }
-    game_.BeginReplay(Scores.AtPlace(entry).Game);
-}
-
-void frmTolvek::RecordScore() {
-    if (tolvekin::RecordScore(Scores, ScorePath(), game_.State, QDateTime::currentDateTime()) !=
-        0) {
-        ShowScoreWindow(true);
-    }
-}
-
-void frmTolvek::RecordTwoPlayerGame() {
-    tolvekin::RecordTwoPlayerGame(Scores, ScorePath(), game_.State, QDateTime::currentDateTime());
-    ShowScoreWindow(true);
-}
-
-void frmTolvek::WriteAutoResult() {
-    AppendAutoResult(dataDir_, AutoResultLine(game_));
-}
-
-QTimer& frmTolvek::TimerOf(GameTimer timer) {
-    switch (timer) {
-    case GameTimer::Auto:
-        return timAuto;
-    case GameTimer::AutoRestart:
-        return timAutoRestart;
-    case GameTimer::Replay:
-        return timReplay;
-    case GameTimer::Flash:
-        break;
-    }
-    return timFlash;
-}
-
-const QTimer& frmTolvek::TimerOf(GameTimer timer) const {
-    return const_cast<frmTolvek*>(this)->TimerOf(timer);
-}
-
-void frmTolvek::SetTimer(GameTimer timer, bool enabled) {
-    QTimer& t = TimerOf(timer);
-    if (enabled && !t.isActive()) {
-        t.start();
-    } else if (!enabled) {
-        t.stop();
-    }
-}
-
-void frmTolvek::SetTimerInterval(GameTimer timer, int milliseconds) {
-    TimerOf(timer).setInterval(milliseconds);
-}
-
-bool frmTolvek::TimerEnabled(GameTimer timer) const {
-    return TimerOf(timer).isActive();
 }
 
 } // namespace tolvekin

@@ -200,7 +200,7 @@ TEST(LastMove, TheComputersMoveIsMarkedInAutomaticPlay) {
     DialogAnswerer answers;
     Shown w(3, 4);
     w.c().cmdPass->click(); // はじめる
-    w.form->timAuto_Timer();
+    w.form->Clock().timAuto_Timer();
     ASSERT_EQ(w.game.State.MoveCount, 1);
     const auto& row = w.game.State.MoveRecord[1];
     EXPECT_EQ(w.form->LastMove()->MarkedCell(), w.Index(row[3], row[4]));

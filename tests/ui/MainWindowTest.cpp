@@ -38,7 +38,7 @@ struct Window : StartedWindow {
             adjust(settings);
         }
         Start();
-        c().timFlash.setInterval(5); // blink quickly in tests
+        form->Clock().timFlash.setInterval(5); // blink quickly in tests
     }
     void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 };
@@ -195,7 +195,8 @@ TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
     ASSERT_TRUE(w.game.MoveInProgress());
     PictureBox* cell = w.Cell(c.FlashCell % 8 + 1, c.FlashCell / 8 + 1);
     std::vector<bool> seen;
-    QObject::connect(&c.timFlash, &QTimer::timeout, [&] { seen.push_back(cell->isVisible()); });
+    QObject::connect(&f.Clock().timFlash, &QTimer::timeout,
+                     [&] { seen.push_back(cell->isVisible()); });
     // Clicks wait while the piece blinks.
     w.ClickCell(6, 4);
     EXPECT_TRUE(answers.messages.isEmpty());
@@ -441,14 +442,15 @@ TEST(MainWindowGames, QuitAnsweredNoRestoresTheTimers) {
     DialogAnswerer answers;
     Window w(8, 8, "/nonexistent/", [](Settings& s) { s.GameMode = 3; });
     MainWindowControls& c = w.c();
+    QtGameClock& clock = w.form->Clock();
     w.Click(c.cmdPass);
-    EXPECT_TRUE(c.timAuto.isActive());
-    EXPECT_EQ(c.timAuto.interval(), 500);
+    EXPECT_TRUE(clock.timAuto.isActive());
+    EXPECT_EQ(clock.timAuto.interval(), 500);
     answers.answers = {false};
     w.Click(c.cmdEnd);
     EXPECT_EQ(answers.questions.back(), "ぽるぽらを終了しますか？");
-    EXPECT_TRUE(c.timAuto.isActive());
-    EXPECT_FALSE(c.timAutoRestart.isActive());
+    EXPECT_TRUE(clock.timAuto.isActive());
+    EXPECT_FALSE(clock.timAutoRestart.isActive());
 }
 
 TEST(StartupFit, MessagesHeightFirstInFullWidth) {

@@ -140,7 +140,7 @@ TEST(MasterScores, AWinEntersTheMastersOwnTableWhichIsShownAndReplayed) {
     g.form->cmdScore_Click();
     ASSERT_EQ(g.game.Phase(), GamePhase::Replay);
     for (int tick = 0; tick < 3 && g.game.Phase() == GamePhase::Replay; ++tick) {
-        g.form->timReplay_Timer();
+        g.form->Clock().timReplay_Timer();
     }
     EXPECT_EQ(g.game.Phase(), GamePhase::ReplayOver);
     EXPECT_EQ(Cells(g.game.State), played);

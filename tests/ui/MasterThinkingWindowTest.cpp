@@ -273,10 +273,10 @@ TEST(MasterThinkingWindow, TheBlinkStartsOnceTheMoveIsThoughtOut) {
     ThinkingGame w(true);
     ASSERT_NO_FATAL_FAILURE(w.PlayAndLetTheMasterThink());
     const GameState& g = w.game.State;
-    EXPECT_FALSE(w.c().timFlash.isActive());
+    EXPECT_FALSE(w.form->Clock().timFlash.isActive());
 
     w.gate->Open();
-    ASSERT_TRUE(WaitFor([&w] { return w.c().timFlash.isActive(); }, 20000));
+    ASSERT_TRUE(WaitFor([&w] { return w.form->Clock().timFlash.isActive(); }, 20000));
     const Move move = w.gate->Last();
     EXPECT_EQ(g.MoveCount, 1);
     EXPECT_EQ(g.Board(move.X, move.Y), 0);
@@ -285,7 +285,7 @@ TEST(MasterThinkingWindow, TheBlinkStartsOnceTheMoveIsThoughtOut) {
     ASSERT_TRUE(WaitFor([&g] { return g.MoveCount == 2; }, 10000));
     EXPECT_EQ(g.Board(move.X, move.Y), Side2);
     EXPECT_EQ(g.SideToMove, Side1);
-    EXPECT_FALSE(w.c().timFlash.isActive());
+    EXPECT_FALSE(w.form->Clock().timFlash.isActive());
 }
 
 TEST(MasterThinkingWindow, QuittingDuringTheSearchEndsTheProgramCleanly) {

@@ -54,23 +54,23 @@ TEST(OptionsOnMainWindow, AutomaticPlayPausedAndThePlayersLevelSaved) {
     OptionsWindow w(dir.path() + "/", start);
     frmTolvek& f = *w.form;
     f.Controls().cmdPass->click();
-    ASSERT_TRUE(f.Controls().timAuto.isActive());
+    ASSERT_TRUE(f.Clock().timAuto.isActive());
     // Play until an automatic move has left the weak level in the settings.
     for (int i = 0; i < 10 && w.settings.GameLevel == 2; ++i) {
-        f.timAuto_Timer();
+        f.Clock().timAuto_Timer();
     }
     ASSERT_EQ(w.settings.GameLevel, 1);
     bool opened = false;
     WhenModalShown<frmOptBrd>([&](frmOptBrd& dialog) {
         opened = true;
-        EXPECT_FALSE(f.Controls().timAuto.isActive());
+        EXPECT_FALSE(f.Clock().timAuto.isActive());
         EXPECT_TRUE(dialog.GameOptionsLocked());
         EXPECT_TRUE(dialog.optLevel[1]->isChecked());
         dialog.cmdClose->click();
     });
     w.ClickBackground();
     EXPECT_TRUE(opened);
-    EXPECT_TRUE(f.Controls().timAuto.isActive());
+    EXPECT_TRUE(f.Clock().timAuto.isActive());
     EXPECT_EQ(w.settings.GameLevel, 2);
     QFile file(dir.filePath("TlvPar.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

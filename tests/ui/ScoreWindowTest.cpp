@@ -262,19 +262,19 @@ TEST(ScoreWindow, TheViewOffersReplaysOfStoredGamesAndLaysOutItsRows) {
     // The replay of entry 3 begins: only clearing takes clicks, and the mode reads 再現.
     EXPECT_EQ(g.game.Phase(), GamePhase::Replay);
     EXPECT_EQ(g.c().lblModeGuide->text(), "再現");
-    EXPECT_TRUE(g.c().timReplay.isActive());
-    EXPECT_EQ(g.c().timReplay.interval(), 500);
+    EXPECT_TRUE(g.form->Clock().timReplay.isActive());
+    EXPECT_EQ(g.form->Clock().timReplay.interval(), 500);
     EXPECT_FALSE(g.c().cmdScore->isEnabled());
     EXPECT_TRUE(g.c().cmdRestart->isEnabled());
     for (int tick = 0; tick < 3; ++tick) {
-        g.form->timReplay_Timer();
+        g.form->Clock().timReplay_Timer();
     }
     EXPECT_EQ(g.game.Phase(), GamePhase::ReplayOver);
     EXPECT_EQ(g.game.State.Board(4, 3), 2);
     EXPECT_EQ(g.game.State.Board(5, 3), 1);
     // The piece placed last in the replay carries the mark.
     EXPECT_EQ(g.form->LastMove()->MarkedCell(), g.game.State.CellIndex(4, 3));
-    EXPECT_FALSE(g.c().timReplay.isActive());
+    EXPECT_FALSE(g.form->Clock().timReplay.isActive());
     EXPECT_TRUE(answers.questions.isEmpty()); // a replay records nothing
     answers.answers = {true};
     g.c().cmdRestart->click();
