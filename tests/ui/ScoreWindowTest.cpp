@@ -1,6 +1,7 @@
 // The score window offscreen, opened as the game opens it: a won game taking its name, the
 // refused double quote, the close box that keeps the file as it was, the view with its replay
-// buttons, clearing and repair, and a replay started from the window.
+// buttons, clearing and repair, and a replay started from the window. The view opens from the
+// panel's score button, as the player opens it.
 
 #include "common/DialogSeam.h"
 #include "scores/ScoreFile.h"
@@ -158,17 +159,17 @@ TEST(ScoreWindow, TheViewStartsOnCloseAndEscapeClosesIt) {
         QTest::keyClick(f.focusWidget(), Qt::Key_Escape);
         EXPECT_FALSE(f.isVisible());
     });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     ASSERT_TRUE(shown);
     EXPECT_EQ(g.game.Phase(), GamePhase::Ready);
     EXPECT_TRUE(answers.questions.isEmpty());
     // Space on the first focus is 閉じる as well: nothing is replayed.
     WhenModalShown<frmScore>([](frmScore& f) { QTest::keyClick(f.focusWidget(), Qt::Key_Space); });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     EXPECT_EQ(g.game.Phase(), GamePhase::Ready);
     // The close box likewise.
     WhenModalShown<frmScore>([](frmScore& f) { f.close(); });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     EXPECT_EQ(g.game.Phase(), GamePhase::Ready);
     EXPECT_TRUE(answers.questions.isEmpty());
 }
@@ -181,7 +182,7 @@ TEST(ScoreWindow, AReplayAsksBeforeItTakesAGameUnderWay) {
     ASSERT_EQ(g.game.Phase(), GamePhase::Playing);
     const GameState before = g.game.State;
     WhenModalShown<frmScore>([](frmScore& f) { f.cmdNum[0]->click(); });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     EXPECT_EQ(answers.questions, QStringList{ReplayQuestionText});
     EXPECT_EQ(g.game.Phase(), GamePhase::Playing);
     EXPECT_EQ(g.game.State.MoveCount, before.MoveCount);
@@ -192,7 +193,7 @@ TEST(ScoreWindow, AReplayAsksBeforeItTakesAGameUnderWay) {
     }
     answers.answers = {true};
     WhenModalShown<frmScore>([](frmScore& f) { f.cmdNum[0]->click(); });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     EXPECT_EQ(answers.questions.size(), 2);
     EXPECT_EQ(g.game.Phase(), GamePhase::Replay);
 }
@@ -257,7 +258,7 @@ TEST(ScoreWindow, TheViewOffersReplaysOfStoredGamesAndLaysOutItsRows) {
         EXPECT_EQ(f.lblScore2[5]->text(), "");
         f.cmdNum[2]->click();
     });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     ASSERT_TRUE(shown);
     // The replay of entry 3 begins: only clearing takes clicks, and the mode reads 再現.
     EXPECT_EQ(g.game.Phase(), GamePhase::Replay);
@@ -284,7 +285,7 @@ TEST(ScoreWindow, TheViewOffersReplaysOfStoredGamesAndLaysOutItsRows) {
 
     // Closed without a choice: nothing is replayed.
     WhenModalShown<frmScore>([](frmScore& f) { f.cmdClose->click(); });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     EXPECT_EQ(g.game.Phase(), GamePhase::Ready);
 }
 
@@ -315,7 +316,7 @@ TEST(ScoreWindow, ClearingEmptiesTheTableAndRepairReports) {
         }
         f.cmdClose->click();
     });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     EXPECT_EQ(answers.messages, QStringList{RepairDoneText});
     // The next result gets place 1.
     WhenModalShown<frmScore>([](frmScore& f) {
@@ -344,7 +345,7 @@ TEST(ScoreWindow, AFolderInPlaceOfTheTableIsOneMessagePerAction) {
         EXPECT_TRUE(answers.messages[2].startsWith("スコアファイルを消せません。\n"));
         f.cmdClose->click();
     });
-    g.form->cmdScore_Click();
+    g.c().cmdScore->click();
     EXPECT_EQ(answers.messages.size(), 3);
     EXPECT_TRUE(QFileInfo(g.Path("TLVAHIGH.TXT")).isDir());
 }
