@@ -85,7 +85,6 @@ TEST(QtGameClock, ARunningTimerStaysOnThroughANewIntervalAndASecondSwitchingOn) 
     c.clock.SetTimerInterval(GameTimer::AutoRestart, 700);
     EXPECT_TRUE(c.clock.TimerEnabled(GameTimer::AutoRestart));
     EXPECT_EQ(c.clock.Interval(GameTimer::AutoRestart), 700);
-    EXPECT_LE(c.clock.timAutoRestart.remainingTime(), 700); // the new period runs from now
     // The tick the window fires by hand goes out under the timer's name.
     c.clock.timFlash_Timer();
     c.clock.timReplay_Timer();
