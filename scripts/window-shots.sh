@@ -101,14 +101,22 @@ dismiss() {
     wait_closed "$1" "$2"
 }
 
-# Photographs window $1 into OUT_DIR/$2.png once it has finished drawing: the pointer is parked
-# in the screen's corner, away from every window, and the picture is taken again until three in
-# a row, 0.3 s apart, agree. That spans more than half of a text cursor's blink, so a window
-# with a blinking cursor never settles and fails here instead of giving a different picture
-# each time.
+# Whether pictures $1 and $2 are the same, pixel for pixel.
+same_picture() {
+    [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]
+}
+
+# Photographs window $1 into OUT_DIR/$2.png once it has finished drawing, and names the file in
+# shot_file: the pointer is parked in the screen's corner, away from every window, and the
+# picture is taken again until three in a row, 0.3 s apart, agree. That spans more than half of
+# a text cursor's blink, so a window with a blinking cursor never settles and fails here instead
+# of giving a different picture each time. With a third argument, an earlier shot of the window,
+# the picture must also differ from it: the program has not yet answered the input while it
+# still looks the same.
 shot_number=0
+shot_file=
 shoot() {
-    local id=$1 name previous current agreeing=1
+    local id=$1 earlier=${3:-} name previous current agreeing=1
     [ -n "$id" ] || fail "no window to photograph for $2"
     shot_number=$((shot_number + 1))
     name=$(printf '%02d-%s' "$shot_number" "$2")
@@ -119,19 +127,21 @@ shoot() {
     for _ in $(seq 1 60); do
         sleep 0.3
         import -window "$id" "$current"
-        if [ "$(compare -metric AE "$previous" "$current" null: 2>&1 || true)" = 0 ]; then
+        if same_picture "$previous" "$current" &&
+            { [ -z "$earlier" ] || ! same_picture "$earlier" "$current"; }; then
             agreeing=$((agreeing + 1))
         else
             agreeing=1
         fi
         mv "$current" "$previous"
         if [ "$agreeing" -eq 3 ]; then
-            mv "$previous" "$out/$name.png"
+            shot_file="$out/$name.png"
+            mv "$previous" "$shot_file"
             echo "$name"
             return
         fi
     done
-    fail "the window for $name kept changing"
+    fail "the window for $name kept changing, or did not change"
 }
 
 # Clicks at x, y inside window $1 and parks the pointer again.
@@ -171,6 +181,7 @@ board=8     # the board's top-left corner in the window
 start "$game" /MODE2
 main=$(wait_window "$title")
 shoot "$main" main-8x8
+opening=$shot_file
 
 # The window's background beside the mode picture opens the options dialog.
 click "$main" 400 60
@@ -213,18 +224,19 @@ dismiss "$question" "$title　メッセージ"    # no: the game goes on
 
 # Side 1 places on the sixth cell of the fourth row; the last-move mark shows there.
 click "$main" $((board + 5 * cell + cell / 2)) $((board + 3 * cell + cell / 2))
-shoot "$main" first-move
+shoot "$main" first-move "$opening"
+first_move=$shot_file
 
 # Side 2's places show while H is held.
 press "$main"
 xdotool keydown h
-shoot "$main" hint-places
+shoot "$main" hint-places "$first_move"
 xdotool keyup h
 
 # Side 2 plays from the keyboard: the cursor from the top-left cell to the fourth cell of the
 # third row, B for a blue piece, Space to place it.
 press "$main" Home Right Right Right Down Down b space
-shoot "$main" keyboard-move
+shoot "$main" keyboard-move "$first_move"
 
 # During a game the options dialog lets only the board's look change.
 click "$main" 400 60
@@ -256,6 +268,7 @@ stop
 start "$game" /MODE2 /MAXX3 /MAXY3
 main=$(wait_window "$title")
 shoot "$main" main-3x3
+opening=$shot_file
 place() {
     click "$main" $((board + ($1 - 1) * cell + cell / 2)) $((board + ($2 - 1) * cell + cell / 2))
 }
@@ -275,7 +288,7 @@ dismiss "$message" "$title　メッセージ"
 question=$(wait_window "$title　メッセージ")
 shoot "$question" record-question
 dismiss "$question" "$title　メッセージ"    # no: the game is not kept
-shoot "$main" main-3x3-game-over
+shoot "$main" main-3x3-game-over "$opening"
 stop
 
 # The character maker with a few cells drawn (clicks, then a drag along a row), and the
@@ -288,8 +301,9 @@ done
 xdotool mousemove --window "$zenbro" 120 330 mousedown 1 \
     mousemove --window "$zenbro" 260 330 mousemove --window "$zenbro" 400 330 mouseup 1
 shoot "$zenbro" maker
+drawing=$shot_file
 click "$zenbro" 568 460                      # 格子線
-shoot "$zenbro" maker-grid-lines
+shoot "$zenbro" maker-grid-lines "$drawing"
 click "$zenbro" 568 148                      # 元図読込
 message=$(wait_window 'キャラクタ作成　メッセージ')
 shoot "$message" maker-message
