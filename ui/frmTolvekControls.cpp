@@ -92,7 +92,7 @@ void frmTolvek::ChangeLevel() {
 }
 
 void frmTolvek::SetCursor() {
-    if (game_.Options.HintCursor && game_.Mode() != PlayMode::AutoPlay) {
+    if (settings_.HintCursor && game_.Mode() != PlayMode::AutoPlay) {
         // A cursor takes its hot spot in the picture's own pixels, at every pixel ratio.
         const QPoint hot =
             (QPointF(artwork::CursorHotSpot()) * imgCursor[0].devicePixelRatio()).toPoint();
@@ -399,7 +399,7 @@ void frmTolvek::ShowGameOver(Side winner, const std::string& resultText) {
 }
 
 QString frmTolvek::ScorePath() const {
-    const Settings& o = game_.Options;
+    const PlayOptions& o = game_.Options;
     return ScoreFileName(dataDir_, o.GameMode, o.GameLevel, game_.State.BoardWidth,
                          game_.State.BoardHeight);
 }
