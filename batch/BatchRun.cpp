@@ -92,7 +92,8 @@ bool TakeLevels(const QString& value, std::array<int32_t, 2>& levels, QString& e
 // --seed S: an unsigned 64-bit number.
 bool TakeSeed(const QString& value, BatchOptions& options, QString& error) {
     if (!AllDigits(value)) {
-        error = value.isEmpty() ? "--seed needs a number" : "--seed: not an unsigned number: " + value;
+        error =
+            value.isEmpty() ? "--seed needs a number" : "--seed: not an unsigned number: " + value;
         return false;
     }
     bool ok = false;
@@ -199,10 +200,10 @@ constexpr int GamesPerBlock = 64;
 // What one thread needs to play: a game of its own with its own chance, clock and view.
 class SeriesPlayer {
 public:
-    SeriesPlayer(const Settings& settings, const BatchOptions& options, uint64_t seed)
-        : settings_(settings), seed_(seed), moves_(options.Moves) {
-        settings_.GameMode = 3;
-        settings_.FlashMove = false;
+    SeriesPlayer(const PlayOptions& play, const BatchOptions& options, uint64_t seed)
+        : play_(play), seed_(seed), moves_(options.Moves) {
+        play_.GameMode = 3;
+        play_.FlashMove = false;
         clock_.SetHandler([this](GameTimer timer) { game_.Tick(timer); });
         game_.PlayMatch(options.Levels[0], options.Levels[1]);
         game_.AllocateBoard();
@@ -245,14 +246,14 @@ public:
     }
 
 private:
-    Settings settings_;
+    PlayOptions play_;
     uint64_t seed_;
     bool moves_;
     SeriesRandom random_;
     QuietView view_;
     ManualClock clock_;
     NoRecorder recorder_;
-    Game game_{settings_, random_, view_, clock_, recorder_};
+    Game game_{play_, random_, view_, clock_, recorder_};
     bool started_ = false;
 };
 
@@ -355,13 +356,13 @@ int JobsFor(const BatchOptions& options) {
     return static_cast<int>(std::clamp(cores, 1u, static_cast<unsigned>(MaxJobs)));
 }
 
-BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE* out,
+BatchSummary RunBatch(const BatchOptions& options, PlayOptions play, std::FILE* out,
                       const std::function<void(const std::string&)>& appendLog) {
     const uint64_t seed = options.HasSeed ? options.Seed : ClockSeed();
     BatchSummary summary;
     if (options.OnlyGame > 0) {
         // One game played again: its lines only, and nothing logged a second time.
-        SeriesPlayer player(settings, options, seed);
+        SeriesPlayer player(play, options, seed);
         std::string text;
         std::string result;
         player.Play(static_cast<uint64_t>(options.OnlyGame), text, result, summary);
@@ -382,7 +383,7 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
         return WriteAll(out, block.text, summary.WriteError);
     };
     if (jobs <= 1) {
-        SeriesPlayer player(settings, options, seed);
+        SeriesPlayer player(play, options, seed);
         for (int b = 0; b < blocks; ++b) {
             Block block;
             PlayBlock(player, b, options.Games, block);
@@ -396,7 +397,7 @@ BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE*
         workers.reserve(static_cast<size_t>(jobs));
         for (int j = 0; j < jobs; ++j) {
             workers.emplace_back([&] {
-                SeriesPlayer player(settings, options, seed);
+                SeriesPlayer player(play, options, seed);
                 for (int b = queue.Claim(); b >= 0; b = queue.Claim()) {
                     Block block;
                     PlayBlock(player, b, options.Games, block);

@@ -5,7 +5,7 @@
 // Each game's random draws depend only on the seed and the game's number, so the output is the
 // same bytes for any number of threads, and one game can be played again alone.
 
-#include "engine/Settings.h"
+#include "engine/PlayOptions.h"
 
 #include <QStringList>
 
@@ -52,10 +52,11 @@ inline constexpr int MaxJobs = 256;
 // The number of threads a run uses: the request, or one a core.
 int JobsFor(const BatchOptions& options);
 
-// Plays the games with the settings as read (no screen fitting, never a blinking piece),
-// writes the lines of each game to out (UTF-8, LF) in the order of the games and hands each
-// result line to appendLog, on the calling thread. Stops at the first failed write.
-BatchSummary RunBatch(const BatchOptions& options, Settings settings, std::FILE* out,
+// Plays the games by the options as the settings file and command line gave them (no screen
+// fitting, never a blinking piece), writes the lines of each game to out (UTF-8, LF) in the
+// order of the games and hands each result line to appendLog, on the calling thread. Stops at
+// the first failed write.
+BatchSummary RunBatch(const BatchOptions& options, PlayOptions play, std::FILE* out,
                       const std::function<void(const std::string&)>& appendLog);
 
 std::string SummaryLine(const BatchSummary& summary);

@@ -13,20 +13,20 @@ using namespace tolvekin;
 namespace {
 
 struct AutoGame {
-    Settings settings;
+    PlayOptions options;
     MtRandom random{1};
     QuietView view;
     ManualClock clock;
     NoRecorder recorder;
-    Game game{settings, random, view, clock, recorder};
+    Game game{options, random, view, clock, recorder};
 
     AutoGame(int w, int h) {
         clock.SetHandler([this](GameTimer t) { game.Tick(t); });
-        settings.GameMode = 3;
-        settings.BoardWidth = w;
-        settings.BoardHeight = h;
-        settings.MidX = w / 2;
-        settings.MidY = h / 2;
+        options.GameMode = 3;
+        options.BoardWidth = w;
+        options.BoardHeight = h;
+        options.MidX = w / 2;
+        options.MidY = h / 2;
         game.AllocateBoard();
     }
     // Plays one whole game; returns the number of placements.

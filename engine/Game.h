@@ -10,9 +10,9 @@
 #include "engine/GameState.h"
 #include "engine/GameView.h"
 #include "engine/MoveThinker.h"
+#include "engine/PlayOptions.h"
 #include "engine/Players.h"
 #include "engine/Random.h"
-#include "engine/Settings.h"
 #include "engine/Side.h"
 
 #include <array>
@@ -26,10 +26,10 @@ class Game {
 public:
     // Shows nothing, keeps time on an inner clock nobody advances and records nothing until
     // Connect.
-    Game(Settings& settings, RandomSource& random) : Options(settings), Random(random) {}
-    Game(Settings& settings, RandomSource& random, GameView& view, GameClock& clock,
+    Game(PlayOptions& options, RandomSource& random) : Options(options), Random(random) {}
+    Game(PlayOptions& options, RandomSource& random, GameView& view, GameClock& clock,
          GameRecorder& recorder)
-        : Options(settings), Random(random) {
+        : Options(options), Random(random) {
         Connect(view, clock, recorder);
     }
     Game(const Game&) = delete;
@@ -55,7 +55,7 @@ public:
     const Player& ComputerOf(int32_t level) const;
 
     GameState State;
-    Settings& Options;
+    PlayOptions& Options;
     RandomSource& Random;
     int32_t SavedLevel = 1; // the level in force when automatic play began
 

@@ -1,20 +1,20 @@
 #pragma once
 // Where a game stands. The game keeps one phase; the role of the pass button, whether a stored
 // game is being replayed and which controls of the window take clicks all follow from it. Also
-// the modes of play and the computer's strengths, as the settings number them.
+// the modes of play and the computer's strengths, as the options number them.
 
 #include <cstdint>
 
 namespace tolvekin {
 
-// Settings::GameMode.
+// PlayOptions::GameMode.
 enum class PlayMode : int32_t {
     OnePlayer = 1,  // ひとり: the player against the computer
     TwoPlayers = 2, // ふたり: two players at one mouse
     AutoPlay = 3,   // 全自動: the computer against itself, game after game
 };
 
-// Settings::GameLevel.
+// PlayOptions::GameLevel.
 enum class Strength : int32_t { Weak = 1, Strong = 2, Master = 3 };
 
 // The guide text of a strength: "弱い" for weak, "名人" for master, "強い" otherwise.

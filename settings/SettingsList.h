@@ -4,7 +4,7 @@
 // controls all go through this one list. The built-in values are those of a default Settings
 // record (Settings.h), and nowhere else.
 
-#include "engine/Settings.h"
+#include "settings/Settings.h"
 
 #include <cstdint>
 #include <span>

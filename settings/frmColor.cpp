@@ -1,9 +1,9 @@
 #include "settings/frmColor.h"
 
 #include "common/Fonts.h"
-#include "engine/Settings.h"
 #include "settings/DialogHelpers.h"
 #include "settings/SettingColor.h"
+#include "settings/Settings.h"
 
 #include <QPainter>
 #include <QTimer>

@@ -9,8 +9,8 @@
 //
 // Esc is 取消. The close box closes it as things are, without saving and without restoring.
 
-#include "engine/Settings.h"
 #include "settings/OptionsHost.h"
+#include "settings/Settings.h"
 #include "settings/mdlOption.h"
 
 #include <QCheckBox>

@@ -10,7 +10,7 @@
 //
 // 閉じる hands back the previewed values; the close box (or Esc) hands back SetForm's.
 
-#include "engine/Settings.h"
+#include "settings/Settings.h"
 #include "settings/mdlOption.h"
 
 #include <QColor>

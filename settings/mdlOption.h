@@ -9,7 +9,7 @@
 // Nothing else (no exponents, no hexadecimal, no thousands separators). Fractions round to the
 // nearest integer, halves to the even neighbour.
 
-#include "engine/Settings.h"
+#include "settings/Settings.h"
 #include "settings/SettingsList.h"
 
 #include <QString>

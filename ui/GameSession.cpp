@@ -69,7 +69,7 @@ void GameSession::Start(const StartOptions& options) {
     if (splash) {
         splashStep = step;
     }
-    window_ = std::make_unique<frmTolvek>(game, dataDir_, splashStep);
+    window_ = std::make_unique<frmTolvek>(game, settings, dataDir_, splashStep);
     if (splash) {
         splash->Sets = &window_->Pictures;
     }

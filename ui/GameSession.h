@@ -6,7 +6,7 @@
 #include "common/MessageDialogs.h"
 #include "engine/Game.h"
 #include "engine/Random.h"
-#include "engine/Settings.h"
+#include "settings/Settings.h"
 #include "ui/ThreadThinker.h"
 #include "ui/frmTolvek.h"
 

@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
     start.Splash = true;
     start.ShowWindow = true;
     session.Start(start);
-    ConnectOptionsDialog(*session.Window(), session.game, session.DataDir());
+    ConnectOptionsDialog(*session.Window(), session.game, session.settings, session.DataDir());
     const int status = app.exec();
     SetDialogHandler(nullptr);
     return status;

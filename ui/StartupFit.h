@@ -2,7 +2,7 @@
 // Start-up: shrinking a board that does not fit on the screen, height before width, with the
 // message for each shrunk dimension.
 
-#include "engine/Settings.h"
+#include "settings/Settings.h"
 
 #include <QString>
 #include <QStringList>

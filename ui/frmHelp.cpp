@@ -2,7 +2,7 @@
 
 #include "common/Fonts.h"
 #include "common/Utf8Text.h"
-#include "engine/Settings.h"
+#include "settings/Settings.h"
 
 #include <QVBoxLayout>
 

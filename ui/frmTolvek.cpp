@@ -30,9 +30,10 @@ constexpr const char* BuildNote = "Qt 6 版";
 
 } // namespace
 
-frmTolvek::frmTolvek(Game& game, const QString& dataDir, std::function<void(int)> splashStep,
-                     QWidget* parent)
-    : QWidget(parent), game_(game), dataDir_(dataDir), splashStep_(std::move(splashStep)),
+frmTolvek::frmTolvek(Game& game, Settings& settings, const QString& dataDir,
+                     std::function<void(int)> splashStep, QWidget* parent)
+    : QWidget(parent), game_(game), settings_(settings), dataDir_(dataDir),
+      splashStep_(std::move(splashStep)),
       clock_([&game](GameTimer timer) { game.Tick(timer); }), keeper_(game, dataDir, this) {
     setObjectName("frmTolvek");
 }
@@ -224,13 +225,13 @@ void frmTolvek::Load() {
     }
     const double tpx = TwipsPerPixelX(*this);
     const double tpy = TwipsPerPixelY(*this);
-    if (game_.Options.WindowTop != 0) {
-        move(x(), RoundEvenInt(game_.Options.WindowTop / tpy));
+    if (settings_.WindowTop != 0) {
+        move(x(), RoundEvenInt(settings_.WindowTop / tpy));
     }
-    if (game_.Options.WindowLeft != 0) {
-        move(RoundEvenInt(game_.Options.WindowLeft / tpx), y());
+    if (settings_.WindowLeft != 0) {
+        move(RoundEvenInt(settings_.WindowLeft / tpx), y());
     }
-    backgroundColor_ = game_.Options.BackgroundColor;
+    backgroundColor_ = settings_.BackgroundColor;
     if (game_.Options.MonoPieces) {
         ApplyMonoMode(true);
     }
@@ -251,7 +252,7 @@ void frmTolvek::PlaceBoardLabel() {
     lblBoard->setAutoFillBackground(true);
     lblBoard->setGeometry(8, 8, game_.State.BoardWidth * CellWidth,
                           game_.State.BoardHeight * CellHeight);
-    SetBoardColor(game_.Options.BoardColor);
+    SetBoardColor(settings_.BoardColor);
 }
 
 void frmTolvek::BuildCells() {
@@ -373,11 +374,11 @@ void frmTolvek::RedrawFrames() {
 }
 
 void frmTolvek::ApplyBoardLook() {
-    SetBoardSeeThrough(game_.Options.SeeThrough);
-    ShowFrameLines(game_.Options.ShowBorder);
-    ShowInnerLines(game_.Options.ShowCross);
+    SetBoardSeeThrough(settings_.SeeThrough);
+    ShowFrameLines(settings_.ShowBorder);
+    ShowInnerLines(settings_.ShowCross);
     ArrangePanel();
-    ShowBackPicture(game_.Options.BackPicture);
+    ShowBackPicture(settings_.BackPicture);
 }
 
 void frmTolvek::ShowFrameLines(bool visible) {
@@ -404,7 +405,7 @@ void frmTolvek::ArrangePanel() {
     int newLeft = lineTate.back()->x() + 18;
     const int currentLeft = cmdScore->x();
     QSize picture;
-    if (game_.Options.BackPicture && FileExists(BackPicturePath())) {
+    if (settings_.BackPicture && FileExists(BackPicturePath())) {
         picture = LoadPictureChecked(BackPicturePath(), MaxScreenPictureSize).size();
         const int needed = picture.width() - (OuterSize().width() - 6 - currentLeft);
         if (newLeft < needed) {

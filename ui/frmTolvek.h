@@ -30,8 +30,8 @@ class frmTolvek : public QWidget, public GameView, private MainWindowControls {
     Q_OBJECT
 public:
     // splashStep advances the start-up bar while the window loads (may be empty).
-    frmTolvek(Game& game, const QString& dataDir, std::function<void(int)> splashStep = {},
-              QWidget* parent = nullptr);
+    frmTolvek(Game& game, Settings& settings, const QString& dataDir,
+              std::function<void(int)> splashStep = {}, QWidget* parent = nullptr);
     ~frmTolvek() override;
 
     // Builds every control for the running board size: the load handler.
@@ -172,6 +172,7 @@ private:
     QString BackPicturePath() const;
 
     Game& game_;
+    Settings& settings_; // the game's options and how the window shows them
     QString dataDir_;
     std::function<void(int)> splashStep_;
     QtGameClock clock_;

@@ -87,7 +87,7 @@ void frmTolvek::ChangeLevel() {
 }
 
 void frmTolvek::SetCursor() {
-    if (game_.Options.HintCursor && game_.Mode() != PlayMode::AutoPlay) {
+    if (settings_.HintCursor && game_.Mode() != PlayMode::AutoPlay) {
         // A cursor takes its hot spot in the picture's own pixels, at every pixel ratio.
         const QPoint hot =
             (QPointF(artwork::CursorHotSpot()) * imgCursor[0].devicePixelRatio()).toPoint();

@@ -107,10 +107,11 @@ void frmTolvekOptions::SetCursor() {
     window_.update();
 }
 
-void ConnectOptionsDialog(frmTolvek& window, Game& game, const QString& dataDir) {
-    window.ShowOptionsDialog = [&window, &game, dataDir] {
+void ConnectOptionsDialog(frmTolvek& window, Game& game, Settings& settings,
+                          const QString& dataDir) {
+    window.ShowOptionsDialog = [&window, &game, &settings, dataDir] {
         frmTolvekOptions host(window, game, dataDir);
-        frmOptBrd dialog(game.Options, host, &window);
+        frmOptBrd dialog(settings, host, &window);
         dialog.exec();
     };
 }

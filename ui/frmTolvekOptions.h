@@ -49,6 +49,7 @@ private:
 
 // From now on a click on the window's background or mode picture opens the options dialog
 // (the window pauses its game timers around it and opens nothing during a replay).
-void ConnectOptionsDialog(frmTolvek& window, Game& game, const QString& dataDir);
+void ConnectOptionsDialog(frmTolvek& window, Game& game, Settings& settings,
+                          const QString& dataDir);
 
 } // namespace tolvekin

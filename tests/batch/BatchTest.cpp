@@ -23,14 +23,14 @@ struct Captured {
     BatchSummary summary;
 };
 
-Captured PlayBatch(const std::string& args, Settings settings = {}) {
+Captured PlayBatch(const std::string& args, PlayOptions options = {}) {
     const BatchRequest request = ParseBatchArguments(Args(args.c_str()));
     EXPECT_TRUE(request.Ok) << request.Error.toStdString();
     Captured c;
     char* buffer = nullptr;
     size_t size = 0;
     std::FILE* out = open_memstream(&buffer, &size);
-    c.summary = RunBatch(request.Options, settings, out,
+    c.summary = RunBatch(request.Options, options, out,
                          [&](const std::string& line) { c.log.push_back(line); });
     std::fclose(out);
     c.out.assign(buffer, size);
@@ -127,12 +127,12 @@ TEST(BatchRun, SameSeedSameGamesAndASummary) {
 }
 
 TEST(BatchRun, PrintedMoveRecordsReplayToThePrintedResult) {
-    Settings settings;
-    settings.BoardWidth = 7;
-    settings.BoardHeight = 5;
-    settings.MidX = 2;
-    settings.MidY = 3;
-    const Captured run = PlayBatch("--batch 12 --seed 3 --moves", settings);
+    PlayOptions options;
+    options.BoardWidth = 7;
+    options.BoardHeight = 5;
+    options.MidX = 2;
+    options.MidY = 3;
+    const Captured run = PlayBatch("--batch 12 --seed 3 --moves", options);
     const auto lines = Lines(run.out);
     const int cells = 35;
     const size_t recLines = (cells - 4 + 5) / 6; // 31 moves: six lines, the last padded
@@ -262,7 +262,7 @@ TEST(BatchLevels, EachSidePlaysItsStrengthForEveryMove) {
 
 TEST(BatchLevels, AMatchPrintsTheSameForAnyThreadsAndGameKAlone) {
     // A small board keeps 名人's thinking short; more games than one block of the threads.
-    Settings small;
+    PlayOptions small;
     small.BoardWidth = 3;
     small.BoardHeight = 4;
     small.MidX = 1;
@@ -280,8 +280,8 @@ TEST(BatchLevels, AMatchPrintsTheSameForAnyThreadsAndGameKAlone) {
 
 namespace {
 
-Settings BoardOf(int w, int h) {
-    Settings s;
+PlayOptions BoardOf(int w, int h) {
+    PlayOptions s;
     s.BoardWidth = w;
     s.BoardHeight = h;
     s.MidX = w / 2;
@@ -319,7 +319,7 @@ TEST(BatchThreads, SameBytesAndSameLogForAnyNumberOfThreads) {
 }
 
 TEST(BatchThreads, GameKPrintsExactlyGameKOfTheSeriesAndLogsNothing) {
-    const Settings board = BoardOf(6, 5);
+    const PlayOptions board = BoardOf(6, 5);
     const Captured series = PlayBatch("--batch 130 --seed 21 --moves --jobs 3", board);
     const auto lines = Lines(series.out);
     const size_t perGame = 2 + (30 - 4 + 5) / 6; // start, move records, result
@@ -347,7 +347,7 @@ TEST(BatchThreads, AFailedWriteStopsTheSeriesAndIsReported) {
     ASSERT_NE(full, nullptr);
     int logged = 0;
     const BatchSummary s =
-        RunBatch(request.Options, Settings{}, full, [&](const std::string&) { ++logged; });
+        RunBatch(request.Options, PlayOptions{}, full, [&](const std::string&) { ++logged; });
     std::fclose(full);
     EXPECT_FALSE(s.WriteError.empty());
     // The series stopped early: not every game was played and logged.

@@ -70,11 +70,11 @@ struct TimelineView : tolvekin::testing::RecordingView {
 // A game on the hand-moved clock with actions set for given times: a click or a dialog that
 // comes in between two ticks.
 struct Timeline : ::testing::Test {
-    Settings settings;
+    PlayOptions options;
     tolvekin::testing::ScriptedRandom random;
     TimelineView view;
     ManualClock clock;
-    Game game{settings, random, view, clock, view};
+    Game game{options, random, view, clock, view};
     std::multimap<int64_t, std::function<void()>> actions;
 
     Timeline() {
@@ -107,12 +107,12 @@ struct Timeline : ::testing::Test {
         clock.Advance(end - clock.Now());
     }
     void Start(int mode) {
-        settings.GameMode = mode;
-        settings.FlashMove = true;
-        settings.BoardWidth = 8;
-        settings.BoardHeight = 8;
-        settings.MidX = 4;
-        settings.MidY = 4;
+        options.GameMode = mode;
+        options.FlashMove = true;
+        options.BoardWidth = 8;
+        options.BoardHeight = 8;
+        options.MidX = 4;
+        options.MidY = 4;
         game.AllocateBoard();
         game.RestartGame();
         view.log.clear();

@@ -108,11 +108,11 @@ inline std::vector<std::pair<int, int>> Candidates(const GameState& g) {
 // A game wired to a recording view and a clock that the test advances; the clock's ticks go to
 // the game as the window's timers would.
 struct ClockedGame {
-    Settings settings;
+    PlayOptions options;
     ScriptedRandom random;
     RecordingView view;
     ManualClock clock;
-    Game game{settings, random, view, clock, view};
+    Game game{options, random, view, clock, view};
 
     ClockedGame() {
         clock.SetHandler([this](GameTimer t) { game.Tick(t); });

@@ -16,11 +16,11 @@ namespace {
 
 struct PhaseFixture : ::testing::Test, tolvekin::testing::ClockedGame {
     void Start(int mode, int w = 8, int h = 8) {
-        settings.GameMode = mode;
-        settings.BoardWidth = w;
-        settings.BoardHeight = h;
-        settings.MidX = w / 2;
-        settings.MidY = h / 2;
+        options.GameMode = mode;
+        options.BoardWidth = w;
+        options.BoardHeight = h;
+        options.MidX = w / 2;
+        options.MidY = h / 2;
         game.AllocateBoard();
         game.RestartGame();
     }
@@ -74,7 +74,7 @@ TEST_F(PhaseFixture, TwoPlayerGameFromReadyToOverAndBack) {
 TEST_F(PhaseFixture, BlackAndWhitePiecesHaveNoColourButtons) {
     Start(1);
     game.SetMonoPieces(true);
-    EXPECT_TRUE(settings.MonoPieces);
+    EXPECT_TRUE(options.MonoPieces);
     EXPECT_FALSE(view.controls.Colors);
     EXPECT_TRUE(view.controls.Board);
     game.SetMonoPieces(false);
@@ -148,7 +148,7 @@ TEST_F(PhaseFixture, ReplayLastsUntilTheBoardIsCleared) {
 }
 
 TEST_F(PhaseFixture, ABlinkCutShortDropsTheComputersMove) {
-    settings.FlashMove = true;
+    options.FlashMove = true;
     Start(1);
     game.PassClick();
     clock.Advance(1200);
@@ -169,14 +169,14 @@ TEST_F(PhaseFixture, CharacterSetsCycleAndNameTheSides) {
     EXPECT_EQ(game.CycleCharSet(2), "FISH");
     EXPECT_EQ(game.CycleCharSet(2), "BEAR");
     EXPECT_EQ(game.CycleCharSet(1), "FISH");
-    EXPECT_NE(settings.CharSet[1], settings.CharSet[2]);
-    settings.CharSet[2] = "MOON";
+    EXPECT_NE(options.CharSet[1], options.CharSet[2]);
+    options.CharSet[2] = "MOON";
     EXPECT_EQ(game.CycleCharSet(2), "MOON"); // an unknown set stays
     // Each set names its side with its own slot of the character names.
-    settings.CharName = {"", "a", "b", "c"};
+    options.CharName = {"", "a", "b", "c"};
     for (const CharacterSetInfo& set : CharacterSets) {
         EXPECT_EQ(game.DisplayName(std::string(set.Name), 1),
-                  settings.CharName[static_cast<size_t>(set.Index + 1)]);
+                  options.CharName[static_cast<size_t>(set.Index + 1)]);
         EXPECT_NE(FindCharacterSet(set.Next), nullptr);
     }
 }

@@ -14,10 +14,10 @@ namespace {
 
 struct GameFixture : ::testing::Test, tolvekin::testing::ClockedGame {
     void Start(int w = 8, int h = 8) {
-        settings.BoardWidth = w;
-        settings.BoardHeight = h;
-        settings.MidX = static_cast<int>(std::nearbyint(w / 2.0));
-        settings.MidY = static_cast<int>(std::nearbyint(h / 2.0));
+        options.BoardWidth = w;
+        options.BoardHeight = h;
+        options.MidX = static_cast<int>(std::nearbyint(w / 2.0));
+        options.MidY = static_cast<int>(std::nearbyint(h / 2.0));
         game.AllocateBoard();
         game.RestartGame();
     }
@@ -58,8 +58,8 @@ TEST_F(GameFixture, NewGamePlacesTheInitialBlock) {
     // Side 1's places are ready for the hint cursors.
     EXPECT_EQ(g.CandCount, 4);
 
-    settings.MidX = 1;
-    settings.MidY = 1;
+    options.MidX = 1;
+    options.MidY = 1;
     game.RestartGame();
     EXPECT_EQ(g.Board(1, 1), 1);
     EXPECT_EQ(g.Board(2, 1), 2);
@@ -78,7 +78,7 @@ TEST_F(GameFixture, ReplayWithoutStartColumnUsesTheCentre) {
 }
 
 TEST_F(GameFixture, NewGameClearsTheMoveRecordOfALongerGame) {
-    settings.GameMode = 3;
+    options.GameMode = 3;
     Start(4, 4);
     game.State.MoveRecord[9] = {0, 2, 4, 1, 1};
     game.NewGame();
@@ -109,7 +109,7 @@ TEST_F(GameFixture, CountsColoursAndBlackPieces) {
     EXPECT_EQ(c.Total[0], "8点");
     EXPECT_EQ(c.Result, "おひさまが優勢です");
 
-    settings.MonoPieces = true;
+    options.MonoPieces = true;
     game.UpdateCount();
     EXPECT_EQ(g.Tally[1], (SideTally{6, 6, 0, 1}));
     EXPECT_EQ(g.Tally[2], (SideTally{2, 2, 0, 1}));
@@ -124,14 +124,14 @@ TEST_F(GameFixture, DisplayNamesAndResultTexts) {
     EXPECT_EQ(game.DisplayName("SUN", 1), "おひさま");
     EXPECT_EQ(game.DisplayName("BEAR", 2), "くまさん");
     EXPECT_EQ(game.DisplayName("MOON", 2), "");
-    settings.CharSet = {"", "FISH", "FISH"};
+    options.CharSet = {"", "FISH", "FISH"};
     EXPECT_EQ(game.DisplayName("FISH", 1), "おさかな");
-    settings.MonoPieces = true;
+    options.MonoPieces = true;
     EXPECT_EQ(game.DisplayName("FISH", 1), "黒おさかな");
     EXPECT_EQ(game.DisplayName("FISH", 2), "白おさかな");
 
-    settings.MonoPieces = false;
-    settings.CharSet = {"", "SUN", "FISH"};
+    options.MonoPieces = false;
+    options.CharSet = {"", "SUN", "FISH"};
     game.State.Tally[Side1].Score = 5;
     game.State.Tally[Side2].Score = 9;
     game.GameOver();
@@ -158,7 +158,7 @@ TEST_F(GameFixture, OnlyAOnePlayerWinOfSideOneIsRecorded) {
     game.GameOver();
     EXPECT_EQ(view.recordScore, 1);
 
-    settings.GameMode = 2;
+    options.GameMode = 2;
     game.ClearGame();
     view.answers = {false, true};
     game.GameOver();
@@ -166,13 +166,13 @@ TEST_F(GameFixture, OnlyAOnePlayerWinOfSideOneIsRecorded) {
     EXPECT_EQ(view.questions, (std::vector<std::string>{"記録しますか？", "記録しますか？"}));
     EXPECT_EQ(view.recordTwoPlayer, 1);
     EXPECT_EQ(view.autoResults, 0);
-    settings.GameMode = 3;
+    options.GameMode = 3;
     game.GameOver();
     EXPECT_EQ(view.autoResults, 1);
 }
 
 TEST_F(GameFixture, IllegalCellIsRefusedAndChangesNothing) {
-    settings.GameMode = 2;
+    options.GameMode = 2;
     Start();
     game.CellClick(0);
     EXPECT_EQ(view.messages, (std::vector<std::string>{"そこには置けません"}));
@@ -181,7 +181,7 @@ TEST_F(GameFixture, IllegalCellIsRefusedAndChangesNothing) {
 }
 
 TEST_F(GameFixture, TwoPlayersTakeTurnsAndAForcedPassIsAnnounced) {
-    settings.GameMode = 2;
+    options.GameMode = 2;
     Start(4, 4);
     // (2, 1) encloses nothing at the start; (3, 1) encloses (3, 2).
     const int before = static_cast<int>(view.turns.size());
@@ -223,7 +223,7 @@ TEST_F(GameFixture, OnePlayerComputerAnswersInTheSameClick) {
 
 TEST_F(GameFixture, GivingTheFirstMoveAwayLetsTheComputerPlaceEvenWhenBlinking) {
     for (bool flash : {false, true}) {
-        settings.FlashMove = flash;
+        options.FlashMove = flash;
         Start();
         view.flashes.clear();
         game.PassClick();
@@ -237,7 +237,7 @@ TEST_F(GameFixture, GivingTheFirstMoveAwayLetsTheComputerPlaceEvenWhenBlinking) 
 }
 
 TEST_F(GameFixture, ClearingWhileThePieceBlinksDropsTheMove) {
-    settings.FlashMove = true;
+    options.FlashMove = true;
     Start();
     game.CellClick(game.State.CellIndex(5, 3));
     clock.Advance(1200);
@@ -255,7 +255,7 @@ TEST_F(GameFixture, ClearingWhileThePieceBlinksDropsTheMove) {
 }
 
 TEST_F(GameFixture, ClearingAnsweredNoLeavesEverythingAsItWas) {
-    settings.GameMode = 3;
+    options.GameMode = 3;
     Start();
     game.PassClick();
     clock.Advance(500);
@@ -267,18 +267,18 @@ TEST_F(GameFixture, ClearingAnsweredNoLeavesEverythingAsItWas) {
     EXPECT_FALSE(clock.TimerEnabled(GameTimer::Replay));
     EXPECT_EQ(game.State.MoveCount, moves);
 
-    settings.GameLevel = 2;
+    options.GameLevel = 2;
     game.SavedLevel = 1;
     view.answers = {true};
     game.RestartClick();
     EXPECT_FALSE(clock.TimerEnabled(GameTimer::Auto));
     EXPECT_EQ(game.State.MoveCount, 0);
-    EXPECT_EQ(settings.GameLevel, 1);
+    EXPECT_EQ(options.GameLevel, 1);
 }
 
 TEST_F(GameFixture, QuitQuestionAndOptionsStopTheGameTimersButNotTheBlink) {
-    settings.GameMode = 3;
-    settings.GameTitle = "ぽるぽら";
+    options.GameMode = 3;
+    options.GameTitle = "ぽるぽら";
     Start();
     game.PassClick();
     clock.SetTimer(GameTimer::Flash, true);
@@ -316,8 +316,8 @@ TEST_F(GameFixture, QuitQuestionAndOptionsStopTheGameTimersButNotTheBlink) {
 }
 
 TEST_F(GameFixture, AutomaticPlayAlternatesStrengthByMoveNumber) {
-    settings.GameMode = 3;
-    settings.GameLevel = 2;
+    options.GameMode = 3;
+    options.GameLevel = 2;
     Start();
     game.PassClick();
     EXPECT_EQ(game.SavedLevel, 2);
@@ -327,7 +327,7 @@ TEST_F(GameFixture, AutomaticPlayAlternatesStrengthByMoveNumber) {
         const int before = game.State.MoveCount;
         clock.Step();
         if (game.State.MoveCount != before) {
-            levels.push_back(settings.GameLevel);
+            levels.push_back(options.GameLevel);
         }
     }
     // Side 1 plays strong at 1, 4, 7 placements made (mod 3 = 1), side 2 at 1, 5 (mod 4 = 1);
@@ -336,8 +336,8 @@ TEST_F(GameFixture, AutomaticPlayAlternatesStrengthByMoveNumber) {
 }
 
 TEST_F(GameFixture, ABlinkingMoveIsNotJoinedByATimerTick) {
-    settings.GameMode = 3;
-    settings.FlashMove = true;
+    options.GameMode = 3;
+    options.FlashMove = true;
     Start();
     game.PassClick();
     clock.Advance(500);  // the first move starts blinking
@@ -349,8 +349,8 @@ TEST_F(GameFixture, ABlinkingMoveIsNotJoinedByATimerTick) {
 }
 
 TEST_F(GameFixture, AutomaticRestartKeepsTheUsersLevel) {
-    settings.GameMode = 3;
-    settings.GameLevel = 1;
+    options.GameMode = 3;
+    options.GameLevel = 1;
     Start(4, 4);
     game.PassClick();
     int guard = 0;
@@ -367,7 +367,7 @@ TEST_F(GameFixture, AutomaticRestartKeepsTheUsersLevel) {
 }
 
 TEST_F(GameFixture, TwoByTwoBoardEndsAtTheFirstChangeOfTurn) {
-    settings.GameMode = 3;
+    options.GameMode = 3;
     Start(2, 2);
     game.PassClick();
     clock.Advance(500);
@@ -378,7 +378,7 @@ TEST_F(GameFixture, TwoByTwoBoardEndsAtTheFirstChangeOfTurn) {
 
 TEST_F(GameFixture, ARefusedClickOnATwoByTwoBoardChangesNothingAndTheGameStillEnds) {
     for (int mode : {1, 2}) {
-        settings.GameMode = mode;
+        options.GameMode = mode;
         Start(2, 2);
         view.messages.clear();
         view.hintModes = 0;

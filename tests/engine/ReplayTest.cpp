@@ -20,22 +20,22 @@ struct Finished {
 };
 
 struct ReplayFixture : ::testing::Test {
-    Settings settings;
+    PlayOptions options;
     MtRandom random{1};
     RecordingView view;
     ManualClock clock;
-    Game game{settings, random, view, clock, view};
+    Game game{options, random, view, clock, view};
 
     ReplayFixture() {
         clock.SetHandler([this](GameTimer t) { game.Tick(t); });
     }
 
     void Start(int mode, int w, int h, int midX, int midY) {
-        settings.GameMode = mode;
-        settings.BoardWidth = w;
-        settings.BoardHeight = h;
-        settings.MidX = midX;
-        settings.MidY = midY;
+        options.GameMode = mode;
+        options.BoardWidth = w;
+        options.BoardHeight = h;
+        options.MidX = midX;
+        options.MidY = midY;
         game.AllocateBoard();
         game.RestartGame();
     }
@@ -83,7 +83,7 @@ TEST_F(ReplayFixture, SeededComputerGamesReplayToTheSameEnd) {
     for (const Board b : {Board{8, 8, 12}, Board{9, 7, 12}, Board{5, 3, 6}}) {
         for (int n = 0; n < b.games; ++n, ++seed) {
             random = MtRandom(seed);
-            settings.FlashMove = false;
+            options.FlashMove = false;
             // Start corners off the centre as well as at it.
             const int midX = 1 + static_cast<int>(seed % static_cast<uint64_t>(b.w - 1));
             const int midY = 1 + static_cast<int>((seed / 3) % static_cast<uint64_t>(b.h - 1));

@@ -88,17 +88,17 @@ struct Counter {
 };
 
 void PlaySeededGame(int w, int h, int midX, int midY, uint64_t seed, Counter& counter) {
-    Settings settings;
-    settings.GameMode = 3;
-    settings.BoardWidth = w;
-    settings.BoardHeight = h;
-    settings.MidX = midX;
-    settings.MidY = midY;
+    PlayOptions options;
+    options.GameMode = 3;
+    options.BoardWidth = w;
+    options.BoardHeight = h;
+    options.MidX = midX;
+    options.MidY = midY;
     MtRandom random(seed);
     QuietView view;
     ManualClock clock;
     NoRecorder recorder;
-    Game game(settings, random, view, clock, recorder);
+    Game game(options, random, view, clock, recorder);
     clock.SetHandler([&](GameTimer t) { game.Tick(t); });
     game.AllocateBoard();
     game.RestartGame();
@@ -140,7 +140,7 @@ void PlaySeededGame(int w, int h, int midX, int midY, uint64_t seed, Counter& co
         const std::pair<int, int> cell{rec[3], rec[4]};
         ASSERT_NE(std::find(places.begin(), places.end(), cell), places.end());
         const bool strong = (before % (mover == 1 ? 3 : 4)) == 1;
-        ASSERT_EQ(settings.GameLevel, strong ? 2 : 1);
+        ASSERT_EQ(options.GameLevel, strong ? 2 : 1);
         if (strong) {
             int best = 1000;
             for (auto [x, y] : places) {

@@ -60,12 +60,12 @@ struct ThinkingFixture : ::testing::Test, WithThinker, tolvekin::testing::Clocke
     bool checkCopy = true; // the copy is of the game on the board
 
     void Start(int mode, int w = 8, int h = 8) {
-        settings.GameMode = mode;
-        settings.GameLevel = 3;
-        settings.BoardWidth = w;
-        settings.BoardHeight = h;
-        settings.MidX = w / 2;
-        settings.MidY = h / 2;
+        options.GameMode = mode;
+        options.GameLevel = 3;
+        options.BoardWidth = w;
+        options.BoardHeight = h;
+        options.MidX = w / 2;
+        options.MidY = h / 2;
         game.SetThinker(thinker);
         // The first legal cell in red, after checking the copy it was given.
         game.SetExpertChooser([this](const Position& p, int side, uint64_t seed, bool mono,
@@ -206,7 +206,7 @@ TEST_F(ThinkingFixture, ANewGameStartedWhileThinkingIsThePlayers) {
 }
 
 TEST_F(ThinkingFixture, WithTheBlinkTheThoughtOutMoveBlinksFirst) {
-    settings.FlashMove = true;
+    options.FlashMove = true;
     Start(1);
     ClickFirstPlace();
     thinker.Release();
@@ -249,7 +249,7 @@ TEST_F(ThinkingFixture, AGameAgainstTheMasterRunsToItsEndAndEndsOnce) {
 }
 
 TEST_F(ThinkingFixture, AMatchGivesEachSideItsStrengthForEveryMove) {
-    settings.MonoPieces = true;
+    options.MonoPieces = true;
     Start(3, 6, 6);
     game.PlayMatch(3, 1);
     game.PassClick();

@@ -2,7 +2,7 @@
 // preview handed to the main window with each click, and system colours kept as such. Also the
 // version window's address, which must be selectable.
 
-#include "engine/Settings.h"
+#include "settings/Settings.h"
 #include "settings/frmColor.h"
 #include "settings/frmVersion.h"
 #include "tests/support/ModalDriver.h"

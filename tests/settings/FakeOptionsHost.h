@@ -2,8 +2,8 @@
 // A main window for the options dialog's tests: it keeps the colours and the board's look it is
 // told to show and records every other call, in order.
 
-#include "engine/Settings.h"
 #include "settings/OptionsHost.h"
+#include "settings/Settings.h"
 
 #include <QStringList>
 

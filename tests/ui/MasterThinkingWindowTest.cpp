@@ -94,7 +94,7 @@ struct ThinkingGame {
         start.ShowWindow = true;
         session.Start(start);
         form = session.Window();
-        ConnectOptionsDialog(*form, game, dir.path() + "/");
+        ConnectOptionsDialog(*form, game, session.settings, dir.path() + "/");
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
     }
     MainWindowControls& c() { return form->Controls(); }

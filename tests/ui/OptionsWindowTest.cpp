@@ -27,7 +27,7 @@ struct OptionsWindow : StartedWindow {
         settings = start;
         settings.SettingsPath = (dataDir + "TlvPar.txt").toStdString();
         StartShown();
-        ConnectOptionsDialog(*form, game, dataDir);
+        ConnectOptionsDialog(*form, game, settings, dataDir);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
     }
     // A click on the panel's background between the pass button and the result label.
