@@ -15,7 +15,7 @@ ScoreKeeper::ScoreKeeper(Game& game, const QString& dataDir, QWidget* window)
     : game_(game), dataDir_(dataDir), window_(window) {}
 
 QString ScoreKeeper::ScorePath() const {
-    const Settings& o = game_.Options;
+    const PlayOptions& o = game_.Options;
     return ScoreFileName(dataDir_, o.GameMode, o.GameLevel, game_.State.BoardWidth,
                          game_.State.BoardHeight);
 }
