@@ -1,5 +1,6 @@
 #include "common/frmMessage.h"
 
+#include "common/ControlTable.h"
 #include "common/Fonts.h"
 #include "common/WindowGeometry.h"
 
@@ -30,6 +31,23 @@ constexpr int MainWindowInset = 8;
 // How long a wait note waits for the window system to put it on the screen.
 constexpr int ExposeWaitMs = 500;
 
+using K = ControlKind;
+constexpr std::string_view Window;
+
+// Made in tab order: cmdClose first, so it takes the focus. The buttons take the proportional
+// Gothic of every other dialog's buttons; the text is sized and placed for each message.
+constexpr ControlRow Controls[]{
+    WithFont(Control(K::Button, "cmdClose", Window,
+                     {CloseLeft, ButtonTop, ButtonWidth, ButtonHeight}, "OK"),
+             FontFace::ProportionalGothic, 9.75),
+    WithFont(Control(K::Button, "cmdCancel", Window,
+                     {CancelLeft, ButtonTop, ButtonWidth, ButtonHeight}, "いいえ"),
+             FontFace::ProportionalGothic, 9.75),
+    Control(K::Picture, "imgMark", Window, {MarkLeft, MarkTop, MarkSize, MarkSize}),
+    WithAlign(Control(K::Label, "txtMessage", Window, {TextLeft, 48, 100, 30}),
+              Qt::AlignLeft | Qt::AlignTop),
+};
+
 } // namespace
 
 frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
@@ -44,31 +62,16 @@ frmMessage::frmMessage(const MessageLook& look, QWidget* parent)
         setWindowIcon(look_.icon);
     }
 
-    // Created in tab order: cmdClose first, so it takes the focus.
-    // The buttons take the proportional Gothic of every other dialog's buttons.
-    cmdClose = new QPushButton("OK", this);
-    cmdClose->setFont(ProportionalGothicFont());
-    cmdClose->setObjectName("cmdClose");
-    cmdClose->setGeometry(CloseLeft, ButtonTop, ButtonWidth, ButtonHeight);
-    cmdCancel = new QPushButton("いいえ", this);
-    cmdCancel->setFont(ProportionalGothicFont());
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setGeometry(CancelLeft, ButtonTop, ButtonWidth, ButtonHeight);
-
-    imgMark = new QLabel(this);
-    imgMark->setObjectName("imgMark");
-    imgMark->setGeometry(MarkLeft, MarkTop, MarkSize, MarkSize);
-    imgMark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    txtMessage = new QLabel(this);
-    txtMessage->setObjectName("txtMessage");
+    const MadeControls made = MakeControls(Controls, this);
+    cmdClose = made.Get<QPushButton>("cmdClose");
+    cmdCancel = made.Get<QPushButton>("cmdCancel");
+    imgMark = made.Get<QLabel>("imgMark");
+    txtMessage = made.Get<QLabel>("txtMessage");
     txtMessage->setTextFormat(Qt::PlainText);
     txtMessage->setWordWrap(false);
-    txtMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette tp = txtMessage->palette();
     tp.setColor(QPalette::WindowText, Qt::black);
     txtMessage->setPalette(tp);
-    txtMessage->move(TextLeft, 48);
 
     connect(cmdClose, &QPushButton::clicked, this, &frmMessage::cmdClose_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmMessage::cmdCancel_Click);

@@ -2,6 +2,7 @@
 
 #include "common/BusyCursor.h"
 #include "common/CharacterFiles.h"
+#include "common/ControlTable.h"
 #include "common/DialogSeam.h"
 #include "common/Fonts.h"
 #include "maker/MakerArtwork.h"
@@ -18,6 +19,40 @@ namespace {
 const QString Version = QStringLiteral("1.3a+");
 const QString CloseQuestion = QStringLiteral("キャラクタ作成を終了しますか？");
 constexpr int BlackSide = 10;
+
+using tolvekin::Control;
+using tolvekin::ControlKind;
+using tolvekin::ControlRow;
+using tolvekin::MadeControls;
+using tolvekin::WithAlign;
+using K = ControlKind;
+constexpr std::string_view Window;
+
+// The window's controls in the order they are made; the cells of the grid are laid out on
+// picBoard as the screen's pixel size asks (LayOutCells), the preview is the window's own.
+constexpr ControlRow Controls[]{
+    Control(K::Panel, "picBoard", Window, {0, 0, frmZenbro::BoardSide, frmZenbro::BoardSide}),
+    Control(K::Button, "cmdClose", Window, {544, 8, 49, 25}, "終了"),
+    Control(K::Own, "picReal", Window, {544, 48, 50, 50}),
+    WithAlign(Control(K::Label, "lblReal", Window, {536, 104, 65, 17}, "実際の表示"),
+              Qt::AlignHCenter | Qt::AlignTop),
+    Control(K::Button, "cmdRead", Window, {536, 136, 65, 24}, "元図読込"),
+    Control(K::Button, "cmdWrite", Window, {536, 160, 65, 24}, "元図保存"),
+    Control(K::Button, "cmdConvert", Window, {536, 184, 65, 25}, "変換保存"),
+    Control(K::GroupBox, "frmTaisho", Window, {536, 224, 65, 81}, "対象"),
+    Control(K::RadioButton, "optTai0", "frmTaisho", {8, 24, 49, 13}, "太陽"),
+    Control(K::RadioButton, "optTai1", "frmTaisho", {8, 40, 49, 13}, "海"),
+    Control(K::RadioButton, "optTai2", "frmTaisho", {8, 56, 49, 13}, "山"),
+    Control(K::Label, "lblName", Window, {536, 320, 65, 17}, "名前"),
+    Control(K::LineEdit, "txtName", Window, {529, 336, 76, 19}),
+    Control(K::Button, "cmdBackup", Window, {544, 376, 49, 24}, "待避"),
+    Control(K::Button, "cmdRestore", Window, {544, 400, 49, 24}, "復元"),
+    Control(K::Button, "cmdClear", Window, {544, 424, 49, 24}, "クリア"),
+    Control(K::Button, "cmdLine", Window, {544, 448, 49, 24}, "格子線"),
+    WithAlign(Control(K::Label, "lblVersion", Window, {536, 512, 67, 13}),
+              Qt::AlignHCenter | Qt::AlignTop),
+    Control(K::Label, "imgBlack", Window, {560, 512, BlackSide, BlackSide}),
+};
 
 // A message while a long operation has the hourglass up: the user gets the normal pointer for
 // the dialog, and the hourglass comes back for the rest of the work.
@@ -41,62 +76,41 @@ frmZenbro::frmZenbro(const QString& dataDir, QWidget* parent) : QWidget(parent),
     Load();
 }
 
-QPushButton* frmZenbro::MakeButton(const QString& text, const QRect& place) {
-    auto* button = new QPushButton(text, this);
-    button->setGeometry(place);
-    return button;
-}
-
 void frmZenbro::BuildControls() {
     setWindowTitle(QStringLiteral("キャラクタの作成"));
     setWindowIcon(MakerIconSet());
     setFont(tolvekin::GothicFont());
     setFixedSize(ClientWidth, ClientHeight);
 
-    picBoard = new QWidget(this);
-    picBoard->setObjectName("picBoard");
-    picBoard->setGeometry(0, 0, BoardSide, BoardSide);
+    const MadeControls made =
+        MakeControls(Controls, this, [this](const ControlRow& row, QWidget* parent) -> QWidget* {
+            return row.Kind == ControlKind::Own ? new PreviewBox(outline_, parent) : nullptr;
+        });
+    picBoard = made.Get<QWidget>("picBoard");
+    cmdClose = made.Get<QPushButton>("cmdClose");
+    picReal = made.Get<PreviewBox>("picReal");
+    lblReal = made.Get<QLabel>("lblReal");
+    cmdRead = made.Get<QPushButton>("cmdRead");
+    cmdWrite = made.Get<QPushButton>("cmdWrite");
+    cmdConvert = made.Get<QPushButton>("cmdConvert");
+    frmTaisho = made.Get<QGroupBox>("frmTaisho");
+    optTai = {made.Get<QRadioButton>("optTai0"), made.Get<QRadioButton>("optTai1"),
+              made.Get<QRadioButton>("optTai2")};
+    lblName = made.Get<QLabel>("lblName");
+    txtName = made.Get<QLineEdit>("txtName");
+    cmdBackup = made.Get<QPushButton>("cmdBackup");
+    cmdRestore = made.Get<QPushButton>("cmdRestore");
+    cmdClear = made.Get<QPushButton>("cmdClear");
+    cmdLine = made.Get<QPushButton>("cmdLine");
+    lblVersion = made.Get<QLabel>("lblVersion");
+    imgBlack = made.Get<QLabel>("imgBlack");
+
     QPalette white = picBoard->palette();
     white.setColor(QPalette::Window, Qt::white);
     picBoard->setPalette(white);
     picBoard->setAutoFillBackground(true);
 
-    cmdClose = MakeButton(QStringLiteral("終了"), {544, 8, 49, 25});
-    picReal = new PreviewBox(outline_, this);
-    picReal->setGeometry(544, 48, 50, 50);
-    lblReal = new QLabel(QStringLiteral("実際の表示"), this);
-    lblReal->setGeometry(536, 104, 65, 17);
-    lblReal->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    cmdRead = MakeButton(QStringLiteral("元図読込"), {536, 136, 65, 24});
-    cmdWrite = MakeButton(QStringLiteral("元図保存"), {536, 160, 65, 24});
-    cmdConvert = MakeButton(QStringLiteral("変換保存"), {536, 184, 65, 25});
-
-    frmTaisho = new QGroupBox(QStringLiteral("対象"), this);
-    frmTaisho->setGeometry(536, 224, 65, 81);
-    const QString captions[3] = {QStringLiteral("太陽"), QStringLiteral("海"),
-                                 QStringLiteral("山")};
-    for (size_t i = 0; i < optTai.size(); ++i) {
-        optTai[i] = new QRadioButton(captions[i], frmTaisho);
-        optTai[i]->setGeometry(8, 24 + 16 * static_cast<int>(i), 49, 13);
-    }
     optTai[0]->setChecked(true);
-
-    lblName = new QLabel(QStringLiteral("名前"), this);
-    lblName->setGeometry(536, 320, 65, 17);
-    txtName = new QLineEdit(this);
-    txtName->setGeometry(529, 336, 76, 19);
-
-    cmdBackup = MakeButton(QStringLiteral("待避"), {544, 376, 49, 24});
-    cmdRestore = MakeButton(QStringLiteral("復元"), {544, 400, 49, 24});
-    cmdClear = MakeButton(QStringLiteral("クリア"), {544, 424, 49, 24});
-    cmdLine = MakeButton(QStringLiteral("格子線"), {544, 448, 49, 24});
-
-    lblVersion = new QLabel(this);
-    lblVersion->setGeometry(536, 512, 67, 13);
-    lblVersion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    imgBlack = new QLabel(this);
-    imgBlack->setGeometry(560, 512, BlackSide, BlackSide);
     QPixmap black(BlackSide, BlackSide);
     black.fill(Qt::black);
     imgBlack->setPixmap(black);

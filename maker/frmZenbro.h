@@ -85,7 +85,6 @@ private:
     void Load();
     void BuildControls();
     void LayOutCells();
-    QPushButton* MakeButton(const QString& text, const QRect& place);
     // Every cell from PointBackup; repaints the preview from the cells.
     void RestorePoints();
     // Shows a change of the drawing: the cell changed (or every cell) and the preview.

@@ -1,6 +1,7 @@
 #include "scores/frmScore.h"
 
 #include "common/BusyCursor.h"
+#include "common/ControlTable.h"
 #include "common/DialogSeam.h"
 #include "common/Fonts.h"
 #include "common/WindowGeometry.h"
@@ -8,26 +9,79 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <string>
+
 namespace tolvekin {
 namespace {
 
-constexpr int RowTop = 64;
-constexpr int RowStep = 24;
+using K = ControlKind;
+constexpr std::string_view Window;
 
-QLabel* NewLabel(QWidget* parent, const QString& text, const QRect& r,
-                 Qt::Alignment align = Qt::AlignLeft) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(r);
-    label->setAlignment(align | Qt::AlignTop);
-    return label;
+// Every label of the window reads from its top.
+constexpr ControlRow Text(std::string_view name, QRect place, std::string_view caption = {},
+                          Qt::Alignment align = Qt::AlignLeft) {
+    return WithAlign(Control(K::Label, name, Window, place, caption), align | Qt::AlignTop);
 }
 
-QPushButton* NewButton(QWidget* parent, const QString& text, const QRect& r) {
-    auto* button = new QPushButton(text, parent);
-    button->setGeometry(r);
-    // Enter in the name box presses 閉じる alone, never a button that happens to have focus.
-    button->setAutoDefault(false);
-    return button;
+// The headings above the lines; the column headings take the width of their captions.
+constexpr ControlRow Headings[]{
+    WithFont(Text("lblTitle", {8, 8, 241, 19}), FontFace::Gothic, 14.25, true),
+    Text("lblSize", {252, 12, 55, 13}, "[22×22]"),
+    Text("lblLevelGuide", {316, 16, 97, 17}, "コンピュータ…"),
+    WithFont(Text("lblLevel", {412, 14, 35, 16}, "弱い"), FontFace::Gothic, 12, true),
+    Text("lblSubTitle0", {8, 40, 0, 14}, "順位"),
+    Text("lblSubTitle1", {48, 40, 0, 14}, "名前"),
+    Text("lblSubTitle2", {155, 40, 0, 14}, "点数"),
+    Text("lblSubTitle3", {192, 40, 0, 14}, "日時"),
+    Text("lblSubTitle4", {337, 40, 0, 14}, "個数"),
+    Text("lblSubTitle5", {369, 40, 0, 14}, "黒個数"),
+    Text("lblSubTitle6", {416, 40, 0, 14}, "色数　"),
+};
+
+// One line of the table from its top, made once for each place. The number button covers the
+// place and shows only while a line can be chosen for replay.
+constexpr int RowTop = 64;
+constexpr int RowStep = 24;
+constexpr ControlRow Line[]{
+    Text("lblScore1", {8, 0, 25, 14}, {}, Qt::AlignHCenter),
+    Control(K::Button, "cmdNum", Window, {8, 0, 25, 17}),
+    Text("lblScore2", {48, 0, 97, 14}),
+    Text("lblScore3", {149, 0, 30, 14}, {}, Qt::AlignRight),
+    Text("lblScore4", {192, 0, 137, 14}),
+    Text("lblScore5", {340, 0, 21, 14}, {}, Qt::AlignRight),
+    Text("lblScore6", {380, 0, 20, 14}, {}, Qt::AlignRight),
+    Text("lblScore7", {424, 0, 17, 14}, {}, Qt::AlignHCenter),
+};
+
+constexpr ControlRow Footer[]{
+    Text("lblNameGuide", {8, 304, 209, 17}, "よい得点なので名前を入れて下さい"),
+    Control(K::LineEdit, "txtName", Window, {224, 304, 121, 19}),
+    Control(K::Button, "cmdRepair", Window, {4, 304, 73, 25}, "修復",
+            "ver1.3c以前に作成されてエラーになったファイルを修復します"),
+    Control(K::Button, "cmdClear", Window, {288, 304, 73, 25}, "クリア"),
+    Control(K::Button, "cmdClose", Window, {372, 304, 73, 25}, "閉じる"),
+};
+
+// The line of `place` (0 the top), made in the order of the columns.
+MadeControls MakeLine(QWidget* window, int place) {
+    std::array<ControlRow, std::size(Line)> rows{};
+    std::copy(std::begin(Line), std::end(Line), rows.begin());
+    for (ControlRow& row : rows) {
+        row.Place.translate(0, RowTop + RowStep * place);
+    }
+    return MakeControls(rows, window);
+}
+
+// Enter in the name box presses 閉じる alone, never a button that happens to have focus.
+void LeaveEnterToClose(const MadeControls& made) {
+    for (const auto& [name, control] : made.InOrder()) {
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            button->setAutoDefault(false);
+        }
+    }
 }
 
 void SetWhite(QLabel* label, bool white) {
@@ -57,44 +111,41 @@ frmScore::frmScore(ScoreTable& table, const ScoreWindowSettings& settings, bool 
 }
 
 void frmScore::CreateControls() {
-    lblTitle = NewLabel(this, "", QRect(8, 8, 241, 19));
-    lblTitle->setFont(GothicFont(14.25, true));
-    lblSize = NewLabel(this, "[22×22]", QRect(252, 12, 55, 13));
-    lblLevelGuide = NewLabel(this, "コンピュータ…", QRect(316, 16, 97, 17));
-    lblLevel = NewLabel(this, "弱い", QRect(412, 14, 35, 16));
-    lblLevel->setFont(GothicFont(12, true));
-
-    const int subLeft[7] = {8, 48, 155, 192, 337, 369, 416};
-    const char* subText[7] = {"順位", "名前", "点数", "日時", "個数", "黒個数", "色数　"};
-    for (size_t i = 0; i < 7; ++i) {
-        lblSubTitle[i] = NewLabel(this, subText[i], QRect(subLeft[i], 40, 0, 14));
+    const MadeControls headings = MakeControls(Headings, this);
+    lblTitle = headings.Get<QLabel>("lblTitle");
+    lblSize = headings.Get<QLabel>("lblSize");
+    lblLevelGuide = headings.Get<QLabel>("lblLevelGuide");
+    lblLevel = headings.Get<QLabel>("lblLevel");
+    for (size_t i = 0; i < lblSubTitle.size(); ++i) {
+        lblSubTitle[i] = headings.Get<QLabel>("lblSubTitle" + std::to_string(i));
         lblSubTitle[i]->adjustSize();
     }
     for (size_t i = 0; i < ScoreRows; ++i) {
-        const int top = RowTop + RowStep * static_cast<int>(i);
-        lblScore1[i] = NewLabel(this, "", QRect(8, top, 25, 14), Qt::AlignHCenter);
-        cmdNum[i] = NewButton(this, "", QRect(8, top, 25, 17));
+        const MadeControls line = MakeLine(this, static_cast<int>(i));
+        LeaveEnterToClose(line);
+        lblScore1[i] = line.Get<QLabel>("lblScore1");
+        cmdNum[i] = line.Get<QPushButton>("cmdNum");
+        lblScore2[i] = line.Get<QLabel>("lblScore2");
+        lblScore3[i] = line.Get<QLabel>("lblScore3");
+        lblScore4[i] = line.Get<QLabel>("lblScore4");
+        lblScore5[i] = line.Get<QLabel>("lblScore5");
+        lblScore6[i] = line.Get<QLabel>("lblScore6");
+        lblScore7[i] = line.Get<QLabel>("lblScore7");
         cmdNum[i]->hide();
         const int index = static_cast<int>(i);
         connect(cmdNum[i], &QPushButton::clicked, this, [this, index] { cmdNum_Click(index); });
-        lblScore2[i] = NewLabel(this, "", QRect(48, top, 97, 14));
         lblScore2[i]->installEventFilter(this);
-        lblScore3[i] = NewLabel(this, "", QRect(149, top, 30, 14), Qt::AlignRight);
-        lblScore4[i] = NewLabel(this, "", QRect(192, top, 137, 14));
-        lblScore5[i] = NewLabel(this, "", QRect(340, top, 21, 14), Qt::AlignRight);
-        lblScore6[i] = NewLabel(this, "", QRect(380, top, 20, 14), Qt::AlignRight);
-        lblScore7[i] = NewLabel(this, "", QRect(424, top, 17, 14), Qt::AlignHCenter);
     }
-    lblNameGuide = NewLabel(this, "よい得点なので名前を入れて下さい", QRect(8, 304, 209, 17));
-    txtName = new QLineEdit(this);
-    txtName->setGeometry(224, 304, 121, 19);
-    connect(txtName, &QLineEdit::returnPressed, this, [this] { cmdClose_Click(); });
-    cmdRepair = NewButton(this, "修復", QRect(4, 304, 73, 25));
-    cmdRepair->setToolTip("ver1.3c以前に作成されてエラーになったファイルを修復します");
+    const MadeControls footer = MakeControls(Footer, this);
+    LeaveEnterToClose(footer);
+    lblNameGuide = footer.Get<QLabel>("lblNameGuide");
+    txtName = footer.Get<QLineEdit>("txtName");
+    cmdRepair = footer.Get<QPushButton>("cmdRepair");
+    cmdClear = footer.Get<QPushButton>("cmdClear");
+    cmdClose = footer.Get<QPushButton>("cmdClose");
     cmdRepair->hide();
-    cmdClear = NewButton(this, "クリア", QRect(288, 304, 73, 25));
     cmdClear->hide();
-    cmdClose = NewButton(this, "閉じる", QRect(372, 304, 73, 25));
+    connect(txtName, &QLineEdit::returnPressed, this, [this] { cmdClose_Click(); });
     connect(cmdRepair, &QPushButton::clicked, this, [this] { cmdRepair_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });

@@ -1,5 +1,6 @@
 #include "settings/frmColor.h"
 
+#include "common/ControlTable.h"
 #include "common/Fonts.h"
 #include "settings/DialogHelpers.h"
 #include "settings/SettingColor.h"
@@ -60,6 +61,23 @@ const std::array<int32_t, frmColor::PaletteSize> frmColor::PaletteColors{
     0x000000, 0x000040, 0x404080, 0x004040, 0x004000, 0x404000, 0x400000, 0x400040,
 };
 
+namespace {
+
+using K = ControlKind;
+constexpr std::string_view Window;
+
+// The controls under the swatches, in the order they are made after them: the system colour
+// stands last in the row of colours.
+constexpr ControlRow Controls[]{
+    Control(K::Button, "cmdColor48", Window, {28, 188, 189, 21}, "SystemColor （ボタンの表面）"),
+    WithAlign(WithFont(Control(K::Label, "lblTitle", Window, {32, 12, 181, 21}),
+                       FontFace::ProportionalGothic, 12),
+              Qt::AlignCenter),
+    Control(K::Button, "cmdClose", Window, {152, 216, 65, 25}, "閉じる"),
+};
+
+} // namespace
+
 int32_t frmColor::ButtonColor(int i) {
     if (i >= 0 && i < PaletteSize) {
         return PaletteColors[static_cast<size_t>(i)];
@@ -80,23 +98,16 @@ frmColor::frmColor(const QString& gameTitle, QWidget* owner)
         button->setGeometry(28 + 24 * (i % 8), 40 + 24 * (i / 8), 21, 21);
         cmdColor.push_back(button);
     }
-    auto* system = new QPushButton(QStringLiteral("SystemColor （ボタンの表面）"), this);
-    system->setAutoDefault(false);
-    system->setGeometry(28, 188, 189, 21);
-    cmdColor.push_back(system);
+    const MadeControls made = MakeControls(Controls, this);
+    cmdColor.push_back(made.Get<QPushButton>("cmdColor48"));
+    lblTitle = made.Get<QLabel>("lblTitle");
+    cmdClose = made.Get<QPushButton>("cmdClose");
     for (size_t i = 0; i < cmdColor.size(); ++i) {
         connect(cmdColor[i], &QPushButton::clicked, this,
                 [this, i] { cmdColor_Click(static_cast<int>(i)); });
     }
-
-    lblTitle = new QLabel(this);
-    lblTitle->setGeometry(32, 12, 181, 21);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    lblTitle->setFont(ProportionalGothicFont(12));
-
-    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdColor.back()->setAutoDefault(false);
     cmdClose->setAutoDefault(false);
-    cmdClose->setGeometry(152, 216, 65, 25);
     connect(cmdClose, &QPushButton::clicked, this, &frmColor::cmdClose_Click);
 
     move(CentreOnOwner(owner, OuterSize(*this)));

@@ -1,5 +1,6 @@
 #include "settings/frmOptBrd.h"
 
+#include "common/ControlTable.h"
 #include "common/FitText.h"
 #include "common/Fonts.h"
 #include "common/Utf8Text.h"
@@ -20,28 +21,98 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
+#include <string>
 
 namespace tolvekin {
 namespace {
 
-// A control at its place on the window. A check box or option button that needs more room than
-// that grows right and down (push buttons keep their size); a label keeps its size and takes a
+using K = ControlKind;
+constexpr std::string_view Window;
+
+// The dialog's controls in the order they are made. The strengths have no place of their own:
+// they share their frame's width in columns (PutInColumns).
+constexpr ControlRow Controls[]{
+    Control(K::GroupBox, "fraBoard", Window, {4, 4, 233, 157}, "盤面の設定"),
+    Control(K::CheckBox, "chkFlash", "fraBoard", {12, 20, 173, 17}, "コンピュータの手を点滅する",
+            "コンピュータの順番で次に置くコマを点滅します"),
+    Control(K::CheckBox, "chkCursor", "fraBoard", {12, 40, 133, 17}, "お知らせカーソル",
+            "そこに置けるかどうかマウスカーソルがお知らせします"),
+    Control(K::CheckBox, "chkWaku", "fraBoard", {12, 64, 137, 17}, "枠の線を表示する",
+            "ボードの外側の線を表示します"),
+    Control(K::CheckBox, "chkCross", "fraBoard", {12, 84, 141, 17}, "縦横の線を表示する",
+            "ボードの縦横の線を表示します"),
+    Control(K::CheckBox, "chkSeeThru", "fraBoard", {12, 108, 137, 17}, "ボードを透明にする",
+            "ボードを透明にして背景と同じにします"),
+    Control(K::CheckBox, "chkBack", "fraBoard", {12, 128, 133, 17}, "背景に絵を表示する",
+            "背景に絵を表示します"),
+    Control(K::Button, "cmdSize", "fraBoard", {164, 72, 64, 17}, "Size",
+            "ボードのサイズを変更します"),
+    Control(K::Button, "cmdColor0", "fraBoard", {164, 108, 64, 17}, "Color",
+            "ボードの色を設定します"),
+    Control(K::Button, "cmdColor1", "fraBoard", {164, 128, 64, 17}, "Color",
+            "背景の色を設定します"),
+
+    Control(K::GroupBox, "fraName", Window, {4, 168, 233, 125}, "なまえ"),
+    Control(K::Label, "lblGameTitle", "fraName", {16, 24, 45, 13}, "ゲーム"),
+    Control(K::LineEdit, "txtGameTitle", "fraName", {72, 20, 77, 21}),
+    // Each row's variant label and name box, in the order of the character sets.
+    Control(K::Label, "lblKoma0", "fraName", {16, 48, 65, 13}, CharacterSets[0].Variant),
+    Control(K::LineEdit, "txtKoma0", "fraName", {84, 44, 65, 21}),
+    Control(K::Label, "lblKoma1", "fraName", {16, 72, 65, 13}, CharacterSets[1].Variant),
+    Control(K::LineEdit, "txtKoma1", "fraName", {84, 68, 65, 21}),
+    Control(K::Label, "lblKoma2", "fraName", {16, 96, 65, 13}, CharacterSets[2].Variant),
+    Control(K::LineEdit, "txtKoma2", "fraName", {84, 92, 65, 21}),
+    Control(K::GroupBox, "fraLeft", "fraName", {152, 36, 33, 77}, "左"),
+    Control(K::GroupBox, "fraRight", "fraName", {188, 36, 33, 77}, "右"),
+    Control(K::RadioButton, "optLeft0", "fraLeft", {8, 16, 13, 12}),
+    Control(K::RadioButton, "optRight0", "fraRight", {8, 16, 13, 12}),
+    Control(K::RadioButton, "optLeft1", "fraLeft", {8, 36, 13, 12}),
+    Control(K::RadioButton, "optRight1", "fraRight", {8, 36, 13, 12}),
+    Control(K::RadioButton, "optLeft2", "fraLeft", {8, 56, 13, 12}),
+    Control(K::RadioButton, "optRight2", "fraRight", {8, 56, 13, 12}),
+
+    Control(K::GroupBox, "fraRule", Window, {244, 4, 145, 225}, "動かし方など"),
+    Control(K::GroupBox, "fraMode", "fraRule", {12, 24, 121, 93}, "対戦モード"),
+    Control(K::RadioButton, "optMode0", "fraMode", {28, 20, 53, 13}, GameModeNames[0]),
+    Control(K::RadioButton, "optMode1", "fraMode", {28, 44, 53, 13}, GameModeNames[1]),
+    Control(K::RadioButton, "optMode2", "fraMode", {28, 68, 56, 13}, GameModeNames[2]),
+    Control(K::GroupBox, "fraLevel", "fraRule", {12, 128, 121, 37}, "コンピュータの強さ"),
+    Control(K::RadioButton, "optLevel0", "fraLevel", {}, GameLevelNames[0]),
+    Control(K::RadioButton, "optLevel1", "fraLevel", {}, GameLevelNames[1]),
+    Control(K::RadioButton, "optLevel2", "fraLevel", {}, GameLevelNames[2]),
+    Control(K::GroupBox, "fraMono", "fraRule", {12, 176, 121, 37}, "コマの色"),
+    Control(K::RadioButton, "optMono0", "fraMono", {8, 16, 45, 13}, "色色"),
+    Control(K::RadioButton, "optMono1", "fraMono", {64, 16, 45, 13}, "白黒"),
+
+    Control(K::Button, "cmdInitial", Window, {248, 240, 64, 17}, "初期化"),
+    Control(K::Button, "cmdVersion", Window, {320, 240, 64, 17}, "Version"),
+    Control(K::Button, "cmdCancel", Window, {248, 268, 64, 25}, "取消"),
+    Control(K::Button, "cmdClose", Window, {320, 268, 65, 25}, "決定"),
+};
+
+// A check box or option button that needs more room than its place grows right and down (push
+// buttons keep their size, and leave Enter to the dialog); a label keeps its size and takes a
 // smaller font instead, so it never runs into the control beside it.
-template <typename W> W* Put(W* control, int x, int y, int w, int h, const QString& tip = {}) {
-    int width = w;
-    int height = h;
-    if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
-        width = std::max(w, control->sizeHint().width());
-        height = std::max(h, control->sizeHint().height());
+void FitToCaptions(const MadeControls& made) {
+    for (const auto& [name, control] : made.InOrder()) {
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            button->setAutoDefault(false);
+        } else if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control)) {
+            const QSize need = control->sizeHint();
+            control->resize(std::max(control->width(), need.width()),
+                            std::max(control->height(), need.height()));
+        } else if (auto* label = qobject_cast<QLabel*>(control)) {
+            SetFittedText(label, label->text(), label->font());
+        }
     }
-    control->setGeometry(x, y, width, height);
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        SetFittedText(label, label->text(), label->font());
+}
+
+// The controls of a numbered set: "optLeft0", "optLeft1", ...
+template <typename W, size_t N>
+void TakeSet(const MadeControls& made, std::string_view name, std::array<W*, N>& set) {
+    for (size_t i = 0; i < N; ++i) {
+        set[i] = made.Get<W>(std::string(name) + std::to_string(i));
     }
-    if (!tip.isEmpty()) {
-        control->setToolTip(tip);
-    }
-    return control;
 }
 
 // Option buttons side by side in equal columns of `width` from `left`. Each indicator keeps
@@ -74,12 +145,6 @@ void PutInColumns(std::span<QRadioButton* const> buttons, int left, int top, int
     }
 }
 
-QPushButton* Button(QWidget* parent, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 const QColor frmOptBrd::Background(192, 255, 255);
@@ -108,49 +173,38 @@ frmOptBrd::frmOptBrd(Settings& settings, OptionsHost& host, QWidget* owner)
 }
 
 void frmOptBrd::CreateControls() {
-    CreateBoardFrame();
-    CreateNameFrame();
-    CreateRuleFrame();
-    cmdInitial = Put(Button(this, QStringLiteral("初期化")), 248, 240, 64, 17);
-    cmdVersion = Put(Button(this, "Version"), 320, 240, 64, 17);
-    cmdCancel = Put(Button(this, QStringLiteral("取消")), 248, 268, 64, 25);
-    cmdClose = Put(Button(this, QStringLiteral("決定")), 320, 268, 65, 25);
-    ArrangeTabOrder();
-    BindSettings();
-}
+    const MadeControls made = MakeControls(Controls, this);
+    FitToCaptions(made);
+    fraBoard = made.Get<QGroupBox>("fraBoard");
+    chkFlash = made.Get<QCheckBox>("chkFlash");
+    chkCursor = made.Get<QCheckBox>("chkCursor");
+    chkWaku = made.Get<QCheckBox>("chkWaku");
+    chkCross = made.Get<QCheckBox>("chkCross");
+    chkSeeThru = made.Get<QCheckBox>("chkSeeThru");
+    chkBack = made.Get<QCheckBox>("chkBack");
+    cmdSize = made.Get<QPushButton>("cmdSize");
+    TakeSet(made, "cmdColor", cmdColor);
+    fraName = made.Get<QGroupBox>("fraName");
+    lblGameTitle = made.Get<QLabel>("lblGameTitle");
+    txtGameTitle = made.Get<QLineEdit>("txtGameTitle");
+    TakeSet(made, "lblKoma", lblKoma);
+    TakeSet(made, "txtKoma", txtKoma);
+    fraLeft = made.Get<QGroupBox>("fraLeft");
+    fraRight = made.Get<QGroupBox>("fraRight");
+    TakeSet(made, "optLeft", optLeft);
+    TakeSet(made, "optRight", optRight);
+    fraRule = made.Get<QGroupBox>("fraRule");
+    fraMode = made.Get<QGroupBox>("fraMode");
+    TakeSet(made, "optMode", optMode);
+    fraLevel = made.Get<QGroupBox>("fraLevel");
+    TakeSet(made, "optLevel", optLevel);
+    fraMono = made.Get<QGroupBox>("fraMono");
+    TakeSet(made, "optMono", optMono);
+    cmdInitial = made.Get<QPushButton>("cmdInitial");
+    cmdVersion = made.Get<QPushButton>("cmdVersion");
+    cmdCancel = made.Get<QPushButton>("cmdCancel");
+    cmdClose = made.Get<QPushButton>("cmdClose");
 
-void frmOptBrd::CreateBoardFrame() {
-    fraBoard = Put(new QGroupBox(QStringLiteral("盤面の設定"), this), 4, 4, 233, 157);
-    chkFlash = Put(new QCheckBox(QStringLiteral("コンピュータの手を点滅する"), fraBoard), 12, 20,
-                   173, 17, QStringLiteral("コンピュータの順番で次に置くコマを点滅します"));
-    chkCursor = Put(new QCheckBox(QStringLiteral("お知らせカーソル"), fraBoard), 12, 40, 133, 17,
-                    QStringLiteral("そこに置けるかどうかマウスカーソルがお知らせします"));
-    chkWaku = Put(new QCheckBox(QStringLiteral("枠の線を表示する"), fraBoard), 12, 64, 137, 17,
-                  QStringLiteral("ボードの外側の線を表示します"));
-    chkCross = Put(new QCheckBox(QStringLiteral("縦横の線を表示する"), fraBoard), 12, 84, 141, 17,
-                   QStringLiteral("ボードの縦横の線を表示します"));
-    chkSeeThru = Put(new QCheckBox(QStringLiteral("ボードを透明にする"), fraBoard), 12, 108, 137,
-                     17, QStringLiteral("ボードを透明にして背景と同じにします"));
-    chkBack = Put(new QCheckBox(QStringLiteral("背景に絵を表示する"), fraBoard), 12, 128, 133, 17,
-                  QStringLiteral("背景に絵を表示します"));
-    cmdSize = Put(Button(fraBoard, "Size"), 164, 72, 64, 17,
-                  QStringLiteral("ボードのサイズを変更します"));
-    cmdColor[0] =
-        Put(Button(fraBoard, "Color"), 164, 108, 64, 17, QStringLiteral("ボードの色を設定します"));
-    cmdColor[1] =
-        Put(Button(fraBoard, "Color"), 164, 128, 64, 17, QStringLiteral("背景の色を設定します"));
-}
-
-void frmOptBrd::CreateNameFrame() {
-    fraName = Put(new QGroupBox(QStringLiteral("なまえ"), this), 4, 168, 233, 125);
-    lblGameTitle = Put(new QLabel(QStringLiteral("ゲーム"), fraName), 16, 24, 45, 13);
-    txtGameTitle = Put(new QLineEdit(fraName), 72, 20, 77, 21);
-    // Each row's variant label and name box, in the order of the character sets.
-    for (size_t i = 0; i < 3; ++i) {
-        const int y = 48 + 24 * static_cast<int>(i);
-        lblKoma[i] = Put(new QLabel(Q(CharacterSets[i].Variant), fraName), 16, y, 65, 13);
-        txtKoma[i] = Put(new QLineEdit(fraName), 84, y - 4, 65, 21);
-    }
     // The three variant labels share the font of the one that needed the smallest.
     QFont smallest = lblKoma[0]->font();
     for (QLabel* label : lblKoma) {
@@ -161,13 +215,6 @@ void frmOptBrd::CreateNameFrame() {
     for (QLabel* label : lblKoma) {
         label->setFont(smallest);
     }
-    fraLeft = Put(new QGroupBox(QStringLiteral("左"), fraName), 152, 36, 33, 77);
-    fraRight = Put(new QGroupBox(QStringLiteral("右"), fraName), 188, 36, 33, 77);
-    for (size_t i = 0; i < 3; ++i) {
-        const int y = 16 + 20 * static_cast<int>(i);
-        optLeft[i] = Put(new QRadioButton(fraLeft), 8, y, 13, 12);
-        optRight[i] = Put(new QRadioButton(fraRight), 8, y, 13, 12);
-    }
     // The name boxes take Japanese text: the input method stays on for them (it is on for a
     // line edit unless switched off); Qt cannot switch the user's input method into kana mode.
     for (QLineEdit* box : {txtGameTitle, txtKoma[0], txtKoma[1], txtKoma[2]}) {
@@ -175,24 +222,9 @@ void frmOptBrd::CreateNameFrame() {
         box->setInputMethodHints(Qt::ImhNone);
         SelectAllTextOnFocus(box);
     }
-}
-
-void frmOptBrd::CreateRuleFrame() {
-    fraRule = Put(new QGroupBox(QStringLiteral("動かし方など"), this), 244, 4, 145, 225);
-    fraMode = Put(new QGroupBox(QStringLiteral("対戦モード"), fraRule), 12, 24, 121, 93);
-    for (size_t i = 0; i < 3; ++i) {
-        optMode[i] = Put(new QRadioButton(Q(GameModeNames[i]), fraMode), 28,
-                         20 + 24 * static_cast<int>(i), i == 2 ? 56 : 53, 13);
-    }
-    fraLevel = Put(new QGroupBox(QStringLiteral("コンピュータの強さ"), fraRule), 12, 128, 121, 37);
-    // Three strengths share the frame's width.
-    for (size_t i = 0; i < optLevel.size(); ++i) {
-        optLevel[i] = new QRadioButton(Q(GameLevelNames[i]), fraLevel);
-    }
     PutInColumns(optLevel, 3, 16, 38);
-    fraMono = Put(new QGroupBox(QStringLiteral("コマの色"), fraRule), 12, 176, 121, 37);
-    optMono[0] = Put(new QRadioButton(QStringLiteral("色色"), fraMono), 8, 16, 45, 13);
-    optMono[1] = Put(new QRadioButton(QStringLiteral("白黒"), fraMono), 64, 16, 45, 13);
+    ArrangeTabOrder();
+    BindSettings();
 }
 
 void frmOptBrd::ArrangeTabOrder() {

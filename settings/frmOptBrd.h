@@ -97,9 +97,6 @@ private:
     };
 
     void CreateControls();
-    void CreateBoardFrame();
-    void CreateNameFrame();
-    void CreateRuleFrame();
     void ArrangeTabOrder();
     void BindSettings();
     void KeepTabOnCheckedButtons();

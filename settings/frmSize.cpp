@@ -1,5 +1,6 @@
 #include "settings/frmSize.h"
 
+#include "common/ControlTable.h"
 #include "common/DialogSeam.h"
 #include "common/Fonts.h"
 #include "common/Utf8Text.h"
@@ -17,40 +18,49 @@ namespace {
 
 const QColor PreviewGrey(0xC0, 0xC0, 0xC0);
 
-QString Tip() {
-    return QStringLiteral("たて　よこ　を入力して、仮決定を押してください");
-}
-
-// A label at its place, widened or heightened where the font needs more room.
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& place) {
-    auto* label = new QLabel(text, parent);
-    const QSize need = label->sizeHint();
-    label->setGeometry(place.x(), place.y(), std::max(place.width(), need.width()),
-                       std::max(place.height(), need.height()));
-    return label;
-}
+using K = ControlKind;
+constexpr std::string_view Window;
+constexpr std::string_view SizeTip = "たて　よこ　を入力して、仮決定を押してください";
 
 // Enter presses only a button that has the keyboard focus; in a text box it is 仮決定 (see the
 // constructor), never the first button of the window.
-QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& place,
-                        const QString& tip) {
-    auto* button = new QPushButton(text, parent);
-    button->setFont(ProportionalGothicFont(9.75));
-    button->setGeometry(place);
-    button->setToolTip(tip);
-    button->setAutoDefault(true);
-    return button;
+constexpr ControlRow Button(std::string_view name, QRect place, std::string_view caption,
+                            std::string_view tip) {
+    return WithFont(Control(K::Button, name, Window, place, caption, tip),
+                    FontFace::ProportionalGothic, 9.75);
 }
 
-QLineEdit* MakeNumberBox(QWidget* parent, const QRect& place) {
-    auto* box = new QLineEdit(parent);
-    box->setGeometry(place);
-    box->setToolTip(Tip());
-    // Numbers only: no input method.
+// The dialog's controls in the order they are made. The second line of the guide stands under
+// the first, wherever the first's font leaves it; the cells of the preview are laid out as the
+// board's size asks, from the hidden model cell lblKoma0.
+constexpr ControlRow Controls[]{
+    Control(K::Label, "lblGuide", Window, {20, 12, 257, 12},
+            "とりきめ画面で決定した後、次回起動時に有効です"),
+    Control(K::Label, "lblTate", Window, {44, 40, 22, 12}, "たて"),
+    Control(K::LineEdit, "txtTate", Window, {76, 40, 21, 21}, {}, SizeTip),
+    Control(K::Label, "lblYoko", Window, {44, 68, 20, 12}, "よこ"),
+    Control(K::LineEdit, "txtYoko", Window, {76, 68, 21, 21}, {}, SizeTip),
+    Button("cmdMax0", {60, 92, 37, 17}, "Max", "現在の解像度での最大値を設定します"),
+    Button("cmdMax1", {60, 112, 37, 17}, "8x8", "標準のボードにします"),
+    Button("cmdCheck", {12, 152, 65, 25}, "仮決定", "仮決定してから閉じてください"),
+    Control(K::Label, "lblGuide2_0", Window, {80, 152, 160, 12}, "最初に配置される位置（左上）を"),
+    Control(K::Label, "lblGuide2_1", Window, {80, 152, 96, 12}, "クリックしてください"),
+    Button("cmdClose", {248, 152, 65, 25}, "閉じる", "取り消すときは右上の×を押してください"),
+    WithAlign(WithFont(Control(K::Label, "lblKoma0", Window, {8, 28, 21, 21}), FontFace::Gothic, 8),
+              Qt::AlignRight | Qt::AlignVCenter),
+};
+
+// A label widened or heightened where its font needs more room than its place.
+void GrowToCaption(QLabel* label) {
+    const QSize need = label->sizeHint();
+    label->resize(std::max(label->width(), need.width()), std::max(label->height(), need.height()));
+}
+
+// Numbers only: no input method.
+void TakeNumbersOnly(QLineEdit* box) {
     box->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferLatin);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     SelectAllTextOnFocus(box);
-    return box;
 }
 
 int32_t RoundedValue(const QString& text) {
@@ -70,36 +80,7 @@ frmSize::frmSize(Settings& settings, const ScreenMetrics& screen, const QColor& 
     setAutoFillBackground(true);
     setFixedSize(StandardClientWidth, StandardClientHeight);
 
-    lblGuide = MakeLabel(this, QStringLiteral("とりきめ画面で決定した後、次回起動時に有効です"),
-                         QRect(20, 12, 257, 12));
-    lblTate = MakeLabel(this, QStringLiteral("たて"), QRect(44, 40, 22, 12));
-    txtTate = MakeNumberBox(this, QRect(76, 40, 21, 21));
-    lblYoko = MakeLabel(this, QStringLiteral("よこ"), QRect(44, 68, 20, 12));
-    txtYoko = MakeNumberBox(this, QRect(76, 68, 21, 21));
-    cmdMax[0] = MakeButton(this, QStringLiteral("Max"), QRect(60, 92, 37, 17),
-                           QStringLiteral("現在の解像度での最大値を設定します"));
-    cmdMax[1] = MakeButton(this, QStringLiteral("8") + "x" + "8", QRect(60, 112, 37, 17),
-                           QStringLiteral("標準のボードにします"));
-    cmdCheck = MakeButton(this, QStringLiteral("仮決定"), QRect(12, 152, 65, 25),
-                          QStringLiteral("仮決定してから閉じてください"));
-    lblGuide2[0] =
-        MakeLabel(this, QStringLiteral("最初に配置される位置（左上）を"), QRect(80, 152, 160, 12));
-    lblGuide2[1] = MakeLabel(this, QStringLiteral("クリックしてください"),
-                             QRect(80, 152 + lblGuide2[0]->height(), 96, 12));
-    cmdClose = MakeButton(this, QStringLiteral("閉じる"), QRect(248, 152, 65, 25),
-                          QStringLiteral("取り消すときは右上の×を押してください"));
-
-    // The template of the preview cells; it is never shown.
-    auto* cell = new QLabel(this);
-    cell->setGeometry(8, 28, 21, 21);
-    cell->setFrameStyle(QFrame::Box | QFrame::Plain);
-    cell->setLineWidth(1);
-    cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    cell->setFont(GothicFont(8));
-    PaintCell(cell, PreviewGrey, palette().color(QPalette::WindowText));
-    cell->hide();
-    lblKoma.push_back(cell);
-    tags_.emplace_back();
+    CreateControls();
 
     setTabOrder(txtTate, txtYoko);
     setTabOrder(txtYoko, cmdMax[0]);
@@ -117,6 +98,38 @@ frmSize::frmSize(Settings& settings, const ScreenMetrics& screen, const QColor& 
     connect(cmdClose, &QPushButton::clicked, this, &frmSize::cmdClose_Click);
 
     move(CentreOnOwner(owner, OuterSize(*this)));
+}
+
+void frmSize::CreateControls() {
+    const MadeControls made = MakeControls(Controls, this);
+    lblGuide = made.Get<QLabel>("lblGuide");
+    lblTate = made.Get<QLabel>("lblTate");
+    txtTate = made.Get<QLineEdit>("txtTate");
+    lblYoko = made.Get<QLabel>("lblYoko");
+    txtYoko = made.Get<QLineEdit>("txtYoko");
+    cmdMax = {made.Get<QPushButton>("cmdMax0"), made.Get<QPushButton>("cmdMax1")};
+    cmdCheck = made.Get<QPushButton>("cmdCheck");
+    lblGuide2 = {made.Get<QLabel>("lblGuide2_0"), made.Get<QLabel>("lblGuide2_1")};
+    cmdClose = made.Get<QPushButton>("cmdClose");
+
+    for (QLabel* label : {lblGuide, lblTate, lblYoko, lblGuide2[0], lblGuide2[1]}) {
+        GrowToCaption(label);
+    }
+    lblGuide2[1]->move(lblGuide2[1]->x(), lblGuide2[0]->y() + lblGuide2[0]->height());
+    TakeNumbersOnly(txtTate);
+    TakeNumbersOnly(txtYoko);
+    for (QPushButton* button : {cmdMax[0], cmdMax[1], cmdCheck, cmdClose}) {
+        button->setAutoDefault(true);
+    }
+
+    // The model of the preview cells; it is never shown.
+    auto* cell = made.Get<QLabel>("lblKoma0");
+    cell->setFrameStyle(QFrame::Box | QFrame::Plain);
+    cell->setLineWidth(1);
+    PaintCell(cell, PreviewGrey, palette().color(QPalette::WindowText));
+    cell->hide();
+    lblKoma.push_back(cell);
+    tags_.emplace_back();
 }
 
 void frmSize::SetForm(int32_t pMaxX, int32_t pMaxY, int32_t pMidX, int32_t pMidY) {

@@ -79,6 +79,7 @@ private:
     void BuildPreview(int32_t cols, int32_t rows);
     void MarkInitialBlock(int32_t x, int32_t y);
     void ShowGuide(bool visible);
+    void CreateControls();
     void PaintCell(QLabel* cell, const QColor& back, const QColor& text);
 
     ScreenMetrics screen_;

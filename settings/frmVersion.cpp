@@ -1,10 +1,31 @@
 #include "settings/frmVersion.h"
 
+#include "common/ControlTable.h"
 #include "common/Fonts.h"
 #include "common/StandardOptions.h"
 #include "settings/DialogHelpers.h"
 
 namespace tolvekin {
+namespace {
+
+using K = ControlKind;
+constexpr std::string_view Window;
+
+// The window's controls in the order they are made; every line of the frame is centred in it.
+constexpr ControlRow Controls[]{
+    Control(K::GroupBox, "fraMaker", Window, {8, 16, 297, 65}),
+    WithAlign(WithFont(Control(K::Label, "lblProgramVersion", "fraMaker", {16, 13, 267, 17}),
+                       FontFace::ProportionalGothic, 9, true),
+              Qt::AlignCenter),
+    WithAlign(
+        Control(K::Label, "lblCopy", "fraMaker", {16, 29, 267, 17}, "作：tolvekin をつくる会"),
+        Qt::AlignCenter),
+    WithAlign(Control(K::LineEdit, "txtHomePage", "fraMaker", {16, 45, 267, 18}), Qt::AlignCenter),
+    Control(K::Button, "cmdEnd", Window, {240, 88, 65, 25}, "閉じる"),
+    Control(K::Button, "cmdHowTo", Window, {8, 88, 81, 25}, "あそびかた"),
+};
+
+} // namespace
 
 QString frmVersion::ConfiguredHomePage() {
     return QStringLiteral(TOLVEKIN_HOMEPAGE);
@@ -16,23 +37,16 @@ frmVersion::frmVersion(QWidget* owner, const QString& homePage) : QDialog(owner,
     setFont(ProportionalGothicFont(9.75));
     setFixedSize(StandardClientWidth, StandardClientHeight);
 
-    fraMaker = new QGroupBox(this);
-    fraMaker->setGeometry(8, 16, 297, 65);
+    const MadeControls made = MakeControls(Controls, this);
+    fraMaker = made.Get<QGroupBox>("fraMaker");
+    lblProgramVersion = made.Get<QLabel>("lblProgramVersion");
+    lblCopy = made.Get<QLabel>("lblCopy");
+    txtHomePage = made.Get<QLineEdit>("txtHomePage");
+    cmdEnd = made.Get<QPushButton>("cmdEnd");
+    cmdHowTo = made.Get<QPushButton>("cmdHowTo");
 
     // Always the built-in name, whatever title the player has given the game.
-    lblProgramVersion =
-        new QLabel(QStringLiteral("ぽるぽら") + " (Version " + ProgramVersion() + ")", fraMaker);
-    lblProgramVersion->setGeometry(16, 13, 267, 17);
-    lblProgramVersion->setAlignment(Qt::AlignCenter);
-    lblProgramVersion->setFont(ProportionalGothicFont(9, true));
-
-    lblCopy = new QLabel(QStringLiteral("作：tolvekin をつくる会"), fraMaker);
-    lblCopy->setGeometry(16, 29, 267, 17);
-    lblCopy->setAlignment(Qt::AlignCenter);
-
-    // Read-only and without a frame, so it reads like a line of the window, yet can be selected
-    // and copied.
-    txtHomePage = new QLineEdit(fraMaker);
+    lblProgramVersion->setText(QStringLiteral("ぽるぽら") + " (Version " + ProgramVersion() + ")");
     SetBoxText(txtHomePage, homePage);
     txtHomePage->setVisible(!homePage.isEmpty());
     if (homePage.isEmpty()) {
@@ -40,10 +54,10 @@ frmVersion::frmVersion(QWidget* owner, const QString& homePage) : QDialog(owner,
         lblProgramVersion->move(lblProgramVersion->x(), lblProgramVersion->y() + 8);
         lblCopy->move(lblCopy->x(), lblCopy->y() + 8);
     }
-    txtHomePage->setGeometry(16, 45, 267, 18);
+    // Read-only and without a frame, so it reads like a line of the window, yet can be selected
+    // and copied.
     txtHomePage->setReadOnly(true);
     txtHomePage->setFrame(false);
-    txtHomePage->setAlignment(Qt::AlignCenter);
     SelectAllTextOnFocus(txtHomePage);
 
     // The frame and the address box take the window's colour, so they blend in.
@@ -54,14 +68,10 @@ frmVersion::frmVersion(QWidget* owner, const QString& homePage) : QDialog(owner,
         w->setPalette(p);
     }
 
-    cmdEnd = new QPushButton(QStringLiteral("閉じる"), this);
-    cmdEnd->setGeometry(240, 88, 65, 25);
     cmdEnd->setDefault(true);
     connect(cmdEnd, &QPushButton::clicked, this, &frmVersion::cmdEnd_Click);
     setTabOrder(txtHomePage, cmdEnd);
 
-    cmdHowTo = new QPushButton(QStringLiteral("あそびかた"), this);
-    cmdHowTo->setGeometry(8, 88, 81, 25);
     cmdHowTo->setAutoDefault(false);
     cmdHowTo->hide();
     connect(cmdHowTo, &QPushButton::clicked, this, [this] {

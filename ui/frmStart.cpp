@@ -1,6 +1,6 @@
 #include "ui/frmStart.h"
 
-#include "common/Fonts.h"
+#include "common/ControlTable.h"
 #include "common/StandardOptions.h"
 #include "common/WindowGeometry.h"
 #include "engine/Rounding.h"
@@ -16,6 +16,32 @@ namespace {
 
 // The width of a full bar; each of the ten steps adds a tenth of it.
 constexpr int BarFullWidth = 213;
+
+using K = ControlKind;
+constexpr std::string_view Window;
+
+// Every label in the Gothic, reading from its top.
+constexpr ControlRow Text(std::string_view name, QRect place, std::string_view caption,
+                          double points, bool bold = false, bool centred = true) {
+    return WithAlign(
+        WithFont(Control(K::Label, name, Window, place, caption), FontFace::Gothic, points, bold),
+        (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+}
+
+// The window's controls in the order they are made. The bar starts empty and grows a tenth of
+// its full width at each step.
+constexpr ControlRow Controls[]{
+    Text("lblTitle", {117, 8, 135, 21}, "ぽるぽら", 15.75, true),
+    Text("lblType", {136, 32, 97, 13}, {}, 9.75),
+    Text("lblVersion", {16, 56, 337, 17}, {}, 12, true),
+    Text("lblGuide01", {8, 88, 353, 13}, "太陽のぽるぽらと海のぽるぽらと山のぽるぽら", 9.75),
+    Text("lblGuide02", {12, 112, 121, 13}, "ただいま準備ちゅう ....", 9.75, false, false),
+    Text("lblCredit01", {8, 136, 353, 13}, "作画とプログラム: tolvekin の仲間たち", 9.75),
+    Text("lblCredit02", {8, 148, 353, 13}, "Qt 6 で動く新しいぽるぽら", 8),
+    Control(K::Own, "picChar0", Window, {8, 44, 48, 48}),
+    Control(K::Own, "picChar1", Window, {312, 44, 48, 48}),
+    Control(K::Panel, "barJunbi", Window, {148, 112, 0, 17}),
+};
 
 } // namespace
 
@@ -40,32 +66,24 @@ frmStart::frmStart(RandomSource& random, QWidget* parent)
     setPalette(p);
     setAutoFillBackground(true);
 
-    auto label = [this](const QString& text, const QRect& r, const QFont& font, bool centred) {
-        auto* l = new QLabel(text, this);
-        l->setGeometry(r);
-        l->setFont(font);
-        l->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        return l;
-    };
-    lblTitle = label("ぽるぽら", QRect(117, 8, 135, 21), GothicFont(15.75, true), true);
-    lblType = label("", QRect(136, 32, 97, 13), GothicFont(9.75), true);
-    lblVersion = label("", QRect(16, 56, 337, 17), GothicFont(12, true), true);
-    lblGuide01 = label("太陽のぽるぽらと海のぽるぽらと山のぽるぽら", QRect(8, 88, 353, 13),
-                       GothicFont(9.75), true);
-    lblGuide02 = label("ただいま準備ちゅう ....", QRect(12, 112, 121, 13), GothicFont(9.75), false);
-    label("作画とプログラム: tolvekin の仲間たち", QRect(8, 136, 353, 13), GothicFont(9.75), true);
-    label("Qt 6 で動く新しいぽるぽら", QRect(8, 148, 353, 13), GothicFont(8), true);
-    for (int i = 0; i < 2; ++i) {
-        picChar[static_cast<size_t>(i)] = new PictureBox(this);
-        picChar[static_cast<size_t>(i)]->setGeometry(i == 0 ? 8 : 312, 44, 48, 48);
-        picChar[static_cast<size_t>(i)]->hide();
+    const MadeControls made =
+        MakeControls(Controls, this, [](const ControlRow& row, QWidget* parent) -> QWidget* {
+            return row.Kind == ControlKind::Own ? new PictureBox(parent) : nullptr;
+        });
+    lblTitle = made.Get<QLabel>("lblTitle");
+    lblType = made.Get<QLabel>("lblType");
+    lblVersion = made.Get<QLabel>("lblVersion");
+    lblGuide01 = made.Get<QLabel>("lblGuide01");
+    lblGuide02 = made.Get<QLabel>("lblGuide02");
+    picChar = {made.Get<PictureBox>("picChar0"), made.Get<PictureBox>("picChar1")};
+    for (PictureBox* box : picChar) {
+        box->hide();
     }
-    barJunbi = new QWidget(this);
+    barJunbi = made.Get<QWidget>("barJunbi");
     QPalette bar = barJunbi->palette();
     bar.setColor(QPalette::Window, QColor(0, 0, 255));
     barJunbi->setPalette(bar);
     barJunbi->setAutoFillBackground(true);
-    barJunbi->setGeometry(148, 112, 0, 17);
     timDelay.setInterval(100);
     timDelay.setSingleShot(true);
 
