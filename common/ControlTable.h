@@ -44,6 +44,28 @@ struct ControlRow {
     Qt::Alignment Align = {}; // labels and line edits; empty keeps the kind's own
 };
 
+// A row with the fields most rows need, and the extras added to a row.
+constexpr ControlRow Control(ControlKind kind, std::string_view name, std::string_view parent,
+                             QRect place, std::string_view caption = {},
+                             std::string_view tip = {}) {
+    return {.Name = name,
+            .Kind = kind,
+            .Place = place,
+            .Caption = caption,
+            .Parent = parent,
+            .Tip = tip};
+}
+constexpr ControlRow WithFont(ControlRow row, FontFace face, double points, bool bold = false) {
+    row.Face = face;
+    row.Points = points;
+    row.Bold = bold;
+    return row;
+}
+constexpr ControlRow WithAlign(ControlRow row, Qt::Alignment align) {
+    row.Align = align;
+    return row;
+}
+
 // Makes a control for a row the window handles itself, or returns nullptr to have the row made
 // as its standard kind. The control is made with `parent` as its parent; the table then names
 // and places it like any other.
