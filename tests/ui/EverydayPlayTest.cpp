@@ -32,7 +32,7 @@ struct Shown : StartedWindow {
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form, 5000));
     }
-    BoardCursor* cursor() { return form->KeyboardCursor(); }
+    BoardCursor* cursor() { return form->Board()->Cursor(); }
     std::pair<int, int> CursorCell() { return {cursor()->Column(), cursor()->Row()}; }
     int Index(int x, int y) const { return game.State.CellIndex(x, y); }
 };
@@ -150,7 +150,7 @@ TEST(Slips, HAndSpaceHeldShowThePlacesAsThePassButtonDoes) {
 TEST(LastMove, TheMarkFollowsThePlacementsAndLeavesWithTheGame) {
     DialogAnswerer answers;
     Shown w(2);
-    const LastMoveMark& mark = *w.form->LastMove();
+    const LastMoveMark& mark = *w.form->Board()->LastMove();
     EXPECT_FALSE(mark.MarkedCell());
     const QRect cell = w.form->Cell(5, 3)->geometry();
     w.ClickCell(5, 3);
@@ -203,7 +203,7 @@ TEST(LastMove, TheComputersMoveIsMarkedInAutomaticPlay) {
     w.form->timAuto_Timer();
     ASSERT_EQ(w.game.State.MoveCount, 1);
     const auto& row = w.game.State.MoveRecord[1];
-    EXPECT_EQ(w.form->LastMove()->MarkedCell(), w.Index(row[3], row[4]));
+    EXPECT_EQ(w.form->Board()->LastMove()->MarkedCell(), w.Index(row[3], row[4]));
 }
 
 TEST(LastMove, OnlyOneNewPieceIsAPlacement) {
