@@ -152,7 +152,8 @@ TEST(LastMove, TheMarkFollowsThePlacementsAndLeavesWithTheGame) {
     Shown w(2);
     const LastMoveMark& mark = *w.form->Board()->LastMove();
     EXPECT_FALSE(mark.MarkedCell());
-    const QRect cell = w.form->Cell(5, 3)->geometry();
+    PictureBox* placed = w.form->Cell(5, 3);
+    const QRect cell(placed->mapTo(w.form, QPoint(0, 0)), placed->size());
     w.ClickCell(5, 3);
     EXPECT_EQ(mark.MarkedCell(), w.Index(5, 3));
     w.cursor()->clearFocus();
