@@ -5,7 +5,13 @@
 namespace tolvekin {
 namespace {
 
-bool IsInput(const QEvent* event) {
+bool WithoutControlOrAlt(const QKeyEvent* key) {
+    return (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
+}
+
+} // namespace
+
+bool IsPlayerInput(const QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -17,12 +23,6 @@ bool IsInput(const QEvent* event) {
         return false;
     }
 }
-
-bool WithoutControlOrAlt(const QKeyEvent* key) {
-    return (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
-}
-
-} // namespace
 
 BoardWidget::BoardWidget(int columns, int rows, QWidget* parent)
     : QWidget(parent), columns_(columns), rows_(rows) {
@@ -169,7 +169,7 @@ void BoardWidget::OnCellClicked(int index) {
 }
 
 bool BoardWidget::event(QEvent* event) {
-    if (refused_ && IsInput(event)) {
+    if (refused_ && IsPlayerInput(event)) {
         return true;
     }
     return QWidget::event(event);
@@ -177,7 +177,7 @@ bool BoardWidget::event(QEvent* event) {
 
 bool BoardWidget::eventFilter(QObject* watched, QEvent* event) {
     // Nothing reaches a cell or the cursor while input is refused, not even Tab.
-    if (refused_ && IsInput(event)) {
+    if (refused_ && IsPlayerInput(event)) {
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -16,6 +16,9 @@
 
 namespace tolvekin {
 
+// A press or release of a mouse button or a key: what a control refuses while a piece blinks.
+bool IsPlayerInput(const QEvent* event);
+
 // The board's controls, by the names the game's procedures use.
 struct BoardControls {
     QLabel* lblBoard = nullptr;

@@ -191,25 +191,8 @@ void frmTolvek::closeEvent(QCloseEvent* event) {
     QApplication::quit();
 }
 
-namespace {
-
-bool IsInput(const QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
-    if (blocking_ && IsInput(event)) {
+    if (blocking_ && IsPlayerInput(event)) {
         return true;
     }
     if (PanelKeyEvent(watched, event)) {
