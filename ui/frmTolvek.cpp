@@ -262,18 +262,10 @@ void frmTolvek::RedrawFrames() {
 
 void frmTolvek::ApplyBoardLook() {
     SetBoardSeeThrough(game_.Options.SeeThrough);
-    ShowFrameLines(game_.Options.ShowBorder);
-    ShowInnerLines(game_.Options.ShowCross);
+    board_->ShowFrameLines(game_.Options.ShowBorder);
+    board_->ShowInnerLines(game_.Options.ShowCross);
     ArrangePanel();
     ShowBackPicture(game_.Options.BackPicture);
-}
-
-void frmTolvek::ShowFrameLines(bool visible) {
-    board_->ShowFrameLines(visible);
-}
-
-void frmTolvek::ShowInnerLines(bool visible) {
-    board_->ShowInnerLines(visible);
 }
 
 QString frmTolvek::BackPicturePath() const {

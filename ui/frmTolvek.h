@@ -154,8 +154,10 @@ private:
     // was one of them.
     bool KeyPress(int key, Qt::KeyboardModifiers modifiers);
     // Space held on 置けるところ, H held on the board: the places show until the key goes up.
+    // HintKeyUp is true when the key was H, which goes no further.
     void HintKeyDown(int key);
     bool HintKeyUp(int key);
+    // A key at a panel control; true when it goes no further.
     bool PanelKeyEvent(QObject* watched, QEvent* event);
 
     void CreatePanel();
@@ -167,8 +169,6 @@ private:
     const std::vector<PictureBox*>& Cells() const { return board_->Controls().picKoma; }
     // While a piece blinks the board and the panel take no input.
     void RefuseInput(bool refused);
-    void ShowFrameLines(bool visible);
-    void ShowInnerLines(bool visible);
     void ArrangePanel();
     void LoadBuiltinPictures();
     void SetPiecePicture(PictureBox* target, int side, int value);
