@@ -1,8 +1,8 @@
 #pragma once
-// The controls of the main window's panel, by the names the game's procedures use, and the table
-// they are made from. The window holds them and hands them out in one place,
+// The main window's panel controls, timers and pictures, by the names the game's procedures use,
+// and the table the panel is made from. The window holds them and hands them out in one place,
 // frmTolvek::Controls(), for the tests and the windows that arrange the main window; the board's
-// own controls are the board widget's.
+// own controls are the board widget's (BoardControls).
 
 #include "common/ControlTable.h"
 #include "ui/Artwork.h"
