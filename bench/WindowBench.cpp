@@ -67,7 +67,7 @@ void BM_PlacementAndComputerAnswer(benchmark::State& state) {
         }
         const int index = copy.CellIndex(copy.CandX[1], copy.CandY[1]);
         state.ResumeTiming();
-        t.form->picKoma_Click(index);
+        t.session.game.CellClick(index);
         QApplication::processEvents(); // paint the changed cells
     }
     SetDialogHandler(nullptr);

@@ -1,8 +1,10 @@
 #pragma once
-// The controls of the main window, by the names the game's procedures use. The window holds
-// them and hands them out in one place, frmTolvek::Controls(), for the tests and the windows that
-// arrange the main window.
+// The main window's panel controls, timers and pictures, by the names the game's procedures use,
+// and the table the panel is made from. The window holds them and hands them out in one place,
+// frmTolvek::Controls(), for the tests and the windows that arrange the main window; the board's
+// own controls are the board widget's (BoardControls).
 
+#include "common/ControlTable.h"
 #include "ui/Artwork.h"
 #include "ui/PictureBox.h"
 
@@ -12,15 +14,11 @@
 #include <QWidget>
 
 #include <array>
-#include <vector>
+#include <span>
 
 namespace tolvekin {
 
 struct MainWindowControls {
-    QLabel* lblBoard = nullptr;
-    std::vector<PictureBox*> picKoma; // by CellIndex
-    std::vector<QWidget*> lineTate;
-    std::vector<QWidget*> lineYoko;
     QPushButton* cmdScore = nullptr;
     QPushButton* cmdRestart = nullptr;
     QPushButton* cmdEnd = nullptr;
@@ -46,5 +44,10 @@ struct MainWindowControls {
     int FlashCell = 0;  // the cell whose piece blinks
     int FlashCount = 0; // toggles so far
 };
+
+// The panel's controls, in the order they are made (which is also the order of Tab).
+std::span<const ControlRow> MainWindowPanel();
+// Fills the panel's names from the controls made from that table.
+void TakePanelControls(const MadeControls& made, MainWindowControls& controls);
 
 } // namespace tolvekin

@@ -22,9 +22,7 @@
 namespace tolvekin {
 namespace {
 
-constexpr int CellWidth = 48;
-constexpr int CellHeight = 48;
-constexpr int StandardPanelLeft = 408; // cmdScore's left before the panel is arranged
+constexpr QPoint BoardCorner(8, 8);
 constexpr QSize StandardClient(577, 400);
 constexpr const char* BuildNote = "Qt 6 版";
 
@@ -39,123 +37,55 @@ frmTolvek::frmTolvek(Game& game, Settings& settings, const QString& dataDir,
 }
 
 frmTolvek::~frmTolvek() {
-    qApp->removeEventFilter(this);
     // Focus moves while the window's widgets go; the mark must not hear of it.
     disconnect(focusFollower_);
 }
 
 PictureBox* frmTolvek::Cell(int x, int y) const {
-    const size_t index = static_cast<size_t>(game_.State.CellIndex(x, y));
-    return index < picKoma.size() ? picKoma[index] : nullptr;
-}
-
-QLabel* frmTolvek::MakeLabel(const QString& text, Qt::Alignment align, double pointSize,
-                             bool bold) {
-    auto* label = new QLabel(text, this);
-    label->setAlignment(align | Qt::AlignTop);
-    label->setFont(pointSize > 0 ? GothicFont(pointSize, bold) : GothicFont(9.75));
-    panel_.push_back(label);
-    return label;
-}
-
-void frmTolvek::Place(QWidget* control, int dx, int y, int w, int h) {
-    control->setGeometry(StandardPanelLeft + dx, y, w, h);
-}
-
-QPushButton* frmTolvek::MakeButton(const QString& caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setFont(GothicFont(9.75));
-    b->setFocusPolicy(Qt::TabFocus);
-    panel_.push_back(b);
-    return b;
+    return board_ != nullptr ? board_->CellAt(game_.State.CellIndex(x, y)) : nullptr;
 }
 
 void frmTolvek::CreatePanel() {
-    CreateTopButtons();
-    CreateCountLabels();
-    CreateSideColumns();
-    CreateColourButtons();
-    lblTitle = MakeLabel(Q(game_.Options.GameTitle), Qt::AlignHCenter);
-    lblTitle->setFrameShape(QFrame::Box);
-    lblTitle->setLineWidth(1);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    Place(lblTitle, 40, 380, 81, 15);
-}
-
-void frmTolvek::CreateTopButtons() {
-    cmdScore = MakeButton("スコア");
-    Place(cmdScore, 0, 8, 49, 33);
-    cmdRestart = MakeButton("クリア");
-    Place(cmdRestart, 56, 8, 49, 33);
-    cmdEnd = MakeButton("閉じる");
-    Place(cmdEnd, 112, 8, 49, 33);
-    picMode = new PictureBox(this);
-    panel_.push_back(picMode);
-    Place(picMode, 56, 52, 50, 50);
-    lblModeGuide = MakeLabel("ひとり", Qt::AlignLeft);
-    Place(lblModeGuide, 108, 64, 39, 13);
-    lblLevelGuide = MakeLabel("弱い", Qt::AlignLeft);
-    Place(lblLevelGuide, 112, 84, 26, 13);
-    cmdPass = MakeButton("先手をかえる");
-    Place(cmdPass, 28, 108, 105, 25);
-    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
-    connect(cmdRestart, &QPushButton::clicked, this, [this] { cmdRestart_Click(); });
-    connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
-    connect(cmdPass, &QPushButton::clicked, this, [this] { cmdPass_Click(); });
-    connect(picMode, &PictureBox::clicked, this, [this] { picMode_Click(); });
-}
-
-void frmTolvek::CreateCountLabels() {
-    lblResult = MakeLabel("どちらの勝ち？", Qt::AlignHCenter);
-    Place(lblResult, 38, 160, 93, 13);
-    lblResult->setGeometry(lblResult->geometry().adjusted(-30, 0, 30, 0)); // long names fit
-    const int countX[2][4] = {{24, 20, 27, 22}, {115, 108, 115, 110}};
-    const int countW[2][4] = {{35, 41, 27, 37}, {27, 41, 27, 37}};
-    for (size_t i = 0; i < 2; ++i) {
-        lblCount[i] = MakeLabel("個数", Qt::AlignHCenter);
-        Place(lblCount[i], countX[i][0], 184, countW[i][0], 13);
-        lblCountBlack[i] = MakeLabel("黒個数", Qt::AlignHCenter);
-        Place(lblCountBlack[i], countX[i][1], 200, countW[i][1], 13);
-        lblCountColor[i] = MakeLabel("何色", Qt::AlignHCenter);
-        Place(lblCountColor[i], countX[i][2], 216, countW[i][2], 13);
-        lblTotal[i] = MakeLabel("点数", Qt::AlignHCenter, 12, true);
-        Place(lblTotal[i], countX[i][3], 232, countW[i][3], 16);
-        // This font runs a little wider than the one the panel was drawn for: widen the count
-        // labels about their centres so "- 黒12個" is never clipped.
-        for (QLabel* l : {lblCount[i], lblCountBlack[i], lblCountColor[i], lblTotal[i]}) {
-            l->setGeometry(l->geometry().adjusted(-10, 0, 10, 0));
+    const MadeControls made =
+        MakeControls(MainWindowPanel(), this, [](const ControlRow& row, QWidget* parent) {
+            return row.Kind == ControlKind::Own ? new PictureBox(parent) : nullptr;
+        });
+    TakePanelControls(made, *this);
+    for (const auto& [name, control] : made.InOrder()) {
+        if (control->parentWidget() != this) {
+            continue; // inside a panel control, it moves with it
+        }
+        panel_.push_back(control);
+        // The window hears the panel's input first: nothing gets through while a piece blinks.
+        control->installEventFilter(this);
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            button->setFocusPolicy(Qt::TabFocus);
         }
     }
-}
-
-void frmTolvek::CreateSideColumns() {
-    const int boxX[3] = {0, 16, 104};
-    const int nameX[3] = {0, 14, 102};
-    for (int s = 1; s <= 2; ++s) {
-        imgChar[s] = new PictureBox(this);
-        panel_.push_back(imgChar[s]);
-        Place(imgChar[s], boxX[s], 256, 48, 48);
-        picChar[s] = new PictureBox(this);
-        panel_.push_back(picChar[s]);
-        Place(picChar[s], boxX[s], 256, 50, 50);
-        picCharImg[s] = new PictureBox(picChar[s]);
-        picCharImg[s]->setGeometry(1, 1, 48, 48);
+    lblTitle->setText(Q(game_.Options.GameTitle));
+    lblTitle->setFrameShape(QFrame::Box);
+    lblTitle->setLineWidth(1);
+    const QColor faces[3] = {QColor(192, 255, 255), QColor(255, 255, 192), QColor(255, 192, 192)};
+    for (size_t e = 0; e < 3; ++e) {
+        // Flat in its own colour: the widget style would paint its gradient over a palette colour.
+        cmdColor[e]->setStyleSheet(
+            QString("QPushButton { background-color: %1; border: 1px solid #808080; }"
+                    "QPushButton:pressed { border: 2px inset #808080; }"
+                    "QPushButton:disabled { color: #a0a0a0; }")
+                .arg(faces[e].name()));
+    }
+    for (size_t s = 1; s <= 2; ++s) {
         picCharImg[s]->setAttribute(Qt::WA_TransparentForMouseEvents);
         // Name and variant of the side's set; the name is set again once the window loads.
-        // Names grow about their centres as far as the two columns allow, so "黒おひさま" shows
-        // whole.
-        const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s]);
-        const QString name = set != nullptr ? Q(game_.Options.CharName[set->Index + 1]) : "";
-        lblName[s] = MakeLabel(name, Qt::AlignHCenter);
-        Place(lblName[s], nameX[s], 309, 53, 13);
-        lblName[s]->setGeometry(lblName[s]->geometry().adjusted(-17, 0, 17, 0));
-        lblComment[s] = MakeLabel("", Qt::AlignHCenter);
-        Place(lblComment[s], s == 1 ? 0 : 88, 360, 81, 13);
-        // Two pixels in on each side: the right label would otherwise pass the window's edge.
-        lblComment[s]->setGeometry(lblComment[s]->geometry().adjusted(2, 0, -2, 0));
-        connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
-        connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
+        if (const CharacterSetInfo* set = FindCharacterSet(game_.Options.CharSet[s])) {
+            lblName[s]->setText(Q(game_.Options.CharName[static_cast<size_t>(set->Index + 1)]));
+        }
     }
+    FitVariantFont();
+    ConnectPanel();
+}
+
+void frmTolvek::FitVariantFont() {
     // Both variant labels take the one size in which the longest variant fits, so the two
     // read alike whichever sets the sides have.
     variantFont_ = ProportionalGothicFont();
@@ -174,20 +104,19 @@ void frmTolvek::CreateSideColumns() {
     }
 }
 
-void frmTolvek::CreateColourButtons() {
-    const char* colorCaptions[3] = {"青", "黄", "赤"};
-    const QColor faces[3] = {QColor(192, 255, 255), QColor(255, 255, 192), QColor(255, 192, 192)};
+void frmTolvek::ConnectPanel() {
+    connect(cmdScore, &QPushButton::clicked, this, [this] { cmdScore_Click(); });
+    connect(cmdRestart, &QPushButton::clicked, this, [this] { game_.RestartClick(); });
+    connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
+    connect(cmdPass, &QPushButton::clicked, this, [this] { game_.PassClick(); });
+    connect(picMode, &PictureBox::clicked, this, [this] { Form_Click(); });
+    for (int s = 1; s <= 2; ++s) {
+        connect(picChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
+        connect(imgChar[s], &PictureBox::clicked, this, [this, s] { picChar_Click(s); });
+    }
     for (size_t e = 0; e < 3; ++e) {
-        cmdColor[e] = MakeButton(colorCaptions[e]);
-        Place(cmdColor[e], 16 + 48 * static_cast<int>(e), 328, 41, 25);
-        // Flat in its own colour: the widget style would paint its gradient over a palette colour.
-        cmdColor[e]->setStyleSheet(
-            QString("QPushButton { background-color: %1; border: 1px solid #808080; }"
-                    "QPushButton:pressed { border: 2px inset #808080; }"
-                    "QPushButton:disabled { color: #a0a0a0; }")
-                .arg(faces[e].name()));
         connect(cmdColor[e], &QPushButton::clicked, this,
-                [this, e] { cmdColor_Click(static_cast<int>(e)); });
+                [this, e] { game_.ColorButtonClick(static_cast<int>(e)); });
     }
 }
 
@@ -235,75 +164,28 @@ void frmTolvek::Load() {
     if (game_.Options.MonoPieces) {
         ApplyMonoMode(true);
     }
-    PlaceBoardLabel();
-    BuildCells();
-    BuildGridLines();
-    BuildBoardCursor();
+    BuildBoard();
     BuildFocusMark();
-    lblBoard->lower();
     ApplyBoardLook();
-    // One filter sees every input event: it swallows clicks while a piece blinks, and notices
-    // the title label and the pass button being pressed.
-    qApp->installEventFilter(this);
 }
 
-void frmTolvek::PlaceBoardLabel() {
-    lblBoard = new QLabel(this);
-    lblBoard->setAutoFillBackground(true);
-    lblBoard->setGeometry(8, 8, game_.State.BoardWidth * CellWidth,
-                          game_.State.BoardHeight * CellHeight);
+void frmTolvek::BuildBoard() {
+    board_ = new BoardWidget(game_.State.BoardWidth, game_.State.BoardHeight, this);
+    board_->move(BoardCorner);
     SetBoardColor(settings_.BoardColor);
-}
-
-void frmTolvek::BuildCells() {
-    const GameState& g = game_.State;
-    picKoma.reserve(static_cast<size_t>(g.CellCount()));
-    int index = 0;
-    for (int row = 1; row <= g.BoardHeight; ++row) {
-        for (int column = 1; column <= g.BoardWidth; ++column, ++index) {
-            auto* cell = new PictureBox(this);
-            cell->setGeometry(8 + (column - 1) * CellWidth, 8 + (row - 1) * CellHeight, CellWidth,
-                              CellHeight);
-            // The second click of a double-click would land on the piece just placed.
-            cell->SetDoubleClickIgnored(true);
-            connect(cell, &PictureBox::clicked, this, [this, index] { picKoma_MouseClick(index); });
-            picKoma.push_back(cell);
+    connect(board_, &BoardWidget::cellClicked, this, [this](int index) { game_.CellClick(index); });
+    connect(board_, &BoardWidget::cellKeyed, this, [this](int index) {
+        if (hintKey_ == 0) { // no placement while the places are shown
+            game_.CellClick(index);
         }
-    }
-}
-
-void frmTolvek::BuildGridLines() {
-    const QRect board = lblBoard->geometry();
-    auto line = [this](const QRect& r) {
-        auto* l = new QWidget(this);
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, Qt::black);
-        l->setPalette(p);
-        l->setGeometry(r);
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        l->raise();
-        return l;
-    };
-    for (int c = 0; c <= game_.State.BoardWidth; ++c) {
-        lineTate.push_back(line(QRect(board.x() + c * CellWidth, board.y(), 1, board.height())));
-    }
-    for (int r = 0; r <= game_.State.BoardHeight; ++r) {
-        lineYoko.push_back(line(QRect(board.x(), board.y() + r * CellHeight, board.width(), 1)));
-    }
-    // The last line reaches one pixel further, so the bottom-right corner is closed.
-    QWidget* last = lineYoko.back();
-    last->resize(last->width() + 1, 1);
-}
-
-void frmTolvek::BuildBoardCursor() {
-    boardCursor_ = new BoardCursor(game_.State.BoardWidth, game_.State.BoardHeight,
-                                   QSize(CellWidth, CellHeight), lblBoard->pos(), this);
-    boardCursor_->raise(); // over the cells and the grid lines
-    // The last piece's mark stays in sight when the cursor shares its cell.
-    lastMove_ = new LastMoveMark(game_.State.BoardWidth, game_.State.BoardHeight,
-                                 QSize(CellWidth, CellHeight), lblBoard->pos(), this);
-    lastMove_->raise();
+    });
+    connect(board_, &BoardWidget::placesKey, this, [this](bool down) {
+        if (down) {
+            HintKeyDown(Qt::Key_H);
+        } else {
+            HintKeyUp(Qt::Key_H);
+        }
+    });
 }
 
 void frmTolvek::BuildFocusMark() {
@@ -318,14 +200,13 @@ void frmTolvek::BuildFocusMark() {
 }
 
 void frmTolvek::FocusBoard() {
-    if (boardCursor_ != nullptr) {
-        boardCursor_->setFocus(Qt::OtherFocusReason);
+    if (board_ != nullptr) {
+        board_->TakeFocus();
     }
 }
 
 void frmTolvek::SetBoardSeeThrough(bool seeThrough) {
-    lblBoard->setAutoFillBackground(!seeThrough);
-    lblBoard->update();
+    board_->SetSeeThrough(seeThrough);
     update();
 }
 
@@ -375,26 +256,10 @@ void frmTolvek::RedrawFrames() {
 
 void frmTolvek::ApplyBoardLook() {
     SetBoardSeeThrough(settings_.SeeThrough);
-    ShowFrameLines(settings_.ShowBorder);
-    ShowInnerLines(settings_.ShowCross);
+    board_->ShowFrameLines(settings_.ShowBorder);
+    board_->ShowInnerLines(settings_.ShowCross);
     ArrangePanel();
     ShowBackPicture(settings_.BackPicture);
-}
-
-void frmTolvek::ShowFrameLines(bool visible) {
-    lineTate.front()->setVisible(visible);
-    lineTate.back()->setVisible(visible);
-    lineYoko.front()->setVisible(visible);
-    lineYoko.back()->setVisible(visible);
-}
-
-void frmTolvek::ShowInnerLines(bool visible) {
-    for (size_t i = 1; i + 1 < lineTate.size(); ++i) {
-        lineTate[i]->setVisible(visible);
-    }
-    for (size_t i = 1; i + 1 < lineYoko.size(); ++i) {
-        lineYoko[i]->setVisible(visible);
-    }
 }
 
 QString frmTolvek::BackPicturePath() const {
@@ -402,7 +267,8 @@ QString frmTolvek::BackPicturePath() const {
 }
 
 void frmTolvek::ArrangePanel() {
-    int newLeft = lineTate.back()->x() + 18;
+    const QRect cells = board_->CellArea();
+    int newLeft = cells.right() + 1 + 18; // past the grid's closing line
     const int currentLeft = cmdScore->x();
     QSize picture;
     if (settings_.BackPicture && FileExists(BackPicturePath())) {
@@ -424,7 +290,7 @@ void frmTolvek::ArrangePanel() {
     if (x() + OuterSize().width() > screen.right() + 1) {
         move(screen.x(), y());
     }
-    const int lowerEnd = lineTate[1]->geometry().bottom() + 1;
+    const int lowerEnd = cells.bottom() + 1;
     if (lblTitle->geometry().bottom() + 1 < lowerEnd + 35) {
         int outerHeight = lowerEnd + 35;
         if (picture.isValid() && outerHeight < picture.height()) {
@@ -449,9 +315,7 @@ void frmTolvek::ShowBackPicture(bool show) {
 
 void frmTolvek::SetBoardColor(int32_t value) {
     boardColor_ = value;
-    QPalette p = lblBoard->palette();
-    p.setColor(QPalette::Window, ColorFromSetting(value, palette()));
-    lblBoard->setPalette(p);
+    board_->SetColor(ColorFromSetting(value, palette()));
 }
 
 void frmTolvek::SetBackgroundColor(int32_t value) {
@@ -483,7 +347,9 @@ void frmTolvek::paintEvent(QPaintEvent*) {
 
 void frmTolvek::mouseReleaseEvent(QMouseEvent* event) {
     // A click on the window itself, not on one of its controls, opens the options.
-    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr) {
+    // The board's closing grid lines lie outside its cells and belong to the window here too.
+    const QWidget* under = childAt(event->position().toPoint());
+    if (!blocking_ && event->button() == Qt::LeftButton && (under == nullptr || under == board_)) {
         Form_Click();
     }
 }

@@ -5,9 +5,8 @@
 #include "common/WindowGeometry.h"
 #include "engine/Game.h"
 #include "settings/mdlOption.h"
-#include "ui/BoardCursor.h"
+#include "ui/BoardWidget.h"
 #include "ui/FocusMark.h"
-#include "ui/LastMoveMark.h"
 #include "ui/MainWindowControls.h"
 #include "ui/PictureBox.h"
 #include "ui/PiecePictures.h"
@@ -40,33 +39,25 @@ public:
     // The controls, for the tests and for the windows that arrange this one.
     MainWindowControls& Controls() { return *this; }
     const MainWindowControls& Controls() const { return *this; }
+    // The board with its cells, its keyboard cursor and its last-move mark, or nullptr before
+    // it is built.
+    BoardWidget* Board() const { return board_; }
     // The picture of the cell at (x, y), or nullptr before the board is built.
     PictureBox* Cell(int x, int y) const;
-    // The keyboard's cell, or nullptr before the board is built.
-    BoardCursor* KeyboardCursor() const { return boardCursor_; }
-    // The mark on the piece placed last, and the keyboard's mark on the panel's buttons.
-    const LastMoveMark* LastMove() const { return lastMove_; }
+    // The keyboard's mark on the panel's buttons.
     const FocusMark* ButtonFocusMark() const { return focusMark_; }
-    // The keyboard goes to the board, the cursor shown on its cell.
-    void FocusBoard();
     // The window "あそびかた" beside the game (F1), made on first use. Over open dialogs it is
     // modal while it is shown, so it takes the keys and the mouse before them.
     void ShowHowToPlay(bool overDialogs = false);
     frmHelp* HowToPlay() const { return help_; }
 
-    // Public methods the rest of the program calls.
-    void NextKoma() { game_.NextKoma(); }
+    // What the options dialog and the start-up change.
     void ChangeChar(int side);
     void ChangeMode() override;
     void ChangeLevel() override;
     void SetCursor() override;
-    void ShowFlashPiece(int x, int y) override;
-    void ToggleFlashPiece() override;
-    void EndFlash() override;
+    void FocusFirstCell() override;
     void ApplyBoardLook();
-    void ShowFrameLines(bool visible);
-    void ShowInnerLines(bool visible);
-    void ArrangePanel();
     void ShowBackPicture(bool show);
     void ApplyMonoMode(bool mono);
     // The board label without a colour of its own shows the window through it.
@@ -77,10 +68,7 @@ public:
     // and the mode picture, after the window's colour has changed.
     void RedrawFrames();
 
-    // Piece drawing.
-    void SetPiecePicture(PictureBox* target, int side, int value);
-    void DrawCell(int x, int y);
-    void RedrawBoard() override;
+    // Every piece on the board drawn again, after the pieces' look has changed.
     void RedrawOccupiedCells();
     void DrawFrame3D(const QWidget* control);
     void EraseFrame3D(const QWidget* control);
@@ -88,7 +76,6 @@ public:
 
     // Pictures: built-in copies, replaced one by one by the character maker's files.
     PictureSets Pictures;
-    void LoadBuiltinPictures();
     void LoadCharPictures();
 
     // Colours of the board label and the window as settings values, system colours included.
@@ -99,27 +86,9 @@ public:
     // Twips from the side panel's left edge to the window's right edge, measured on loading.
     int32_t PanelWidth() const { return panelWidth_; }
 
-    // Clicks, as the player makes them.
-    void picKoma_Click(int index) { game_.CellClick(index); }
-    // A click of the mouse on a cell: the keyboard's cell goes there too, then the click.
-    void picKoma_MouseClick(int index);
-    void cmdColor_Click(int button) { game_.ColorButtonClick(button); }
-    void picChar_Click(int side);
-    void cmdPass_Click() { game_.PassClick(); }
-    void cmdPass_MouseDown();
-    void cmdPass_MouseUp();
-    void cmdRestart_Click() { game_.RestartClick(); }
     // The score window in view mode; an entry chosen there is replayed, else the board takes
     // the keyboard back.
     void cmdScore_Click();
-    void cmdEnd_Click();
-    void Form_Click();
-    void picMode_Click() { Form_Click(); }
-    void lblTitle_Click();
-    // A key pressed in the window: the arrow keys and Home move the keyboard's cell (and give
-    // the board the focus), Space and Enter on the board act as a click on that cell, B, Y, R
-    // and 1, 2, 3 press the colour buttons. True when the key was one of them.
-    bool KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifiers);
 
     // Runs while the options dialog is open (until it exists: nothing).
     std::function<void()> ShowOptionsDialog;
@@ -131,44 +100,66 @@ public:
     // Outer size of the window: the client area plus its border and caption.
     QSize OuterSize() const { return tolvekin::OuterSize(*this); }
 
-    // GameView.
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Watches the panel's own controls: refuses their input while a piece blinks, catches
+    // clicks on lblTitle and cmdPass held down, and passes on the window's keys.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // GameView, reached through the game.
     void MessageForm(const std::string& text) override;
     bool QuestionForm(const std::string& text) override;
     void EnterHintMode() override;
     void ApplyControls(const ControlStates& controls) override;
-    void FocusFirstCell() override;
     void ClearCellPictures() override;
     void ShowNextPiece(Side side, int color) override;
     void ShowTurn(Side from, Side to) override;
     void ShowCount() override;
     void ShowGameOver(Side winner, const std::string& resultText) override;
+    void RedrawBoard() override;
+    void ShowFlashPiece(int x, int y) override;
+    void ToggleFlashPiece() override;
+    void EndFlash() override;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Clicks, as the player makes them.
+    void picChar_Click(int side);
+    void cmdPass_MouseDown();
+    void cmdPass_MouseUp();
+    void cmdEnd_Click();
+    void Form_Click();
+    void lblTitle_Click();
+    // A key for the whole window: F1, the arrow keys and Home (which move the keyboard's cell
+    // and give the board the focus), B, Y, R and 1, 2, 3 (the colour buttons). True when the key
+    // was one of them.
+    bool KeyPress(int key, Qt::KeyboardModifiers modifiers);
+    // Space held on 置けるところ, H held on the board: the places show until the key goes up.
+    // HintKeyUp is true when the key was H, which goes no further.
+    void HintKeyDown(int key);
+    bool HintKeyUp(int key);
+    // A key at a panel control; true when it goes no further.
+    bool PanelKeyEvent(QObject* watched, QEvent* event);
 
-private:
     void CreatePanel();
-    void CreateTopButtons();
-    void CreateCountLabels();
-    void CreateSideColumns();
-    void CreateColourButtons();
-    QPushButton* MakeButton(const QString& caption);
-    void PlaceBoardLabel();
-    void BuildCells();
-    void BuildGridLines();
-    void BuildBoardCursor();
+    void ConnectPanel();
+    void FitVariantFont();
+    void BuildBoard();
     void BuildFocusMark();
+    void FocusBoard();
+    const std::vector<PictureBox*>& Cells() const { return board_->Controls().picKoma; }
+    // While a piece blinks the board and the panel take no input.
+    void RefuseInput(bool refused);
+    void ArrangePanel();
+    void LoadBuiltinPictures();
+    void SetPiecePicture(PictureBox* target, int side, int value);
+    void DrawCell(int x, int y);
     // Panel texts in black on a light window, in white on a dark one.
     void ApplyPanelTextColour();
-    // Space held on 置けるところ, H held on the board: the places show until the key goes up.
-    bool HintKeyEvent(QObject* watched, QEvent* event);
-    void EnableBoard(bool enabled);
-    QLabel* MakeLabel(const QString& text, Qt::Alignment align, double pointSize = 0,
-                      bool bold = false);
-    void Place(QWidget* control, int dx, int y, int w, int h);
     QString BackPicturePath() const;
 
     Game& game_;
@@ -182,8 +173,7 @@ private:
     int32_t backgroundColor_ = SystemButtonFace;
     int32_t panelWidth_ = DefaultPanelWidth;
     std::vector<QWidget*> panel_; // every control that moves with the panel
-    BoardCursor* boardCursor_ = nullptr;
-    LastMoveMark* lastMove_ = nullptr;
+    BoardWidget* board_ = nullptr;
     FocusMark* focusMark_ = nullptr;
     QMetaObject::Connection focusFollower_; // moves focusMark_ to the focused panel button
     frmHelp* help_ = nullptr;
@@ -192,7 +182,7 @@ private:
     // has passed meanwhile (the computer's move landing while the button is held).
     std::vector<size_t> placesShown_;
     QFont variantFont_;     // of both variant labels
-    bool blocking_ = false; // input to the window is swallowed while a piece blinks
+    bool blocking_ = false; // input to the window and its panel is refused while a piece blinks
 };
 
 } // namespace tolvekin

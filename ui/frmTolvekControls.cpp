@@ -93,15 +93,15 @@ void frmTolvek::SetCursor() {
             (QPointF(artwork::CursorHotSpot()) * imgCursor[0].devicePixelRatio()).toPoint();
         const QCursor plain(imgCursor[1], hot.x(), hot.y());
         const QCursor smiling(imgCursor[0], hot.x(), hot.y());
-        for (PictureBox* cell : picKoma) {
+        for (PictureBox* cell : Cells()) {
             cell->setCursor(plain);
         }
         const GameState& g = game_.State;
         for (int i = 1; i <= g.CandCount; ++i) {
-            picKoma[static_cast<size_t>(g.CellIndex(g.CandX[i], g.CandY[i]))]->setCursor(smiling);
+            board_->CellAt(g.CellIndex(g.CandX[i], g.CandY[i]))->setCursor(smiling);
         }
     } else {
-        for (PictureBox* cell : picKoma) {
+        for (PictureBox* cell : Cells()) {
             cell->unsetCursor();
         }
     }
@@ -153,7 +153,7 @@ void frmTolvek::cmdPass_MouseDown() {
     }
     for (int i = 1; i <= g.CandCount; ++i) {
         const size_t cell = static_cast<size_t>(g.CellIndex(g.CandX[i], g.CandY[i]));
-        SetPiecePicture(picKoma[cell], g.SideToMove, 8);
+        SetPiecePicture(Cells()[cell], g.SideToMove, 8);
         placesShown_.push_back(cell);
     }
 }
@@ -164,8 +164,8 @@ void frmTolvek::cmdPass_MouseUp() {
     for (const size_t cell : std::exchange(placesShown_, {})) {
         const int x = static_cast<int>(cell) % g.BoardWidth + 1;
         const int y = static_cast<int>(cell) / g.BoardWidth + 1;
-        if (cell < picKoma.size() && g.Board(x, y) == 0) {
-            picKoma[cell]->ClearPicture();
+        if (cell < Cells().size() && g.Board(x, y) == 0) {
+            Cells()[cell]->ClearPicture();
         }
     }
 }
@@ -187,25 +187,13 @@ void frmTolvek::closeEvent(QCloseEvent* event) {
 }
 
 bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-                       type == QEvent::MouseButtonDblClick;
-    if (blocking_ && (mouse || type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w != nullptr && w->window() == this) {
-            return true;
-        }
-    }
-    if (HintKeyEvent(watched, event)) {
+    if (blocking_ && IsPlayerInput(event)) {
         return true;
     }
-    if (type == QEvent::KeyPress) {
-        auto* w = qobject_cast<QWidget*>(watched);
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (w != nullptr && w->window() == this && KeyPress(w, key->key(), key->modifiers())) {
-            return true;
-        }
+    if (PanelKeyEvent(watched, event)) {
+        return true;
     }
+    const QEvent::Type type = event->type();
     if (watched == lblTitle && type == QEvent::MouseButtonRelease && lblTitle->isEnabled()) {
         lblTitle_Click();
         return true;
@@ -220,77 +208,65 @@ bool frmTolvek::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool frmTolvek::HintKeyEvent(QObject* watched, QEvent* event) {
+bool frmTolvek::PanelKeyEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
         return false;
     }
-    auto* w = qobject_cast<QWidget*>(watched);
-    if (w == nullptr || w->window() != this || boardCursor_ == nullptr) {
-        return false;
-    }
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool onBoard = key->key() == Qt::Key_H && watched == boardCursor_ &&
-                         (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
-    const bool onPass = key->key() == Qt::Key_Space && watched == cmdPass && cmdPass->isEnabled();
-    if (type == QEvent::KeyPress && (onBoard || onPass)) {
-        if (!key->isAutoRepeat() && hintKey_ == 0) {
-            hintKey_ = key->key();
-            cmdPass_MouseDown();
+    if (type == QEvent::KeyRelease) {
+        return !key->isAutoRepeat() && HintKeyUp(key->key());
+    }
+    if (key->key() == Qt::Key_Space && watched == cmdPass && cmdPass->isEnabled()) {
+        if (!key->isAutoRepeat()) {
+            HintKeyDown(Qt::Key_Space);
         }
-        return onBoard; // Space goes on to the button, which shows itself pressed
+        return false; // Space goes on to the button, which shows itself pressed
     }
-    // The places go when the key goes up, wherever the focus has moved meanwhile.
-    if (type == QEvent::KeyRelease && key->key() == hintKey_ && !key->isAutoRepeat()) {
-        hintKey_ = 0;
-        cmdPass_MouseUp();
-        return key->key() == Qt::Key_H;
-    }
-    return false;
+    return KeyPress(key->key(), key->modifiers());
 }
 
-bool frmTolvek::KeyPress(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
-    if (boardCursor_ == nullptr || (modifiers & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+void frmTolvek::keyPressEvent(QKeyEvent* event) {
+    if (blocking_ || KeyPress(event->key(), event->modifiers())) {
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmTolvek::keyReleaseEvent(QKeyEvent* event) {
+    // The places go when the key goes up, wherever the focus has moved meanwhile.
+    if (blocking_ || (!event->isAutoRepeat() && HintKeyUp(event->key()))) {
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void frmTolvek::HintKeyDown(int key) {
+    if (hintKey_ == 0) {
+        hintKey_ = key;
+        cmdPass_MouseDown();
+    }
+}
+
+bool frmTolvek::HintKeyUp(int key) {
+    if (hintKey_ == 0 || key != hintKey_) {
         return false;
     }
-    BoardCursor& cursor = *boardCursor_;
-    const auto move = [&cursor](int column, int row) {
-        cursor.MoveTo(column, row);
-        cursor.setFocus(Qt::OtherFocusReason);
-        return true;
-    };
-    switch (key) {
-    case Qt::Key_F1:
+    hintKey_ = 0;
+    cmdPass_MouseUp();
+    return key == Qt::Key_H;
+}
+
+bool frmTolvek::KeyPress(int key, Qt::KeyboardModifiers modifiers) {
+    if (board_ == nullptr || (modifiers & (Qt::ControlModifier | Qt::AltModifier)) != 0) {
+        return false;
+    }
+    if (key == Qt::Key_F1) {
         ShowHowToPlay();
         return true;
-    case Qt::Key_Left:
-        return move(cursor.Column() - 1, cursor.Row());
-    case Qt::Key_Right:
-        return move(cursor.Column() + 1, cursor.Row());
-    case Qt::Key_Up:
-        return move(cursor.Column(), cursor.Row() - 1);
-    case Qt::Key_Down:
-        return move(cursor.Column(), cursor.Row() + 1);
-    case Qt::Key_Home:
-        return move(1, 1);
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        if (target != &cursor) {
-            return false; // a focused button takes its own keys
-        }
-        if (hintKey_ != 0) {
-            return true; // no placement while the places are shown
-        }
-        // What a click on the cell does, and nothing when the cell takes no clicks.
-        const int index = game_.State.CellIndex(cursor.Column(), cursor.Row());
-        if (picKoma[static_cast<size_t>(index)]->isEnabled()) {
-            picKoma_Click(index);
-        }
-        return true;
     }
-    default:
-        break;
+    if (board_->MoveCursorByKey(key)) {
+        return true;
     }
     int button = -1;
     if (key == Qt::Key_B || key == Qt::Key_1) {
@@ -317,14 +293,8 @@ bool frmTolvek::QuestionForm(const std::string& text) {
     return tolvekin::QuestionForm(Q(text));
 }
 
-void frmTolvek::EnableBoard(bool enabled) {
-    for (PictureBox* cell : picKoma) {
-        cell->setEnabled(enabled);
-    }
-}
-
 void frmTolvek::ApplyControls(const ControlStates& c) {
-    EnableBoard(c.Board);
+    board_->EnableCells(c.Board);
     cmdPass->setEnabled(c.Pass);
     cmdScore->setEnabled(c.Score);
     for (int s = 1; s <= 2; ++s) {
@@ -341,23 +311,14 @@ void frmTolvek::ApplyControls(const ControlStates& c) {
 void frmTolvek::FocusFirstCell() {
     // A new game hands the keyboard to the board on its first cell, not to 閉じる, where Space
     // would ask to quit.
-    if (boardCursor_ != nullptr) {
-        boardCursor_->MoveTo(1, 1);
+    if (board_ != nullptr) {
+        board_->Cursor()->MoveTo(1, 1);
     }
     FocusBoard();
 }
 
-void frmTolvek::picKoma_MouseClick(int index) {
-    const GameState& g = game_.State;
-    if (boardCursor_ != nullptr) {
-        boardCursor_->MoveTo(index % g.BoardWidth + 1, index / g.BoardWidth + 1);
-        FocusBoard();
-    }
-    picKoma_Click(index);
-}
-
 void frmTolvek::ClearCellPictures() {
-    for (PictureBox* cell : picKoma) {
+    for (PictureBox* cell : Cells()) {
         cell->ClearPicture();
         cell->setVisible(true);
     }

@@ -68,8 +68,7 @@ void frmTolvek::SetPiecePicture(PictureBox* target, int side, int value) {
 
 void frmTolvek::DrawCell(int x, int y) {
     const GameState& g = game_.State;
-    SetPiecePicture(picKoma[static_cast<size_t>(g.CellIndex(x, y))], g.Board(x, y),
-                    g.CellColor(x, y));
+    SetPiecePicture(board_->CellAt(g.CellIndex(x, y)), g.Board(x, y), g.CellColor(x, y));
 }
 
 void frmTolvek::RedrawBoard() {
@@ -81,15 +80,15 @@ void frmTolvek::RedrawBoard() {
             }
         }
     }
-    if (lastMove_ != nullptr) {
-        lastMove_->Follow(g);
+    if (board_ != nullptr) {
+        board_->LastMove()->Follow(g);
     }
 }
 
 void frmTolvek::RedrawOccupiedCells() {
     // A new character set or the switch to black-and-white pieces changes every piece.
     const GameState& g = game_.State;
-    if (picKoma.empty()) {
+    if (board_ == nullptr) {
         return;
     }
     for (int x = 1; x <= g.BoardWidth; ++x) {
@@ -129,21 +128,27 @@ void frmTolvek::ShowTurn(Side from, Side to) {
 void frmTolvek::ShowFlashPiece(int x, int y) {
     const GameState& g = game_.State;
     FlashCell = g.CellIndex(x, y);
-    SetPiecePicture(picKoma[static_cast<size_t>(FlashCell)], g.SideToMove, g.NextColor);
+    SetPiecePicture(board_->CellAt(FlashCell), g.SideToMove, g.NextColor);
     FlashCount = 0;
-    // Outside automatic play no click may reach the window while the piece blinks.
-    blocking_ = game_.Mode() != PlayMode::AutoPlay;
+    // Outside automatic play no click or key may reach the board or the panel while the piece
+    // blinks.
+    RefuseInput(game_.Mode() != PlayMode::AutoPlay);
+}
+
+void frmTolvek::RefuseInput(bool refused) {
+    blocking_ = refused;
+    board_->SetInputRefused(refused);
 }
 
 void frmTolvek::ToggleFlashPiece() {
     ++FlashCount;
-    PictureBox* cell = picKoma[static_cast<size_t>(FlashCell)];
+    PictureBox* cell = board_->CellAt(FlashCell);
     cell->setVisible(!cell->isVisible());
 }
 
 void frmTolvek::EndFlash() {
-    blocking_ = false;
-    picKoma[static_cast<size_t>(FlashCell)]->setVisible(true);
+    RefuseInput(false);
+    board_->CellAt(FlashCell)->setVisible(true);
 }
 
 } // namespace tolvekin

@@ -32,7 +32,7 @@ struct Shown : StartedWindow {
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form, 5000));
     }
-    BoardCursor* cursor() { return form->KeyboardCursor(); }
+    BoardCursor* cursor() { return form->Board()->Cursor(); }
     std::pair<int, int> CursorCell() { return {cursor()->Column(), cursor()->Row()}; }
     int Index(int x, int y) const { return game.State.CellIndex(x, y); }
 };
@@ -150,9 +150,10 @@ TEST(Slips, HAndSpaceHeldShowThePlacesAsThePassButtonDoes) {
 TEST(LastMove, TheMarkFollowsThePlacementsAndLeavesWithTheGame) {
     DialogAnswerer answers;
     Shown w(2);
-    const LastMoveMark& mark = *w.form->LastMove();
+    const LastMoveMark& mark = *w.form->Board()->LastMove();
     EXPECT_FALSE(mark.MarkedCell());
-    const QRect cell = w.form->Cell(5, 3)->geometry();
+    PictureBox* placed = w.form->Cell(5, 3);
+    const QRect cell(placed->mapTo(w.form, QPoint(0, 0)), placed->size());
     w.ClickCell(5, 3);
     EXPECT_EQ(mark.MarkedCell(), w.Index(5, 3));
     w.cursor()->clearFocus();
@@ -203,7 +204,7 @@ TEST(LastMove, TheComputersMoveIsMarkedInAutomaticPlay) {
     w.form->Clock().timAuto_Timer();
     ASSERT_EQ(w.game.State.MoveCount, 1);
     const auto& row = w.game.State.MoveRecord[1];
-    EXPECT_EQ(w.form->LastMove()->MarkedCell(), w.Index(row[3], row[4]));
+    EXPECT_EQ(w.form->Board()->LastMove()->MarkedCell(), w.Index(row[3], row[4]));
 }
 
 TEST(LastMove, OnlyOneNewPieceIsAPlacement) {

@@ -43,6 +43,11 @@ struct Window : StartedWindow {
     void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 };
 
+// A control's rectangle in the window's coordinates.
+QRect InWindow(const QWidget* control) {
+    return QRect(control->mapTo(control->window(), QPoint(0, 0)), control->size());
+}
+
 QImage Expected(const QPixmap& p) {
     return p.toImage().convertToFormat(QImage::Format_ARGB32);
 }
@@ -53,16 +58,17 @@ TEST(MainWindowLayout, EightByEight) {
     Window w;
     const frmTolvek& f = *w.form;
     MainWindowControls& c = w.c();
-    EXPECT_EQ(c.picKoma.front()->geometry(), QRect(8, 8, 48, 48));
-    EXPECT_EQ(c.picKoma.back()->geometry().bottomRight(), QPoint(391, 391));
-    EXPECT_EQ(c.lineTate.back()->x(), 392);
+    const BoardControls& b = f.Board()->Controls();
+    EXPECT_EQ(InWindow(b.picKoma.front()), QRect(8, 8, 48, 48));
+    EXPECT_EQ(InWindow(b.picKoma.back()).bottomRight(), QPoint(391, 391));
+    EXPECT_EQ(InWindow(b.lineTate.back()).x(), 392);
     EXPECT_EQ(c.cmdScore->x(), 410);
     EXPECT_EQ(c.cmdEnd->geometry().right() + 1, 410 + 161);
     EXPECT_EQ(f.OuterSize().width(), 410 + 161 + 14);
-    EXPECT_EQ(c.lblBoard->geometry(), QRect(8, 8, 384, 384));
+    EXPECT_EQ(InWindow(b.lblBoard), QRect(8, 8, 384, 384));
     // The last horizontal line closes the bottom-right corner.
-    EXPECT_EQ(c.lineYoko.back()->geometry(), QRect(8, 392, 385, 1));
-    EXPECT_EQ(c.lineTate[3]->geometry(), QRect(8 + 3 * 48, 8, 1, 384));
+    EXPECT_EQ(InWindow(b.lineYoko.back()), QRect(8, 392, 385, 1));
+    EXPECT_EQ(InWindow(b.lineTate[3]), QRect(8 + 3 * 48, 8, 1, 384));
     EXPECT_EQ(w.form->PanelWidth(), 2655);
 }
 
@@ -73,7 +79,7 @@ TEST(MainWindowLayout, SmallAndTallBoards) {
     Window tall(5, 20);
     EXPECT_EQ(tall.form->OuterSize().height(), 8 + 20 * 48 + 35);
     Window wide(38, 26);
-    EXPECT_EQ(wide.c().picKoma.size(), 988u);
+    EXPECT_EQ(wide.form->Board()->Controls().picKoma.size(), 988u);
     EXPECT_EQ(wide.c().cmdScore->x(), 8 + 38 * 48 + 18);
 }
 
@@ -82,7 +88,7 @@ TEST(MainWindowLayout, FrameLinesAndInnerLines) {
         s.ShowBorder = false;
         s.SeeThrough = true;
     });
-    MainWindowControls& c = w.c();
+    const BoardControls& c = w.form->Board()->Controls();
     EXPECT_FALSE(c.lineTate.front()->isVisibleTo(w.form));
     EXPECT_FALSE(c.lineYoko.back()->isVisibleTo(w.form));
     EXPECT_TRUE(c.lineTate[2]->isVisibleTo(w.form));
@@ -233,7 +239,7 @@ TEST(MainWindowGames, TwoPlayersClickAGameToItsEnd) {
 void KeyTo(Window& w, int x, int y) {
     QWidget* from = w.form->focusWidget() != nullptr ? w.form->focusWidget() : w.c().cmdEnd;
     QTest::keyClick(from, Qt::Key_Home);
-    BoardCursor* cursor = w.form->KeyboardCursor();
+    BoardCursor* cursor = w.form->Board()->Cursor();
     for (int i = 1; i < x; ++i) {
         QTest::keyClick(cursor, Qt::Key_Right);
     }
@@ -242,13 +248,46 @@ void KeyTo(Window& w, int x, int y) {
     }
 }
 
+TEST(MainWindowKeys, ClicksAndKeysDuringTheBlinkChangeNothing) {
+    DialogAnswerer answers;
+    Window w(8, 8, "/nonexistent/", [](Settings& s) { s.FlashMove = true; });
+    MainWindowControls& c = w.c();
+    w.form->show();
+    w.ClickCell(5, 3); // the computer answers (4, 3) here
+    ASSERT_TRUE(w.game.MoveInProgress());
+    BoardCursor* cursor = w.form->Board()->Cursor();
+    const std::pair at(cursor->Column(), cursor->Row());
+    const int color = w.game.State.NextColor;
+    // At the board: a click on a cell, the arrow keys and Space.
+    w.ClickCell(6, 4);
+    QTest::keyClick(cursor, Qt::Key_Down);
+    QTest::keyClick(cursor, Qt::Key_Space);
+    // At the panel: a key on a button, the colour buttons, the title label.
+    QTest::keyClick(c.cmdEnd, Qt::Key_Right);
+    QTest::keyClick(c.cmdEnd, Qt::Key_Y);
+    QTest::mouseClick(c.cmdColor[2], Qt::LeftButton);
+    QTest::mouseClick(c.lblTitle, Qt::LeftButton);
+    EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), at);
+    EXPECT_EQ(w.game.State.NextColor, color);
+    EXPECT_TRUE(answers.messages.isEmpty());
+    EXPECT_TRUE(answers.questions.isEmpty());
+    ASSERT_TRUE(WaitForBlink(w));
+    EXPECT_EQ(w.game.State.MoveCount, 2);
+    EXPECT_EQ(w.game.State.Board(6, 4), 0);
+    // Once the piece stands the same keys reach the board and the panel again.
+    QTest::keyClick(cursor, Qt::Key_Down);
+    EXPECT_EQ(cursor->Row(), at.second + 1);
+    QTest::keyClick(c.cmdEnd, Qt::Key_Right);
+    EXPECT_EQ(cursor->Column(), at.first + 1);
+}
+
 TEST(MainWindowKeys, KeysPlayTheSameGameAsClicks) {
     DialogAnswerer answers;
     auto twoPlayers = [](Settings& s) { s.GameMode = 2; };
     Window keys(4, 4, "/nonexistent/", twoPlayers);
     Window clicks(4, 4, "/nonexistent/", twoPlayers);
     keys.form->show();
-    BoardCursor* cursor = keys.form->KeyboardCursor();
+    BoardCursor* cursor = keys.form->Board()->Cursor();
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(std::pair(cursor->Column(), cursor->Row()), std::pair(1, 1));
     // An arrow key pressed on a panel button brings the keyboard to the board.
@@ -333,15 +372,15 @@ TEST(MainWindowKeys, CursorShowsOnlyWithTheFocusAndOnlyInTheCellsCorners) {
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f, 5000));
-    f.KeyboardCursor()->clearFocus(); // the board starts with the focus
+    f.Board()->Cursor()->clearFocus(); // the board starts with the focus
     QApplication::processEvents();
     const QImage before = f.grab().toImage();
     // The cursor on (4, 4), a piece of the initial block.
     KeyTo(w, 4, 4);
-    ASSERT_TRUE(f.KeyboardCursor()->hasFocus());
+    ASSERT_TRUE(f.Board()->Cursor()->hasFocus());
     QApplication::processEvents();
     const QImage focused = f.grab().toImage();
-    const QRect cell = w.Cell(4, 4)->geometry();
+    const QRect cell = InWindow(w.Cell(4, 4));
     const QImage piece = w.Cell(4, 4)
                              ->Picture()
                              .toImage()
@@ -368,7 +407,7 @@ TEST(MainWindowKeys, CursorShowsOnlyWithTheFocusAndOnlyInTheCellsCorners) {
     }
     EXPECT_GT(changed, 40);
     // Away from the board the cursor goes.
-    f.KeyboardCursor()->clearFocus();
+    f.Board()->Cursor()->clearFocus();
     QApplication::processEvents();
     EXPECT_EQ(f.grab().toImage(), before);
 }

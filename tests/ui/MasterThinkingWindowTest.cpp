@@ -192,10 +192,10 @@ TEST(MasterThinkingWindow, PlacesHeldUpWhileTheMoveLandsGoWhenTheButtonIsLetGo) 
     ASSERT_NO_FATAL_FAILURE(w.PlayAndLetTheMasterThink());
     const GameState& g = w.game.State;
     // 置けるところ held while 名人 thinks, and let go only after its move has landed.
-    w.form->cmdPass_MouseDown();
+    QTest::mousePress(w.c().cmdPass, Qt::LeftButton);
     w.gate->Open();
     ASSERT_TRUE(WaitFor([&g] { return g.MoveCount == 2; }, 20000));
-    w.form->cmdPass_MouseUp();
+    QTest::mouseRelease(w.c().cmdPass, Qt::LeftButton);
     for (int y = 1; y <= g.BoardHeight; ++y) {
         for (int x = 1; x <= g.BoardWidth; ++x) {
             if (g.Board(x, y) == 0) {
@@ -296,7 +296,7 @@ TEST(MasterThinkingWindow, QuittingDuringTheSearchEndsTheProgramCleanly) {
 
     // 終了 answered yes ends the event loop while the search is still held.
     answers.answers = {true};
-    QTimer::singleShot(0, w->form, [form = w->form] { form->cmdEnd_Click(); });
+    QTimer::singleShot(0, w->form, [form = w->form] { form->Controls().cmdEnd->click(); });
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(3); });

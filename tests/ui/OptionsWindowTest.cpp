@@ -116,7 +116,7 @@ TEST(OptionsOnMainWindow, ConfirmedSettingsShowAtOnceAndAfterARestart) {
         EXPECT_EQ(f.Controls().lblName[2]->text(), "たいよう");
         EXPECT_EQ(f.BoardColor(), 0x0000FF);
         EXPECT_EQ(f.BackgroundColor(), SystemButtonFace);
-        EXPECT_FALSE(f.Controls().lineTate[2]->isVisibleTo(&f));
+        EXPECT_FALSE(f.Board()->Controls().lineTate[2]->isVisibleTo(&f));
         EXPECT_FALSE(f.Controls().cmdColor[0]->isEnabled());
         // Black-and-white bears for side 1, white suns for side 2, on the board already.
         EXPECT_EQ(w.Cell(4, 4), Image(f.Pictures.imgBear[7]));

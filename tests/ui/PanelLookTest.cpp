@@ -74,11 +74,11 @@ TEST(PanelLook, LosersFrameGoesWithItsBox) {
     frmTolvek& f = *p.form;
     MainWindowControls& c = f.Controls();
     f.DrawFrame3D(c.picChar[2]);
-    f.ShowGameOver(Side1, "おひさまの勝ち。");
+    static_cast<GameView&>(f).ShowGameOver(Side1, "おひさまの勝ち。");
     EXPECT_TRUE(f.HasFrame3D(c.picChar[1]));
     EXPECT_FALSE(f.HasFrame3D(c.picChar[2]));
     EXPECT_FALSE(c.picChar[2]->isVisibleTo(&f));
-    f.ShowGameOver(NoSide, "引き分けです。");
+    static_cast<GameView&>(f).ShowGameOver(NoSide, "引き分けです。");
     EXPECT_TRUE(f.HasFrame3D(c.picChar[2]));
 }
 

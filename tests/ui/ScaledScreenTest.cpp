@@ -36,7 +36,8 @@ TEST(ScaledScreen, BuiltInPicturesAreSharpFilePicturesStayAndTheLayoutKeepsItsSi
     MainWindowControls& c = w.c();
 
     // Logical layout, as on an ordinary screen.
-    EXPECT_EQ(form->Cell(1, 1)->geometry(), QRect(8, 8, 48, 48));
+    EXPECT_EQ(QRect(form->Cell(1, 1)->mapTo(form, QPoint(0, 0)), form->Cell(1, 1)->size()),
+              QRect(8, 8, 48, 48));
     EXPECT_EQ(c.cmdScore->x(), 410);
     EXPECT_EQ(form->OuterSize().width(), 585);
 

@@ -274,7 +274,7 @@ TEST(ScoreWindow, TheViewOffersReplaysOfStoredGamesAndLaysOutItsRows) {
     EXPECT_EQ(g.game.State.Board(4, 3), 2);
     EXPECT_EQ(g.game.State.Board(5, 3), 1);
     // The piece placed last in the replay carries the mark.
-    EXPECT_EQ(g.form->LastMove()->MarkedCell(), g.game.State.CellIndex(4, 3));
+    EXPECT_EQ(g.form->Board()->LastMove()->MarkedCell(), g.game.State.CellIndex(4, 3));
     EXPECT_FALSE(g.form->Clock().timReplay.isActive());
     EXPECT_TRUE(answers.questions.isEmpty()); // a replay records nothing
     answers.answers = {true};

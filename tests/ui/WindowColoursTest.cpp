@@ -35,7 +35,7 @@ TEST(MainWindowColours, SystemColoursSurviveTheWindowAndTheSettingsFile) {
     // Painted in the platform's colours: button face around the board, window colour on it.
     const QImage shot = form.grab().toImage();
     EXPECT_EQ(shot.pixelColor(2, 2), form.palette().color(QPalette::Button));
-    EXPECT_EQ(form.Controls().lblBoard->palette().color(QPalette::Window),
+    EXPECT_EQ(form.Board()->Controls().lblBoard->palette().color(QPalette::Window),
               form.palette().color(QPalette::Window));
 
     // Confirming the options takes the colours back from the window and saves them.
