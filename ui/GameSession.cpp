@@ -7,6 +7,7 @@
 #include "settings/mdlOption.h"
 #include "ui/ScreenMetricsOf.h"
 #include "ui/StartupFit.h"
+#include "ui/frmTolvekOptions.h"
 #include "ui/frmStart.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,7 @@ void GameSession::Start(const StartOptions& options) {
     game.Connect(*window_, *window_, *window_);
     game.SetThinker(thinker);
     loaded_ = true;
+    ConnectOptionsDialog(*window_, game);
     step(6);
     window_->LoadCharPictures();
     step(7);

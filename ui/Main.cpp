@@ -12,7 +12,6 @@
 #include "settings/mdlOption.h"
 #include "ui/Artwork.h"
 #include "ui/GameSession.h"
-#include "ui/frmTolvekOptions.h"
 
 #include <QApplication>
 #include <QDir>
@@ -120,7 +119,6 @@ int main(int argc, char** argv) {
     start.Splash = true;
     start.ShowWindow = true;
     session.Start(start);
-    ConnectOptionsDialog(*session.Window(), session.game, session.DataDir());
     const int status = app.exec();
     SetDialogHandler(nullptr);
     return status;

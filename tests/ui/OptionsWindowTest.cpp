@@ -6,7 +6,6 @@
 #include "tests/support/ModalDriver.h"
 #include "tests/support/StartedWindow.h"
 #include "ui/frmTolvek.h"
-#include "ui/frmTolvekOptions.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,7 +26,6 @@ struct OptionsWindow : StartedWindow {
         settings = start;
         settings.SettingsPath = (dataDir + "TlvPar.txt").toStdString();
         StartShown();
-        ConnectOptionsDialog(*form, game, dataDir);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
     }
     // A click on the panel's background between the pass button and the result label.
