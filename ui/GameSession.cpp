@@ -78,7 +78,7 @@ void GameSession::Start(const StartOptions& options) {
     game.Connect(*window_, *window_, *window_);
     game.SetThinker(thinker);
     loaded_ = true;
-    ConnectOptionsDialog(*window_, game);
+    ConnectOptionsDialog(*window_, game, settings);
     step(6);
     window_->LoadCharPictures();
     step(7);

@@ -66,10 +66,10 @@ void frmTolvekOptions::ShowHowToPlay() {
     window_.ShowHowToPlay(true);
 }
 
-void ConnectOptionsDialog(frmTolvek& window, Game& game) {
-    window.ShowOptionsDialog = [&window, &game] {
+void ConnectOptionsDialog(frmTolvek& window, Game& game, Settings& settings) {
+    window.ShowOptionsDialog = [&window, &game, &settings] {
         frmTolvekOptions host(window, game);
-        frmOptBrd dialog(game.Options, host, &window);
+        frmOptBrd dialog(settings, host, &window);
         dialog.exec();
     };
 }

@@ -23,8 +23,9 @@ private:
     Game& game_;
 };
 
-// From now on a click on the window's background or mode picture opens the options dialog
-// (the window pauses its game timers around it and opens nothing during a replay).
-void ConnectOptionsDialog(frmTolvek& window, Game& game);
+// From now on a click on the window's background or mode picture opens the options dialog on
+// settings, the game's settings record (the window pauses its game timers around it and opens
+// nothing during a replay).
+void ConnectOptionsDialog(frmTolvek& window, Game& game, Settings& settings);
 
 } // namespace tolvekin
