@@ -449,8 +449,8 @@ void frmOptBrd::cmdInitial_Click() {
     settings_.NextMaxBoardY = builtin.NextMaxBoardY;
     settings_.NextMidX = builtin.NextMidX;
     settings_.NextMidY = builtin.NextMidY;
-    host_.ShowLook({.BoardColor = settings_.BoardColor,
-                    .BackgroundColor = settings_.BackgroundColor});
+    host_.ShowLook(
+        {.BoardColor = settings_.BoardColor, .BackgroundColor = settings_.BackgroundColor});
 }
 
 void frmOptBrd::cmdCancel_Click() {

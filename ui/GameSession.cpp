@@ -7,8 +7,8 @@
 #include "settings/mdlOption.h"
 #include "ui/ScreenMetricsOf.h"
 #include "ui/StartupFit.h"
-#include "ui/frmTolvekOptions.h"
 #include "ui/frmStart.h"
+#include "ui/frmTolvekOptions.h"
 
 #include <QCoreApplication>
 
