@@ -1,5 +1,6 @@
 #include "common/ProgramStart.h"
 
+#include "common/DialogSeam.h"
 #include "common/SavedFiles.h"
 
 #include <QApplication>
@@ -190,6 +191,45 @@ int RemoveSaveLeftovers(const QString& dataDir, const QDateTime& now,
         }
     }
     return removed;
+}
+
+int RunProgram(int argc, char** argv, const ProgramSteps& steps) {
+    // At the file-size limit a write is to fail with an error the file code handles, not to
+    // end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    QStringList args = ProgramArguments(argc, argv);
+    QString startProblem;
+    if (const int status =
+            HandleStandardOptions(steps.CommandLine, args, stdout, stderr, &startProblem);
+        status != GoOn) {
+        // Started from the desktop's menu, the player sees no standard error.
+        const bool windowless = steps.RunsWithoutWindows && steps.RunsWithoutWindows(args);
+        if (!startProblem.isEmpty() && !windowless) {
+            TellWithoutStarting(steps.Name, argc, argv, [&] { steps.TellProblem(startProblem); });
+        }
+        return status;
+    }
+    if (steps.RunWithoutWindows) {
+        if (const int status = steps.RunWithoutWindows(args); status != GoOn) {
+            return status;
+        }
+    }
+
+    GuardDisplayOpening(steps.Name);
+    QApplication app(argc, argv);
+    DisplayOpened();
+    LoadQtJapanese(app);
+    std::unique_ptr<RunningProgram> program = steps.Make();
+    if (!program) {
+        return 1;
+    }
+    RemoveSaveLeftovers(QDir::currentPath());
+    SetDialogHandler(&program->Dialogs());
+    program->Open(args);
+    const int status = app.exec();
+    SetDialogHandler(nullptr);
+    program.reset();
+    return status;
 }
 
 } // namespace tolvekin

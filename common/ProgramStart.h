@@ -1,16 +1,57 @@
 #pragma once
 // What both programs do as they start, before and just after their application object exists:
-// refuse to start without a display in one line instead of aborting, load Qt's own Japanese
-// texts, and clear away what an interrupted save left in the data folder.
+// take the shared command-line options, refuse to start without a display in one line instead
+// of aborting, load Qt's own Japanese texts, and clear away what an interrupted save left in the
+// data folder. RunProgram takes a program through all of it, in one order for both.
+
+#include "common/StandardOptions.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QCoreApplication;
 
 namespace tolvekin {
+
+class DialogHandler;
+
+// The part of a program that lives while its application runs: made once the application
+// exists, and gone before it goes.
+class RunningProgram {
+public:
+    virtual ~RunningProgram() = default;
+    // Where the program's messages go, from before its windows open to the end.
+    virtual DialogHandler& Dialogs() = 0;
+    // Opens the program's windows, given its own arguments; the event loop runs next.
+    virtual void Open(const QStringList& args) = 0;
+};
+
+// What sets one program's start apart from the other's.
+struct ProgramSteps {
+    const char* Name = "";          // starts the program's lines on the standard error
+    ProgramDescription CommandLine; // its options, for --help and the refusals
+    // Shows why the program does not start in its message dialog; the standard error has
+    // said it already.
+    std::function<void(const QString& problem)> TellProblem;
+    // Optional: a command line that runs without windows, whose problems are told on the
+    // standard error only.
+    std::function<bool(const QStringList& args)> RunsWithoutWindows;
+    // Optional: runs the program without windows when its arguments ask for that, returning
+    // the exit status; GoOn goes on to the windows.
+    std::function<int(const QStringList& args)> RunWithoutWindows;
+    // Makes what runs with the application, after Qt has its Japanese texts and before the
+    // leftovers of saves are cleared away. nullptr ends the program with status 1; it has
+    // told why.
+    std::function<std::unique_ptr<RunningProgram>()> Make;
+};
+
+// The whole life of a program, for main(): the shared options, the display, the application,
+// the message dialogs, the windows and the event loop. Returns the exit status.
+int RunProgram(int argc, char** argv, const ProgramSteps& steps);
 
 // Call just before the QApplication is made. When no display can be opened (none named in the
 // environment, or the one named does not answer), the program prints one line

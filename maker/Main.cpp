@@ -5,53 +5,48 @@
 #include "common/DialogSeam.h"
 #include "common/ProgramStart.h"
 #include "common/ProgramUsage.h"
-#include "common/StandardOptions.h"
 #include "maker/MakerArtwork.h"
 #include "maker/MakerMessages.h"
 #include "maker/frmZenbro.h"
 
 #include <QApplication>
-#include <QDir>
 
-#include <csignal>
 #include <memory>
 
-int main(int argc, char** argv) {
-    // At the file-size limit a write is to fail with an error the file code reports, not to end
-    // the program.
-    std::signal(SIGXFSZ, SIG_IGN);
-    QStringList args = tolvekin::ProgramArguments(argc, argv);
-    QString startProblem;
-    if (const int status = tolvekin::HandleStandardOptions(tolvekin::MakerCommandLine(), args,
-                                                           stdout, stderr, &startProblem);
-        status != tolvekin::GoOn) {
-        // Started from the desktop's menu, the player sees no standard error.
-        if (!startProblem.isEmpty()) {
-            tolvekin::TellWithoutStarting("zenbro", argc, argv, [&] {
-                zenbro::MakerMessages messages;
-                messages.Message(startProblem);
-            });
-        }
-        return status;
+namespace {
+
+// The maker as it runs: its message dialogs and its one window.
+class RunningMaker : public tolvekin::RunningProgram {
+public:
+    tolvekin::DialogHandler& Dialogs() override { return messages_; }
+
+    void Open(const QStringList&) override {
+        // Building the 2304 cells takes a moment: a wait note meanwhile.
+        auto busy = std::make_unique<tolvekin::BusyCursor>();
+        tolvekin::NowStatusForm(QStringLiteral("しばらくお待ちください"));
+        window_ = std::make_unique<zenbro::frmZenbro>();
+        window_->show();
+        tolvekin::UnloadMessageForm();
     }
-    tolvekin::GuardDisplayOpening("zenbro");
-    QApplication app(argc, argv);
-    tolvekin::DisplayOpened();
-    tolvekin::LoadQtJapanese(app);
-    tolvekin::RemoveSaveLeftovers(QDir::currentPath());
-    app.setWindowIcon(zenbro::MakerIconSet());
-    zenbro::MakerMessages messages;
-    tolvekin::SetDialogHandler(&messages);
 
-    // Building the 2304 cells takes a moment: a wait note meanwhile.
-    auto busy = std::make_unique<tolvekin::BusyCursor>();
-    tolvekin::NowStatusForm(QStringLiteral("しばらくお待ちください"));
-    zenbro::frmZenbro window;
-    window.show();
-    tolvekin::UnloadMessageForm();
-    busy.reset();
+private:
+    zenbro::MakerMessages messages_;
+    std::unique_ptr<zenbro::frmZenbro> window_;
+};
 
-    const int code = app.exec();
-    tolvekin::SetDialogHandler(nullptr);
-    return code;
+} // namespace
+
+int main(int argc, char** argv) {
+    tolvekin::ProgramSteps maker;
+    maker.Name = "zenbro";
+    maker.CommandLine = tolvekin::MakerCommandLine();
+    maker.TellProblem = [](const QString& problem) {
+        zenbro::MakerMessages messages;
+        messages.Message(problem);
+    };
+    maker.Make = [] {
+        QApplication::setWindowIcon(zenbro::MakerIconSet());
+        return std::make_unique<RunningMaker>();
+    };
+    return tolvekin::RunProgram(argc, argv, maker);
 }

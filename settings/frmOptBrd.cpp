@@ -167,7 +167,7 @@ frmOptBrd::frmOptBrd(Settings& settings, OptionsHost& host, QWidget* owner)
     SnapshotSettings(settings_, snapshot_, true);
     atOpening_ = settings_;
     ShowOptions();
-    if (host_.MoveMade() || host_.AutoPlayActive()) {
+    if (const OptionsFacts now = host_.Facts(); now.MoveMade || now.AutoPlayActive) {
         LockGameOptions();
     }
 }
@@ -285,8 +285,9 @@ void frmOptBrd::ConnectReactions() {
 void frmOptBrd::PlaceOnScreen() {
     // Vertically centred on the screen, 120 twips right of the main window's left edge, and
     // never above the main window's top.
-    const ScreenMetrics screen = host_.Screen();
-    const QPoint main = host_.WindowTopLeft();
+    const OptionsFacts now = host_.Facts();
+    const ScreenMetrics& screen = now.Screen;
+    const QPoint main = now.WindowTopLeft;
     const int outerHeight = StandardClientHeight + WindowFrameExtra.height();
     const int screenHeight = static_cast<int>(screen.HeightTwips / screen.TwipsPerPixelY);
     int top = (screenHeight - outerHeight) / 2;
@@ -310,8 +311,8 @@ void frmOptBrd::ShowOptions() {
     // While the computer plays itself the level in the settings is the last move's; the
     // player's own level is the one to show and to keep.
     Settings shown = settings_;
-    if (host_.AutoPlayActive()) {
-        shown.GameLevel = host_.UserLevel();
+    if (const OptionsFacts now = host_.Facts(); now.AutoPlayActive) {
+        shown.GameLevel = now.UserLevel;
     }
     for (const SettingEntry& entry : SettingsList()) {
         const Binding* b = BindingOf(entry.Key);
@@ -404,16 +405,12 @@ void frmOptBrd::LockGameOptions() {
 
 void frmOptBrd::chkSeeThru_Click(bool ticked) {
     cmdColor[0]->setEnabled(!ticked);
-    host_.SetBoardSeeThrough(ticked);
+    host_.ShowLook({.SeeThrough = ticked});
 }
 
 void frmOptBrd::chkBack_Click(bool ticked) {
     cmdColor[1]->setEnabled(!ticked);
-    if (!ticked) {
-        host_.ShowBackPicture(false);
-    } else if (host_.BackPictureExists()) {
-        host_.ShowBackPicture(true);
-    }
+    host_.ShowLook({.BackPicture = ticked});
 }
 
 void frmOptBrd::optMode_Click(int index) {
@@ -446,7 +443,8 @@ bool frmOptBrd::eventFilter(QObject* watched, QEvent* event) {
 
 void frmOptBrd::cmdSize_Click() {
     // The board of the running game is offered; the answer applies from the next start.
-    frmSize dialog(settings_, host_.Screen(), host_.BackgroundPainted(), this);
+    const OptionsFacts now = host_.Facts();
+    frmSize dialog(settings_, now.Screen, now.BackgroundPainted, this);
     dialog.SetForm(settings_.BoardWidth, settings_.BoardHeight, settings_.MidX, settings_.MidY);
     dialog.exec();
     settings_.NextMidX = dialog.RTN_MID_X;
@@ -457,15 +455,13 @@ void frmOptBrd::cmdSize_Click() {
 
 void frmOptBrd::cmdColor_Click(int index) {
     frmColor picker(Q(settings_.GameTitle), this);
+    const OptionsFacts now = host_.Facts();
     if (index == 0) {
-        picker.Preview = [this](int32_t color) { host_.SetBoardColor(color); };
-        picker.SetColorType(1, host_.BoardColor());
+        picker.Preview = [this](int32_t color) { host_.ShowLook({.BoardColor = color}); };
+        picker.SetColorType(1, now.BoardColor);
     } else {
-        picker.Preview = [this](int32_t color) {
-            host_.SetBackgroundColor(color);
-            host_.RedrawFrames();
-        };
-        picker.SetColorType(2, host_.BackgroundColor());
+        picker.Preview = [this](int32_t color) { host_.ShowLook({.BackgroundColor = color}); };
+        picker.SetColorType(2, now.BackgroundColor);
     }
     picker.exec();
 }
@@ -485,9 +481,8 @@ void frmOptBrd::cmdInitial_Click() {
     settings_.NextMaxBoardY = builtin.NextMaxBoardY;
     settings_.NextMidX = builtin.NextMidX;
     settings_.NextMidY = builtin.NextMidY;
-    host_.SetBoardColor(settings_.BoardColor);
-    host_.SetBackgroundColor(settings_.BackgroundColor);
-    host_.RedrawFrames();
+    host_.ShowLook(
+        {.BoardColor = settings_.BoardColor, .BackgroundColor = settings_.BackgroundColor});
 }
 
 void frmOptBrd::cmdCancel_Click() {
@@ -495,15 +490,10 @@ void frmOptBrd::cmdCancel_Click() {
     // Everything else the dialog may have changed goes back as well: the hint cursor after
     // 初期化, and the next start's board from the size dialog.
     settings_ = atOpening_;
-    host_.ShowBackPicture(settings_.BackPicture);
-    host_.SetBoardSeeThrough(settings_.SeeThrough);
-    if (host_.BoardColor() != settings_.BoardColor) {
-        host_.SetBoardColor(settings_.BoardColor);
-    }
-    if (host_.BackgroundColor() != settings_.BackgroundColor) {
-        host_.SetBackgroundColor(settings_.BackgroundColor);
-        host_.RedrawFrames();
-    }
+    host_.ShowLook({.SeeThrough = settings_.SeeThrough,
+                    .BackPicture = settings_.BackPicture,
+                    .BoardColor = settings_.BoardColor,
+                    .BackgroundColor = settings_.BackgroundColor});
     reject();
 }
 
@@ -511,23 +501,15 @@ void frmOptBrd::cmdClose_Click() {
     const bool wasMono = settings_.MonoPieces;
     TakeOptions();
     // The colour picker has put the chosen colours on the main window.
-    settings_.BoardColor = host_.BoardColor();
-    settings_.BackgroundColor = host_.BackgroundColor();
-    host_.ApplyBoardLook();
-    if (!locked_) {
-        host_.ShowGameTitle();
-        host_.ChangeChar(1);
-        host_.ChangeChar(2);
-        host_.ChangeMode();
-        host_.ChangeLevel();
-        if (settings_.MonoPieces != wasMono) {
-            host_.ApplyMonoPieces(settings_.MonoPieces);
-        }
-    }
-    host_.SetCursor();
-    host_.RedrawFrames();
-    // A failed save has shown its message; the dialog closes all the same.
-    WriteSettings(settings_, host_.WindowTopTwips(), host_.WindowLeftTwips());
+    const OptionsFacts shown = host_.Facts();
+    settings_.BoardColor = shown.BoardColor;
+    settings_.BackgroundColor = shown.BackgroundColor;
+    host_.ApplySettings(
+        {.GameOptions = !locked_, .PieceColours = !locked_ && settings_.MonoPieces != wasMono});
+    // A failed save has shown its message; the dialog closes all the same. The window's place is
+    // taken after the new look, which may have moved it back onto the screen.
+    const OptionsFacts after = host_.Facts();
+    WriteSettings(settings_, after.WindowTopTwips, after.WindowLeftTwips);
     accept();
 }
 

@@ -8,6 +8,7 @@
 #include "ui/ScreenMetricsOf.h"
 #include "ui/StartupFit.h"
 #include "ui/frmStart.h"
+#include "ui/frmTolvekOptions.h"
 
 #include <QCoreApplication>
 
@@ -77,6 +78,7 @@ void GameSession::Start(const StartOptions& options) {
     game.Connect(*window_, window_->Clock(), window_->Keeper());
     game.SetThinker(thinker);
     loaded_ = true;
+    ConnectOptionsDialog(*window_, game, settings);
     step(6);
     window_->LoadCharPictures();
     step(7);

@@ -33,12 +33,12 @@ public:
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
-    // Settings, board, main window, character pictures and the first game, in that order.
+    // Settings, board, main window, character pictures and the first game, in that order. A
+    // click on the window's background then opens the options dialog.
     void Start(const StartOptions& options);
 
     // The main window once it has loaded, else nullptr.
     frmTolvek* Window() const { return loaded_ ? window_.get() : nullptr; }
-    const QString& DataDir() const { return dataDir_; }
     // What the message dialog shows of the game: its title, the main window, the mark.
     MessageContext DialogContext();
 

@@ -12,15 +12,15 @@
 #include "settings/mdlOption.h"
 #include "ui/Artwork.h"
 #include "ui/GameSession.h"
-#include "ui/frmTolvekOptions.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QStyleFactory>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -72,56 +72,61 @@ bool IsBatchCommandLine(const QStringList& args) {
     });
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    // At the file-size limit a write is to fail with an error the file code handles, not to
-    // end the program (the result log swallows it).
-    std::signal(SIGXFSZ, SIG_IGN);
-    QStringList args = ProgramArguments(argc, argv);
-    QString startProblem;
-    if (const int status =
-            HandleStandardOptions(GameCommandLine(), args, stdout, stderr, &startProblem);
-        status != GoOn) {
-        // Started from the desktop's menu, the player sees no standard error.
-        if (!startProblem.isEmpty() && !IsBatchCommandLine(args)) {
-            TellWithoutStarting("tolvekin", argc, argv,
-                                [&] { MessageDialogs(BeforeTheWindows()).Message(startProblem); });
-        }
-        return status;
-    }
+int RunBatchIfAsked(const QStringList& args) {
     const BatchRequest batch = ParseBatchArguments(args);
-    if (batch.IsBatch) {
-        return RunBatchMode(batch);
+    return batch.IsBatch ? RunBatchMode(batch) : GoOn;
+}
+
+// The game as it runs with its windows. It holds the data folder until the game ends: a second
+// game in this folder would lose this one's saves.
+class RunningGame : public RunningProgram {
+public:
+    explicit RunningGame(std::unique_ptr<DataFolderLock> folderLock)
+        : folderLock_(std::move(folderLock)), session_(CurrentDataDir(), ClockSeed()),
+          // Messages sit on the main window once it has loaded and show the piece at the
+          // initial block; before that they are centred on the screen.
+          dialogs_(session_.DialogContext()) {}
+
+    DialogHandler& Dialogs() override { return dialogs_; }
+
+    void Open(const QStringList& args) override {
+        StartOptions start;
+        start.Arguments = args;
+        start.Splash = true;
+        start.ShowWindow = true;
+        session_.Start(start);
     }
 
-    GuardDisplayOpening("tolvekin");
-    QApplication app(argc, argv);
-    DisplayOpened();
-    LoadQtJapanese(app);
+private:
+    std::unique_ptr<DataFolderLock> folderLock_;
+    GameSession session_;
+    MessageDialogs dialogs_;
+};
+
+std::unique_ptr<RunningProgram> MakeGame() {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setWindowIcon(artwork::ProgramIcon());
-    // Held until the game ends: a second game in this folder would lose this one's saves.
-    DataFolderLock folderLock(CurrentDataDir());
-    if (folderLock.Take() == DataFolderLock::Result::Busy) {
+    auto folderLock = std::make_unique<DataFolderLock>(CurrentDataDir());
+    if (folderLock->Take() == DataFolderLock::Result::Busy) {
         std::fprintf(stderr, "tolvekin: %s\n",
                      FolderInUseText().replace(u'\n', u' ').toLocal8Bit().constData());
         MessageDialogs(BeforeTheWindows()).Message(FolderInUseText());
-        return 1;
+        return nullptr;
     }
-    RemoveSaveLeftovers(CurrentDataDir());
-    GameSession session(CurrentDataDir(), ClockSeed());
-    // Messages sit on the main window once it has loaded and show the piece at the initial
-    // block; before that they are centred on the screen.
-    MessageDialogs dialogs(session.DialogContext());
-    SetDialogHandler(&dialogs);
-    StartOptions start;
-    start.Arguments = args;
-    start.Splash = true;
-    start.ShowWindow = true;
-    session.Start(start);
-    ConnectOptionsDialog(*session.Window(), session.game, session.settings, session.DataDir());
-    const int status = app.exec();
-    SetDialogHandler(nullptr);
-    return status;
+    return std::make_unique<RunningGame>(std::move(folderLock));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ProgramSteps game;
+    game.Name = "tolvekin";
+    game.CommandLine = GameCommandLine();
+    game.TellProblem = [](const QString& problem) {
+        MessageDialogs(BeforeTheWindows()).Message(problem);
+    };
+    game.RunsWithoutWindows = IsBatchCommandLine;
+    game.RunWithoutWindows = RunBatchIfAsked;
+    game.Make = MakeGame;
+    return RunProgram(argc, argv, game);
 }

@@ -23,37 +23,47 @@ public:
     bool pictureShown = false;
     QStringList calls;
 
-    bool MoveMade() const override { return moveMade; }
-    bool AutoPlayActive() const override { return autoPlay; }
-    int32_t UserLevel() const override { return userLevel; }
-    QPoint WindowTopLeft() const override { return topLeft; }
-    ScreenMetrics Screen() const override {
-        ScreenMetrics m;
-        m.WidthTwips = 1024 * 15;
-        m.HeightTwips = 768 * 15;
-        return m;
+    OptionsFacts Facts() const override {
+        OptionsFacts f;
+        f.MoveMade = moveMade;
+        f.AutoPlayActive = autoPlay;
+        f.UserLevel = userLevel;
+        f.WindowTopLeft = topLeft;
+        f.Screen.WidthTwips = 1024 * 15;
+        f.Screen.HeightTwips = 768 * 15;
+        f.WindowTopTwips = 1860;
+        f.WindowLeftTwips = 2400;
+        f.BoardColor = board;
+        f.BackgroundColor = background;
+        f.BackgroundPainted = Qt::gray;
+        return f;
     }
-    double WindowTopTwips() const override { return 1860; }
-    double WindowLeftTwips() const override { return 2400; }
-    int32_t BoardColor() const override { return board; }
-    int32_t BackgroundColor() const override { return background; }
-    QColor BackgroundPainted() const override { return Qt::gray; }
-    void SetBoardColor(int32_t v) override { board = v; }
-    void SetBackgroundColor(int32_t v) override { background = v; }
-    void SetBoardSeeThrough(bool v) override { seeThrough = v; }
-    bool BackPictureExists() const override { return pictureExists; }
-    void ShowBackPicture(bool show) override {
-        pictureShown = show;
-        calls << QString("picture %1").arg(show);
+    void ShowLook(const BoardLook& look) override {
+        if (look.SeeThrough) {
+            seeThrough = *look.SeeThrough;
+        }
+        if (look.BackPicture) {
+            pictureShown = *look.BackPicture && pictureExists;
+            calls << QString("picture %1").arg(*look.BackPicture);
+        }
+        if (look.BoardColor) {
+            board = *look.BoardColor;
+        }
+        if (look.BackgroundColor) {
+            background = *look.BackgroundColor;
+            calls << "background";
+        }
     }
-    void RedrawFrames() override { calls << "frames"; }
-    void ApplyBoardLook() override { calls << "look"; }
-    void ShowGameTitle() override { calls << "title"; }
-    void ChangeChar(int side) override { calls << QString("char %1").arg(side); }
-    void ChangeMode() override { calls << "mode"; }
-    void ChangeLevel() override { calls << "level"; }
-    void ApplyMonoPieces(bool mono) override { calls << QString("mono %1").arg(mono); }
-    void SetCursor() override { calls << "cursor"; }
+    void ApplySettings(const ConfirmedChanges& changes) override {
+        QString call = "apply";
+        if (changes.GameOptions) {
+            call += " game options";
+        }
+        if (changes.PieceColours) {
+            call += " piece colours";
+        }
+        calls << call;
+    }
     void ShowHowToPlay() override { calls << "how to play"; }
 };
 

@@ -74,7 +74,7 @@ TEST_F(MasterLevel, TheThirdButtonShowsChoosesAndSavesIt) {
     QTest::mouseClick(dialog.optLevel[0], Qt::LeftButton);
     dialog.cmdClose_Click();
     EXPECT_EQ(settings.GameLevel, 1);
-    EXPECT_TRUE(host.calls.contains("level"));
+    EXPECT_TRUE(host.calls.contains("apply game options"));
 
     frmOptBrd again(settings, host);
     QTest::mouseClick(again.optLevel[2], Qt::LeftButton);

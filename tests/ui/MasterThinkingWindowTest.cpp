@@ -6,7 +6,6 @@
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/ModalDriver.h"
 #include "ui/GameSession.h"
-#include "ui/frmTolvekOptions.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -94,7 +93,6 @@ struct ThinkingGame {
         start.ShowWindow = true;
         session.Start(start);
         form = session.Window();
-        ConnectOptionsDialog(*form, game, session.settings, dir.path() + "/");
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
     }
     MainWindowControls& c() { return form->Controls(); }

@@ -1,12 +1,12 @@
 // The options dialog on the real main window: opened by a click on the window's background with
-// the game timers paused, never during a replay, and what 決定 saves coming back at the next start.
+// the game timers paused, never during a replay, colours tried in it put back by 取消, and what
+// 決定 saves coming back at the next start.
 
 #include "settings/frmColor.h"
 #include "settings/frmOptBrd.h"
 #include "tests/support/ModalDriver.h"
 #include "tests/support/StartedWindow.h"
 #include "ui/frmTolvek.h"
-#include "ui/frmTolvekOptions.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,7 +27,6 @@ struct OptionsWindow : StartedWindow {
         settings = start;
         settings.SettingsPath = (dataDir + "TlvPar.txt").toStdString();
         StartShown();
-        ConnectOptionsDialog(*form, game, settings, dataDir);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form));
     }
     // A click on the panel's background between the pass button and the result label.
@@ -148,6 +147,35 @@ TEST(OptionsOnMainWindow, ConfirmedSettingsShowAtOnceAndAfterARestart) {
     OptionsWindow again(dataDir, read);
     SCOPED_TRACE("after a restart");
     check(again);
+}
+
+TEST(OptionsOnMainWindow, ColoursTriedInTheDialogShowAndGoBackWithCancel) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    OptionsWindow w(dir.path() + "/", Settings{});
+    frmTolvek& f = *w.form;
+    auto pick = [](int cell) {
+        WhenModalShown<frmColor>([cell](frmColor& picker) {
+            picker.cmdColor[static_cast<size_t>(cell)]->click();
+            picker.cmdClose->click();
+        });
+    };
+    bool opened = false;
+    WhenModalShown<frmOptBrd>([&](frmOptBrd& dialog) {
+        opened = true;
+        pick(17); // red
+        dialog.cmdColor[0]->click();
+        pick(0); // white
+        dialog.cmdColor[1]->click();
+        EXPECT_EQ(f.BoardColor(), 0x0000FF);
+        EXPECT_EQ(f.BackgroundColor(), 0xFFFFFF);
+        dialog.cmdCancel->click();
+    });
+    w.ClickBackground();
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(f.BoardColor(), 0xFFFFFF);
+    EXPECT_EQ(f.BackgroundColor(), SystemButtonFace);
+    EXPECT_FALSE(QFile::exists(dir.filePath("TlvPar.txt")));
 }
 
 } // namespace
