@@ -3,7 +3,7 @@
 
 #include "common/DialogSeam.h"
 #include "engine/ComputerPlayer.h"
-#include "ui/GameSession.h"
+#include "app/GameSession.h"
 
 #include <QApplication>
 

@@ -7,4 +7,4 @@ scripts/install-deps.sh
 scripts/build.sh
 mkdir -p play
 cd play
-exec ../build/ui/tolvekin "$@"
+exec ../build/app/tolvekin "$@"

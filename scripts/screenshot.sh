@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-docs/screenshot.png}"
 shift || true
-game="$PWD/build/ui/tolvekin"
+game="$PWD/build/app/tolvekin"
 [ -x "$game" ] || scripts/build.sh
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 "${SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &

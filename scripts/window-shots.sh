@@ -2,7 +2,7 @@
 # Photographs the windows of the game and the character maker as a player reaches them, the
 # same way every time, so that two builds can be compared pixel for pixel (compare-shots.sh).
 #   scripts/window-shots.sh BUILD_DIR OUT_DIR
-# Starts BUILD_DIR/ui/tolvekin and BUILD_DIR/maker/zenbro under their own Xvfb, each start in a
+# Starts BUILD_DIR/app/tolvekin and BUILD_DIR/maker/zenbro under their own Xvfb, each start in a
 # fresh empty data folder, drives them with xdotool as a player would (mouse and keyboard) and
 # writes OUT_DIR/NN-name.png, one picture per window and state. Games are played in the
 # two-player mode, since the computer's moves depend on a clock seed. Left out because they
@@ -16,7 +16,7 @@ if [ $# -ne 2 ]; then
     exit 2
 fi
 build=$(cd "$1" && pwd)
-game="$build/ui/tolvekin"
+game="$build/app/tolvekin"
 maker="$build/maker/zenbro"
 for program in "$game" "$maker"; do
     [ -x "$program" ] || { echo "$program is missing: build first" >&2; exit 1; }

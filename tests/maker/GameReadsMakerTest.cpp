@@ -3,7 +3,7 @@
 
 #include "maker/Conversion.h"
 #include "settings/mdlOption.h"
-#include "ui/GameSession.h"
+#include "app/GameSession.h"
 #include "ui/frmTolvek.h"
 
 #include <QApplication>

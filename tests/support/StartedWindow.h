@@ -2,7 +2,7 @@
 // The main window started as the game starts it, for the window tests: the whole session
 // (settings, thinker, game and window) in one object. A test sets the settings, then starts.
 
-#include "ui/GameSession.h"
+#include "app/GameSession.h"
 #include "ui/frmTolvek.h"
 
 #include <QString>

@@ -8,7 +8,7 @@
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/StartedWindow.h"
-#include "ui/GameSession.h"
+#include "app/GameSession.h"
 #include "ui/StartupFit.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "settings/frmOptBrd.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/ModalDriver.h"
-#include "ui/GameSession.h"
+#include "app/GameSession.h"
 
 #include <QApplication>
 #include <QEvent>

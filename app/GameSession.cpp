@@ -1,4 +1,4 @@
-#include "ui/GameSession.h"
+#include "app/GameSession.h"
 
 #include "common/BusyCursor.h"
 #include "common/DialogSeam.h"

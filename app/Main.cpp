@@ -11,7 +11,7 @@
 #include "scores/AutoResultLog.h"
 #include "settings/mdlOption.h"
 #include "ui/Artwork.h"
-#include "ui/GameSession.h"
+#include "app/GameSession.h"
 
 #include <QApplication>
 #include <QDir>
