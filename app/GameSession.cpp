@@ -1,9 +1,9 @@
 #include "app/GameSession.h"
 
-#include "common/BusyCursor.h"
-#include "common/DialogSeam.h"
-#include "common/Utf8Text.h"
-#include "common/WindowGeometry.h"
+#include "common/dialogs/BusyCursor.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/layout/WindowGeometry.h"
+#include "common/text/Utf8Text.h"
 #include "settings/mdlOption.h"
 #include "ui/ScreenMetricsOf.h"
 #include "ui/StartupFit.h"

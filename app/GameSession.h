@@ -3,7 +3,7 @@
 // the reverse one: settings, the random source, the thinker, the game, then the main window; the
 // game lets go of the window before the window goes.
 
-#include "common/MessageDialogs.h"
+#include "common/dialogs/MessageDialogs.h"
 #include "engine/Game.h"
 #include "engine/Random.h"
 #include "settings/Settings.h"

@@ -1,17 +1,17 @@
 // The game's entry: a batch of computer games without windows, or the start-up sequence with
 // the splash window, the settings, the board fitted to the screen and the main window.
 
+#include "app/GameSession.h"
 #include "batch/BatchRun.h"
-#include "common/DataFolderLock.h"
-#include "common/DialogSeam.h"
-#include "common/MessageDialogs.h"
-#include "common/ProgramStart.h"
-#include "common/ProgramUsage.h"
-#include "common/Utf8Text.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/dialogs/MessageDialogs.h"
+#include "common/files/DataFolderLock.h"
+#include "common/start/ProgramStart.h"
+#include "common/start/ProgramUsage.h"
+#include "common/text/Utf8Text.h"
 #include "scores/AutoResultLog.h"
 #include "settings/mdlOption.h"
 #include "ui/Artwork.h"
-#include "app/GameSession.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Speed of the character maker (offscreen): one whole conversion from the window, with the
 // preview repainted after every row, and the conversion of the pictures alone.
 
-#include "common/DialogSeam.h"
+#include "common/dialogs/DialogSeam.h"
 #include "maker/Conversion.h"
 #include "maker/frmZenbro.h"
 

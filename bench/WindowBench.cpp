@@ -1,9 +1,9 @@
 // Speed of the main window (offscreen): building it for a board size, and one placement by the
 // player with the computer's answer, handled and painted.
 
-#include "common/DialogSeam.h"
-#include "engine/ComputerPlayer.h"
 #include "app/GameSession.h"
+#include "common/dialogs/DialogSeam.h"
+#include "engine/ComputerPlayer.h"
 
 #include <QApplication>
 

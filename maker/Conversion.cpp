@@ -1,11 +1,11 @@
 #include "maker/Conversion.h"
 
-#include "common/CharacterFiles.h"
-#include "common/FileErrors.h"
-#include "common/PictureFiles.h"
-#include "common/RegularFiles.h"
-#include "common/SavedFiles.h"
-#include "common/TextFiles.h"
+#include "common/files/CharacterFiles.h"
+#include "common/files/FileErrors.h"
+#include "common/files/PictureFiles.h"
+#include "common/files/RegularFiles.h"
+#include "common/files/SavedFiles.h"
+#include "common/files/TextFiles.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,10 +1,10 @@
 // zenbro, the character maker: draws a character's outline and turns it into the piece pictures
 // and the name file the game reads at its next start.
 
-#include "common/BusyCursor.h"
-#include "common/DialogSeam.h"
-#include "common/ProgramStart.h"
-#include "common/ProgramUsage.h"
+#include "common/dialogs/BusyCursor.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/start/ProgramStart.h"
+#include "common/start/ProgramUsage.h"
 #include "maker/MakerArtwork.h"
 #include "maker/MakerMessages.h"
 #include "maker/frmZenbro.h"

@@ -3,8 +3,8 @@
 // its own copy of the message dialog, with a fixed caption, its own icon and its own mark, and
 // always centred on the screen.
 
-#include "common/DialogSeam.h"
-#include "common/frmMessage.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/dialogs/frmMessage.h"
 
 #include <QPointer>
 

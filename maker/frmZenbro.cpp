@@ -1,10 +1,10 @@
 #include "maker/frmZenbro.h"
 
-#include "common/BusyCursor.h"
-#include "common/CharacterFiles.h"
-#include "common/ControlTable.h"
-#include "common/DialogSeam.h"
-#include "common/Fonts.h"
+#include "common/dialogs/BusyCursor.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/files/CharacterFiles.h"
+#include "common/layout/ControlTable.h"
+#include "common/text/Fonts.h"
 #include "maker/MakerArtwork.h"
 
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 // The character maker's window: the magnified 48 x 48 grid on the left, the real-size preview
 // and the buttons on the right.
 
-#include "common/WindowGeometry.h"
+#include "common/layout/WindowGeometry.h"
 #include "maker/Conversion.h"
 #include "maker/MakerWidgets.h"
 #include "maker/Outline.h"

@@ -1,9 +1,9 @@
 #include "scores/AutoResultLog.h"
 
-#include "common/DialogSeam.h"
-#include "common/RegularFiles.h"
-#include "common/TextFiles.h"
-#include "common/Utf8Text.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/files/RegularFiles.h"
+#include "common/files/TextFiles.h"
+#include "common/text/Utf8Text.h"
 
 #include <atomic>
 

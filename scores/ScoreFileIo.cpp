@@ -1,7 +1,7 @@
 #include "scores/ScoreFileIo.h"
 
-#include "common/FileErrors.h"
-#include "common/RegularFiles.h"
+#include "common/files/FileErrors.h"
+#include "common/files/RegularFiles.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 // What the score file procedures share: the busy pointer and bounded reading.
 
-#include "common/BusyCursor.h"
+#include "common/dialogs/BusyCursor.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "scores/ScoreRecording.h"
 
-#include "common/DialogSeam.h"
+#include "common/dialogs/DialogSeam.h"
 #include "scores/ScoreFile.h"
 #include "scores/ScoreFileIo.h"
 

@@ -1,6 +1,6 @@
-#include "common/RegularFiles.h"
-#include "common/SavedFiles.h"
-#include "common/TextFiles.h"
+#include "common/files/RegularFiles.h"
+#include "common/files/SavedFiles.h"
+#include "common/files/TextFiles.h"
 #include "scores/ScoreFile.h"
 #include "scores/ScoreFileIo.h"
 

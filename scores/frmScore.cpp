@@ -1,10 +1,10 @@
 #include "scores/frmScore.h"
 
-#include "common/BusyCursor.h"
-#include "common/ControlTable.h"
-#include "common/DialogSeam.h"
-#include "common/Fonts.h"
-#include "common/WindowGeometry.h"
+#include "common/dialogs/BusyCursor.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/layout/ControlTable.h"
+#include "common/layout/WindowGeometry.h"
+#include "common/text/Fonts.h"
 #include "scores/ScoreFile.h"
 
 #include <QMouseEvent>

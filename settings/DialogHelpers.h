@@ -2,7 +2,7 @@
 // Small helpers shared by the settings dialogs' text boxes. The window frame and centring live
 // in WindowGeometry.h.
 
-#include "common/WindowGeometry.h"
+#include "common/layout/WindowGeometry.h"
 
 class QLineEdit;
 class QString;

@@ -1,7 +1,7 @@
 #include "settings/frmColor.h"
 
-#include "common/ControlTable.h"
-#include "common/Fonts.h"
+#include "common/layout/ControlTable.h"
+#include "common/text/Fonts.h"
 #include "settings/DialogHelpers.h"
 #include "settings/SettingColor.h"
 #include "settings/Settings.h"

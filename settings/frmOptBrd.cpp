@@ -1,9 +1,9 @@
 #include "settings/frmOptBrd.h"
 
-#include "common/ControlTable.h"
-#include "common/FitText.h"
-#include "common/Fonts.h"
-#include "common/Utf8Text.h"
+#include "common/layout/ControlTable.h"
+#include "common/text/FitText.h"
+#include "common/text/Fonts.h"
+#include "common/text/Utf8Text.h"
 #include "engine/CharacterSets.h"
 #include "engine/Rounding.h"
 #include "settings/DialogHelpers.h"

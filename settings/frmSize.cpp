@@ -1,9 +1,9 @@
 #include "settings/frmSize.h"
 
-#include "common/ControlTable.h"
-#include "common/DialogSeam.h"
-#include "common/Fonts.h"
-#include "common/Utf8Text.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/layout/ControlTable.h"
+#include "common/text/Fonts.h"
+#include "common/text/Utf8Text.h"
 #include "engine/Rounding.h"
 #include "settings/DialogHelpers.h"
 #include "settings/SizePreview.h"

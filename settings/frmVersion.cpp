@@ -1,8 +1,8 @@
 #include "settings/frmVersion.h"
 
-#include "common/ControlTable.h"
-#include "common/Fonts.h"
-#include "common/StandardOptions.h"
+#include "common/layout/ControlTable.h"
+#include "common/start/StandardOptions.h"
+#include "common/text/Fonts.h"
 #include "settings/DialogHelpers.h"
 
 namespace tolvekin {

@@ -1,10 +1,10 @@
 #include "settings/mdlOption.h"
 
-#include "common/CharacterFiles.h"
-#include "common/DialogSeam.h"
-#include "common/FullWidth.h"
-#include "common/TextFiles.h"
-#include "common/Utf8Text.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/files/CharacterFiles.h"
+#include "common/files/TextFiles.h"
+#include "common/text/FullWidth.h"
+#include "common/text/Utf8Text.h"
 #include "engine/CharacterSets.h"
 #include "engine/Rounding.h"
 

@@ -4,7 +4,7 @@
 // frmTolvek::Controls(), for the tests and the windows that arrange the main window; the board's
 // own controls are the board widget's (BoardControls).
 
-#include "common/ControlTable.h"
+#include "common/layout/ControlTable.h"
 #include "ui/Artwork.h"
 #include "ui/PictureBox.h"
 

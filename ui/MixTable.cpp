@@ -1,6 +1,6 @@
 #include "ui/MixTable.h"
 
-#include "common/Fonts.h"
+#include "common/text/Fonts.h"
 #include "engine/Rules.h"
 #include "ui/Artwork.h"
 

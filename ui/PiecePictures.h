@@ -2,7 +2,7 @@
 // The three picture sets of the pieces and the rule that picks a picture for a side and a
 // colour value.
 
-#include "common/CharacterFiles.h"
+#include "common/files/CharacterFiles.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,7 +1,7 @@
 #include "ui/ScoreKeeper.h"
 
-#include "common/DialogSeam.h"
-#include "common/Utf8Text.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/text/Utf8Text.h"
 #include "scores/AutoResultLog.h"
 #include "scores/ScoreFile.h"
 #include "scores/ScoreRecording.h"

@@ -1,6 +1,6 @@
 #include "ui/ScreenMetricsOf.h"
 
-#include "common/WindowGeometry.h"
+#include "common/layout/WindowGeometry.h"
 
 #include <QScreen>
 

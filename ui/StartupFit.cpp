@@ -1,6 +1,6 @@
 #include "ui/StartupFit.h"
 
-#include "common/FullWidth.h"
+#include "common/text/FullWidth.h"
 #include "engine/Rounding.h"
 
 namespace tolvekin {

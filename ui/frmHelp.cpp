@@ -1,7 +1,7 @@
 #include "ui/frmHelp.h"
 
-#include "common/Fonts.h"
-#include "common/Utf8Text.h"
+#include "common/text/Fonts.h"
+#include "common/text/Utf8Text.h"
 #include "settings/Settings.h"
 
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
 #include "ui/frmStart.h"
 
-#include "common/ControlTable.h"
-#include "common/StandardOptions.h"
-#include "common/WindowGeometry.h"
+#include "common/layout/ControlTable.h"
+#include "common/layout/WindowGeometry.h"
+#include "common/start/StandardOptions.h"
 #include "engine/Rounding.h"
 #include "ui/Artwork.h"
 #include "ui/PictureBox.h"

@@ -3,12 +3,12 @@
 
 #include "ui/frmTolvek.h"
 
-#include "common/FitText.h"
-#include "common/Fonts.h"
-#include "common/PictureFiles.h"
-#include "common/StandardOptions.h"
-#include "common/TextFiles.h"
-#include "common/Utf8Text.h"
+#include "common/files/PictureFiles.h"
+#include "common/files/TextFiles.h"
+#include "common/start/StandardOptions.h"
+#include "common/text/FitText.h"
+#include "common/text/Fonts.h"
+#include "common/text/Utf8Text.h"
 #include "engine/CharacterSets.h"
 #include "engine/Rounding.h"
 #include "settings/SettingColor.h"
@@ -31,8 +31,8 @@ constexpr const char* BuildNote = "Qt 6 版";
 frmTolvek::frmTolvek(Game& game, Settings& settings, const QString& dataDir,
                      std::function<void(int)> splashStep, QWidget* parent)
     : QWidget(parent), game_(game), settings_(settings), dataDir_(dataDir),
-      splashStep_(std::move(splashStep)),
-      clock_([&game](GameTimer timer) { game.Tick(timer); }), keeper_(game, dataDir, this) {
+      splashStep_(std::move(splashStep)), clock_([&game](GameTimer timer) { game.Tick(timer); }),
+      keeper_(game, dataDir, this) {
     setObjectName("frmTolvek");
 }
 

@@ -2,7 +2,7 @@
 // The main window: the board on the left, the side panel on the right. It carries out what the
 // rules engine asks through GameView and passes every click on to the engine's handlers.
 
-#include "common/WindowGeometry.h"
+#include "common/layout/WindowGeometry.h"
 #include "engine/Game.h"
 #include "settings/mdlOption.h"
 #include "ui/BoardWidget.h"
@@ -99,7 +99,6 @@ public:
 
     // Outer size of the window: the client area plus its border and caption.
     QSize OuterSize() const { return tolvekin::OuterSize(*this); }
-
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,10 +3,10 @@
 
 #include "ui/frmTolvek.h"
 
-#include "common/DialogSeam.h"
-#include "common/FitText.h"
-#include "common/Fonts.h"
-#include "common/Utf8Text.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/text/FitText.h"
+#include "common/text/Fonts.h"
+#include "common/text/Utf8Text.h"
 #include "engine/CharacterSets.h"
 #include "ui/Artwork.h"
 

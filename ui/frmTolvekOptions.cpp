@@ -1,6 +1,6 @@
 #include "ui/frmTolvekOptions.h"
 
-#include "common/WindowGeometry.h"
+#include "common/layout/WindowGeometry.h"
 #include "settings/SettingColor.h"
 #include "settings/frmOptBrd.h"
 #include "ui/ScreenMetricsOf.h"

@@ -3,9 +3,9 @@
 
 #include "ui/frmTolvek.h"
 
-#include "common/CharacterFiles.h"
-#include "common/PictureFiles.h"
-#include "common/Utf8Text.h"
+#include "common/files/CharacterFiles.h"
+#include "common/files/PictureFiles.h"
+#include "common/text/Utf8Text.h"
 #include "engine/CharacterSets.h"
 #include "ui/Artwork.h"
 

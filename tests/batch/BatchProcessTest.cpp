@@ -1,6 +1,6 @@
 // The program itself in batch mode: exit status, standard output and error, and the result log.
 
-#include "common/TextFiles.h"
+#include "common/files/TextFiles.h"
 #include "tests/common/GuardedFifo.h"
 #include "tests/support/FileBytes.h"
 

@@ -1,7 +1,7 @@
 // A window's controls made from a table: what each row becomes, where it sits, and that a wrong
 // name or type in the window's code stops it at once rather than handing back a null pointer.
 
-#include "common/ControlTable.h"
+#include "common/layout/ControlTable.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

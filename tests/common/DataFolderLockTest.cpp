@@ -1,7 +1,7 @@
 // One game per data folder: a second game finds the folder held while the first runs, and a
 // lock left by a game that was killed is taken over.
 
-#include "common/DataFolderLock.h"
+#include "common/files/DataFolderLock.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Files of the wrong kind or size: pipes and devices count as missing and never block, and no
 // read goes past its byte limit.
 
-#include "common/RegularFiles.h"
-#include "common/TextFiles.h"
+#include "common/files/RegularFiles.h"
+#include "common/files/TextFiles.h"
 #include "tests/common/GuardedFifo.h"
 #include "tests/support/FileBytes.h"
 

@@ -1,10 +1,10 @@
 // Drives the real message dialog through the dialog seam: the modal driver looks at the dialog
 // while it is up and then answers it as a user would.
 
-#include "common/DialogSeam.h"
-#include "common/Fonts.h"
-#include "common/MessageDialogs.h"
-#include "common/frmMessage.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/dialogs/MessageDialogs.h"
+#include "common/dialogs/frmMessage.h"
+#include "common/text/Fonts.h"
 #include "tests/support/ModalDriver.h"
 
 #include <QApplication>

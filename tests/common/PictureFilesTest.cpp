@@ -1,6 +1,6 @@
 // Picture files are checked by their declared size before they are decoded.
 
-#include "common/PictureFiles.h"
+#include "common/files/PictureFiles.h"
 #include "tests/common/GuardedFifo.h"
 #include "tests/common/RleBitmap.h"
 #include "tests/support/FileBytes.h"

@@ -1,9 +1,9 @@
 // What the programs do as they start: the temporary files of interrupted saves go, everything
 // else in the data folder stays, the player's own copies too; Qt's own texts come in Japanese.
 
-#include "common/ProgramStart.h"
-#include "common/FileErrors.h"
-#include "common/SavedFiles.h"
+#include "common/start/ProgramStart.h"
+#include "common/files/FileErrors.h"
+#include "common/files/SavedFiles.h"
 #include "tests/support/FileBytes.h"
 
 #include <QCoreApplication>

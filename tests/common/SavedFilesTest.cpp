@@ -1,9 +1,9 @@
 // Replacing a file: a full disk, a folder that takes no new files, a save killed half way, and the
 // words of a failure.
 
-#include "common/SavedFiles.h"
-#include "common/FileErrors.h"
-#include "common/TextFiles.h"
+#include "common/files/SavedFiles.h"
+#include "common/files/FileErrors.h"
+#include "common/files/TextFiles.h"
 #include "tests/common/FullDisk.h"
 #include "tests/support/FileBytes.h"
 

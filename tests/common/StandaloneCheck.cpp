@@ -1,20 +1,20 @@
 // Every header of the shared library compiles and links in a program that has nothing of the
 // game: this test program links the library, Qt and GoogleTest only.
 
-#include "common/BusyCursor.h"
-#include "common/CharacterFiles.h"
-#include "common/DialogSeam.h"
-#include "common/FileErrors.h"
-#include "common/Fonts.h"
-#include "common/MessageDialogs.h"
-#include "common/PictureFiles.h"
-#include "common/ProgramStart.h"
-#include "common/RegularFiles.h"
-#include "common/SavedFiles.h"
-#include "common/TextFiles.h"
-#include "common/Utf8Text.h"
-#include "common/WindowGeometry.h"
-#include "common/frmMessage.h"
+#include "common/dialogs/BusyCursor.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/dialogs/MessageDialogs.h"
+#include "common/dialogs/frmMessage.h"
+#include "common/files/CharacterFiles.h"
+#include "common/files/FileErrors.h"
+#include "common/files/PictureFiles.h"
+#include "common/files/RegularFiles.h"
+#include "common/files/SavedFiles.h"
+#include "common/files/TextFiles.h"
+#include "common/layout/WindowGeometry.h"
+#include "common/start/ProgramStart.h"
+#include "common/text/Fonts.h"
+#include "common/text/Utf8Text.h"
 
 #include <QGuiApplication>
 

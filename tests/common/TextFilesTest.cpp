@@ -1,4 +1,4 @@
-#include "common/TextFiles.h"
+#include "common/files/TextFiles.h"
 #include "tests/support/FileBytes.h"
 
 #include <QDir>

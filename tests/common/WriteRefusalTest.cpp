@@ -2,8 +2,8 @@
 // a file is to be replaced or appended to is refused in one Japanese sentence that names the
 // file, and stays as it was, together with whatever it points at. Reading through a link is fine.
 
-#include "common/SavedFiles.h"
-#include "common/TextFiles.h"
+#include "common/files/SavedFiles.h"
+#include "common/files/TextFiles.h"
 #include "tests/common/PlantedFiles.h"
 #include "tests/support/FileBytes.h"
 

@@ -2,7 +2,7 @@
 // read back from disk and compared pixel by pixel; the name file byte by byte.
 
 #include "maker/Conversion.h"
-#include "common/CharacterFiles.h"
+#include "common/files/CharacterFiles.h"
 #include "maker/MakerArtwork.h"
 #include "tests/common/FullDisk.h"
 #include "tests/common/PlantedFiles.h"

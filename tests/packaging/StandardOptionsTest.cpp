@@ -1,7 +1,7 @@
 // The command-line conventions both programs share, through their public functions.
 
-#include "common/StandardOptions.h"
-#include "common/ProgramUsage.h"
+#include "common/start/StandardOptions.h"
+#include "common/start/ProgramUsage.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "scores/ScoreFile.h"
-#include "common/BusyCursor.h"
-#include "common/TextFiles.h"
+#include "common/dialogs/BusyCursor.h"
+#include "common/files/TextFiles.h"
 #include "scores/ScoreFields.h"
 #include "tests/scores/ScoreTables.h"
 #include "tests/scores/ScoreTestSupport.h"

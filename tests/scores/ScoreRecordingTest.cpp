@@ -3,7 +3,7 @@
 // two-player roll-over, and the move record copied and then emptied.
 
 #include "scores/ScoreRecording.h"
-#include "common/DialogSeam.h"
+#include "common/dialogs/DialogSeam.h"
 #include "scores/ScoreFile.h"
 #include "tests/scores/ScoreTables.h"
 #include "tests/scores/ScoreTestSupport.h"

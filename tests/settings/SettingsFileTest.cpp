@@ -1,4 +1,4 @@
-#include "common/TextFiles.h"
+#include "common/files/TextFiles.h"
 #include "settings/mdlOption.h"
 #include "tests/common/PlantedFiles.h"
 #include "tests/settings/Helpers.h"

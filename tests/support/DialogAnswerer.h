@@ -4,7 +4,7 @@
 // questions from a queue (no once the queue is empty), and notes whether the busy pointer was
 // up or a wait note was open when a message came.
 
-#include "common/DialogSeam.h"
+#include "common/dialogs/DialogSeam.h"
 
 #include <QGuiApplication>
 #include <QString>

@@ -1,14 +1,14 @@
 // The main window built offscreen: its layout for several board sizes, the panel's controls,
 // the frames it draws, and whole games played by clicking its cells and buttons.
 
-#include "common/CharacterFiles.h"
+#include "app/GameSession.h"
+#include "common/files/CharacterFiles.h"
 #include "engine/CharacterSets.h"
 #include "engine/ComputerPlayer.h"
 #include "tests/common/GuardedFifo.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/StartedWindow.h"
-#include "app/GameSession.h"
 #include "ui/StartupFit.h"
 
 #include <QApplication>

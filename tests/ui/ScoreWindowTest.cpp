@@ -3,7 +3,7 @@
 // buttons, clearing and repair, and a replay started from the window. The view opens from the
 // panel's score button, as the player opens it.
 
-#include "common/DialogSeam.h"
+#include "common/dialogs/DialogSeam.h"
 #include "scores/ScoreFile.h"
 #include "scores/ScoreRecording.h"
 #include "scores/frmScore.h"

@@ -1,7 +1,7 @@
-#include "common/ProgramStart.h"
+#include "common/start/ProgramStart.h"
 
-#include "common/DialogSeam.h"
-#include "common/SavedFiles.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/files/SavedFiles.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "common/WindowGeometry.h"
+#include "common/layout/WindowGeometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -3,8 +3,8 @@
 // message dialog. The program installs it with SetDialogHandler at start-up and fills in the
 // context once its main window exists.
 
-#include "common/DialogSeam.h"
-#include "common/frmMessage.h"
+#include "common/dialogs/DialogSeam.h"
+#include "common/dialogs/frmMessage.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,7 +1,7 @@
-#include "common/SavedFiles.h"
+#include "common/files/SavedFiles.h"
 
-#include "common/FileErrors.h"
-#include "common/RegularFiles.h"
+#include "common/files/FileErrors.h"
+#include "common/files/RegularFiles.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

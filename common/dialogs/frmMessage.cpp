@@ -1,8 +1,8 @@
-#include "common/frmMessage.h"
+#include "common/dialogs/frmMessage.h"
 
-#include "common/ControlTable.h"
-#include "common/Fonts.h"
-#include "common/WindowGeometry.h"
+#include "common/layout/ControlTable.h"
+#include "common/layout/WindowGeometry.h"
+#include "common/text/Fonts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

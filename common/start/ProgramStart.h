@@ -4,7 +4,7 @@
 // of aborting, load Qt's own Japanese texts, and clear away what an interrupted save left in the
 // data folder. RunProgram takes a program through all of it, in one order for both.
 
-#include "common/StandardOptions.h"
+#include "common/start/StandardOptions.h"
 
 #include <QDateTime>
 #include <QString>

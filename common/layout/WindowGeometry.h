@@ -22,10 +22,9 @@ inline constexpr QRect FallbackScreenArea{0, 0, 1024, 768};
 inline constexpr double FallbackDpi = 96.0;
 
 // A fixed-size dialog with a caption, a system menu and a close box.
-inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::WindowTitleHint |
-                                                    Qt::WindowSystemMenuHint |
-                                                    Qt::WindowCloseButtonHint |
-                                                    Qt::MSWindowsFixedSizeDialogHint;
+inline constexpr Qt::WindowFlags FixedDialogFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+    Qt::MSWindowsFixedSizeDialogHint;
 
 // Twips (1/1440 inch) per pixel at a logical dpi.
 inline double TwipsPerPixel(double dpi) {

@@ -1,4 +1,4 @@
-#include "common/DataFolderLock.h"
+#include "common/files/DataFolderLock.h"
 
 namespace tolvekin {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What each program tells about its command line: its usage text and its own "--" options.
 
-#include "common/StandardOptions.h"
+#include "common/start/StandardOptions.h"
 
 namespace tolvekin {
 

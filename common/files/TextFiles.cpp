@@ -1,7 +1,7 @@
-#include "common/TextFiles.h"
+#include "common/files/TextFiles.h"
 
-#include "common/FileErrors.h"
-#include "common/SavedFiles.h"
+#include "common/files/FileErrors.h"
+#include "common/files/SavedFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // Shared by the settings, title and name files and the score files. Bytes that do not decode
 // become U+FFFD; characters that code page 932 cannot hold are written as "?".
 
-#include "common/RegularFiles.h"
+#include "common/files/RegularFiles.h"
 
 #include <QByteArray>
 #include <QString>

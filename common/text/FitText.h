@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "common/Fonts.h"
+#include "common/text/Fonts.h"
 
 namespace tolvekin {
 

@@ -1,7 +1,7 @@
-#include "common/ControlTable.h"
+#include "common/layout/ControlTable.h"
 
-#include "common/Fonts.h"
-#include "common/Utf8Text.h"
+#include "common/text/Fonts.h"
+#include "common/text/Utf8Text.h"
 
 #include <QCheckBox>
 #include <QFrame>

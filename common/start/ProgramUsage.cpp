@@ -1,4 +1,4 @@
-#include "common/ProgramUsage.h"
+#include "common/start/ProgramUsage.h"
 
 namespace tolvekin {
 

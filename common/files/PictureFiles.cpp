@@ -1,6 +1,6 @@
-#include "common/PictureFiles.h"
+#include "common/files/PictureFiles.h"
 
-#include "common/RegularFiles.h"
+#include "common/files/RegularFiles.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "common/MessageDialogs.h"
+#include "common/dialogs/MessageDialogs.h"
 
 namespace tolvekin {
 

@@ -1,6 +1,6 @@
-#include "common/StandardOptions.h"
+#include "common/start/StandardOptions.h"
 
-#include "common/FileErrors.h"
+#include "common/files/FileErrors.h"
 
 #include <QDir>
 #include <QFileInfo>

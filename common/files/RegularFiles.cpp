@@ -1,6 +1,6 @@
-#include "common/RegularFiles.h"
+#include "common/files/RegularFiles.h"
 
-#include "common/FileErrors.h"
+#include "common/files/FileErrors.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "common/DialogSeam.h"
+#include "common/dialogs/DialogSeam.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "common/FileErrors.h"
+#include "common/files/FileErrors.h"
 
 #include <QRegularExpression>
 
