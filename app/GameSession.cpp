@@ -8,7 +8,6 @@
 #include "ui/ScreenMetricsOf.h"
 #include "ui/StartupFit.h"
 #include "ui/frmStart.h"
-#include "ui/frmTolvekOptions.h"
 
 #include <QCoreApplication>
 
@@ -78,10 +77,6 @@ void GameSession::Start(const StartOptions& options) {
     game.Connect(*window_, window_->Clock(), window_->Keeper());
     game.SetThinker(thinker);
     loaded_ = true;
-    ConnectOptionsDialog(*window_, game, settings);
-    step(6);
-    window_->LoadCharPictures();
-    step(7);
     // The bar reaches 8 with the board drawn, 9 with the count and 10 with side 1 to move.
     game.RestartGame([&step](int n) { step(7 + n); });
 
@@ -90,15 +85,7 @@ void GameSession::Start(const StartOptions& options) {
     if (!options.ShowWindow) {
         return;
     }
-    frmTolvek& w = *window_;
-    w.show();
-    w.FocusFirstCell();
-    w.ChangeChar(1);
-    w.ChangeChar(2);
-    w.SetBoardColor(settings.BoardColor);
-    w.SetBackgroundColor(settings.BackgroundColor);
-    w.DrawFrame3D(w.Controls().picChar[1]);
-    w.DrawFrame3D(w.Controls().picMode);
+    window_->ShowAtStart();
 }
 
 } // namespace tolvekin

@@ -33,8 +33,8 @@ public:
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
-    // Settings, board, main window, character pictures and the first game, in that order. A
-    // click on the window's background then opens the options dialog.
+    // Settings, board, main window with its character pictures and the first game, in that
+    // order. A click on the window's background then opens the options dialog.
     void Start(const StartOptions& options);
 
     // The main window once it has loaded, else nullptr.

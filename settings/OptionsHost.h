@@ -1,6 +1,6 @@
 #pragma once
 // What the options dialog needs from the game and the main window, and nothing more. The main
-// window's adapter implements it; the dialog's tests use a recording fake. The dialog changes
+// window implements it; the dialog's tests use a recording fake. The dialog changes
 // the settings record itself and asks the host only to show the result.
 
 #include "settings/mdlOption.h"

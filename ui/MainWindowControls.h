@@ -1,5 +1,5 @@
 #pragma once
-// The main window's panel controls, timers and pictures, by the names the game's procedures use,
+// The main window's panel controls and pictures, by the names the game's procedures use,
 // and the table the panel is made from. The window holds them and hands them out in one place,
 // frmTolvek::Controls(), for the tests and the windows that arrange the main window; the board's
 // own controls are the board widget's (BoardControls).
@@ -41,8 +41,6 @@ struct MainWindowControls {
     std::array<QPixmap, artwork::ModePictureCount> imgMode;
     std::array<QPixmap, 2> imgCursor;
     QPixmap imgBack;
-    int FlashCell = 0;  // the cell whose piece blinks
-    int FlashCount = 0; // toggles so far
 };
 
 // The panel's controls, in the order they are made (which is also the order of Tab).

@@ -167,6 +167,25 @@ void frmTolvek::Load() {
     BuildBoard();
     BuildFocusMark();
     ApplyBoardLook();
+    // The bar reaches 6 before the character maker's pictures are read and 7 after them.
+    if (splashStep_) {
+        splashStep_(6);
+    }
+    LoadCharPictures();
+    if (splashStep_) {
+        splashStep_(7);
+    }
+}
+
+void frmTolvek::ShowAtStart() {
+    show();
+    FocusFirstCell();
+    ChangeChar(1);
+    ChangeChar(2);
+    SetBoardColor(settings_.BoardColor);
+    SetBackgroundColor(settings_.BackgroundColor);
+    DrawFrame3D(picChar[1]);
+    DrawFrame3D(picMode);
 }
 
 void frmTolvek::BuildBoard() {
@@ -219,7 +238,7 @@ void frmTolvek::ShowGameTitle() {
     }
 }
 
-void frmTolvek::ShowHowToPlay(bool overDialogs) {
+void frmTolvek::OpenHowToPlay(bool overDialogs) {
     if (help_ == nullptr) {
         help_ = new frmHelp(Q(game_.Options.GameTitle), this);
         connect(help_, &QDialog::finished, help_,

@@ -4,6 +4,7 @@
 
 #include "common/layout/WindowGeometry.h"
 #include "engine/Game.h"
+#include "settings/OptionsHost.h"
 #include "settings/mdlOption.h"
 #include "ui/BoardWidget.h"
 #include "ui/FocusMark.h"
@@ -24,8 +25,11 @@
 namespace tolvekin {
 
 // The window is the game's display. It holds the game's clock (four timers) and the keeper of
-// finished games, which the session hands to the game with the window.
-class frmTolvek : public QWidget, public GameView, private MainWindowControls {
+// finished games, which the session hands to the game with the window. It is also the options
+// dialog's host: a click on its background or mode picture opens the dialog on it. Both the
+// game and the dialog reach the window through their interfaces (GameView&, OptionsHost&),
+// whose handlers are the window's own and stay private.
+class frmTolvek : public QWidget, public GameView, public OptionsHost, private MainWindowControls {
     Q_OBJECT
 public:
     // splashStep advances the start-up bar while the window loads (may be empty).
@@ -33,8 +37,12 @@ public:
               std::function<void(int)> splashStep = {}, QWidget* parent = nullptr);
     ~frmTolvek() override;
 
-    // Builds every control for the running board size: the load handler.
+    // Builds every control for the running board size and reads the character maker's
+    // pictures: the load handler.
     void Load();
+    // What the window does when it is first shown: the board takes the keyboard on its first
+    // cell, the panel shows both sides and the window its colours and raised frames.
+    void ShowAtStart();
 
     // The controls, for the tests and for the windows that arrange this one.
     MainWindowControls& Controls() { return *this; }
@@ -46,52 +54,13 @@ public:
     PictureBox* Cell(int x, int y) const;
     // The keyboard's mark on the panel's buttons.
     const FocusMark* ButtonFocusMark() const { return focusMark_; }
-    // The window "あそびかた" beside the game (F1), made on first use. Over open dialogs it is
-    // modal while it is shown, so it takes the keys and the mouse before them.
-    void ShowHowToPlay(bool overDialogs = false);
+    // The window "あそびかた" once F1 or the version window has opened it, else nullptr.
     frmHelp* HowToPlay() const { return help_; }
-
-    // What the options dialog and the start-up change.
-    void ChangeChar(int side);
-    void ChangeMode() override;
-    void ChangeLevel() override;
-    void SetCursor() override;
-    void FocusFirstCell() override;
-    void ApplyBoardLook();
-    void ShowBackPicture(bool show);
-    void ApplyMonoMode(bool mono);
-    // The board label without a colour of its own shows the window through it.
-    void SetBoardSeeThrough(bool seeThrough);
-    // The title label and the window's caption show GameTitle.
-    void ShowGameTitle();
-    // Raised frames drawn again around the turn box of the side to move (unless it is hidden)
-    // and the mode picture, after the window's colour has changed.
-    void RedrawFrames();
-
-    // Every piece on the board drawn again, after the pieces' look has changed.
-    void RedrawOccupiedCells();
-    void DrawFrame3D(const QWidget* control);
-    void EraseFrame3D(const QWidget* control);
+    // Whether a raised frame is drawn around control.
     bool HasFrame3D(const QWidget* control) const { return frames_.Has(control); }
 
     // Pictures: built-in copies, replaced one by one by the character maker's files.
     PictureSets Pictures;
-    void LoadCharPictures();
-
-    // Colours of the board label and the window as settings values, system colours included.
-    void SetBoardColor(int32_t value);
-    void SetBackgroundColor(int32_t value);
-    int32_t BoardColor() const { return boardColor_; }
-    int32_t BackgroundColor() const { return backgroundColor_; }
-    // Twips from the side panel's left edge to the window's right edge, measured on loading.
-    int32_t PanelWidth() const { return panelWidth_; }
-
-    // The score window in view mode; an entry chosen there is replayed, else the board takes
-    // the keyboard back.
-    void cmdScore_Click();
-
-    // Runs while the options dialog is open (until it exists: nothing).
-    std::function<void()> ShowOptionsDialog;
 
     // The game's timers and where its finished games go, both living as long as the window.
     QtGameClock& Clock() { return clock_; }
@@ -125,12 +94,24 @@ private:
     void ShowFlashPiece(int x, int y) override;
     void ToggleFlashPiece() override;
     void EndFlash() override;
+    void ChangeMode() override;
+    void ChangeLevel() override;
+    void SetCursor() override;
+    void FocusFirstCell() override;
+
+    // OptionsHost, reached through the options dialog.
+    OptionsFacts Facts() const override;
+    void ShowLook(const BoardLook& look) override;
+    void ApplySettings(const ConfirmedChanges& changes) override;
+    void ShowHowToPlay() override;
 
     // Clicks, as the player makes them.
     void picChar_Click(int side);
     void cmdPass_MouseDown();
     void cmdPass_MouseUp();
+    void cmdScore_Click();
     void cmdEnd_Click();
+    // The background or the mode picture: the options dialog, with the game's timers paused.
     void Form_Click();
     void lblTitle_Click();
     // A key for the whole window: F1, the arrow keys and Home (which move the keyboard's cell
@@ -154,9 +135,34 @@ private:
     // While a piece blinks the board and the panel take no input.
     void RefuseInput(bool refused);
     void ArrangePanel();
+    // The window "あそびかた" beside the game, made on first use. Over open dialogs it is modal
+    // while it is shown, so it takes the keys and the mouse before them.
+    void OpenHowToPlay(bool overDialogs);
+
+    // The side's turn box, emblem, name and variant for its character set.
+    void ChangeChar(int side);
+    void ApplyBoardLook();
+    void ShowBackPicture(bool show);
+    void ApplyMonoMode(bool mono);
+    // The board label without a colour of its own shows the window through it.
+    void SetBoardSeeThrough(bool seeThrough);
+    // The title label and the window's caption show GameTitle.
+    void ShowGameTitle();
+    // Raised frames drawn again around the turn box of the side to move (unless it is hidden)
+    // and the mode picture, after the window's colour has changed.
+    void RedrawFrames();
+    void DrawFrame3D(const QWidget* control);
+    void EraseFrame3D(const QWidget* control);
+    // Colours of the board label and the window as settings values, system colours included.
+    void SetBoardColor(int32_t value);
+    void SetBackgroundColor(int32_t value);
+
     void LoadBuiltinPictures();
+    void LoadCharPictures();
     void SetPiecePicture(PictureBox* target, int side, int value);
     void DrawCell(int x, int y);
+    // Every piece on the board drawn again, after the pieces' look has changed.
+    void RedrawOccupiedCells();
     // Panel texts in black on a light window, in white on a dark one.
     void ApplyPanelTextColour();
     QString BackPicturePath() const;
@@ -170,6 +176,7 @@ private:
     Cheap3DFrames frames_;
     int32_t boardColor_ = 0xFFFFFF;
     int32_t backgroundColor_ = SystemButtonFace;
+    // Twips from the side panel's left edge to the window's right edge, measured on loading.
     int32_t panelWidth_ = DefaultPanelWidth;
     std::vector<QWidget*> panel_; // every control that moves with the panel
     BoardWidget* board_ = nullptr;
@@ -182,6 +189,8 @@ private:
     std::vector<size_t> placesShown_;
     QFont variantFont_;     // of both variant labels
     bool blocking_ = false; // input to the window and its panel is refused while a piece blinks
+    int flashCell_ = 0;     // the cell whose piece blinks
+    int flashCount_ = 0;    // toggles so far
 };
 
 } // namespace tolvekin

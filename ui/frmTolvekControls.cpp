@@ -176,10 +176,6 @@ void frmTolvek::cmdEnd_Click() {
     }
 }
 
-void frmTolvek::Form_Click() {
-    game_.OptionsClick(ShowOptionsDialog);
-}
-
 void frmTolvek::closeEvent(QCloseEvent* event) {
     // The close box ends the program at once, without a question and without saving.
     event->accept();
@@ -262,7 +258,7 @@ bool frmTolvek::KeyPress(int key, Qt::KeyboardModifiers modifiers) {
         return false;
     }
     if (key == Qt::Key_F1) {
-        ShowHowToPlay();
+        OpenHowToPlay(false);
         return true;
     }
     if (board_->MoveCursorByKey(key)) {

@@ -127,9 +127,9 @@ void frmTolvek::ShowTurn(Side from, Side to) {
 
 void frmTolvek::ShowFlashPiece(int x, int y) {
     const GameState& g = game_.State;
-    FlashCell = g.CellIndex(x, y);
-    SetPiecePicture(board_->CellAt(FlashCell), g.SideToMove, g.NextColor);
-    FlashCount = 0;
+    flashCell_ = g.CellIndex(x, y);
+    SetPiecePicture(board_->CellAt(flashCell_), g.SideToMove, g.NextColor);
+    flashCount_ = 0;
     // Outside automatic play no click or key may reach the board or the panel while the piece
     // blinks.
     RefuseInput(game_.Mode() != PlayMode::AutoPlay);
@@ -141,14 +141,14 @@ void frmTolvek::RefuseInput(bool refused) {
 }
 
 void frmTolvek::ToggleFlashPiece() {
-    ++FlashCount;
-    PictureBox* cell = board_->CellAt(FlashCell);
+    ++flashCount_;
+    PictureBox* cell = board_->CellAt(flashCell_);
     cell->setVisible(!cell->isVisible());
 }
 
 void frmTolvek::EndFlash() {
     RefuseInput(false);
-    board_->CellAt(FlashCell)->setVisible(true);
+    board_->CellAt(flashCell_)->setVisible(true);
 }
 
 } // namespace tolvekin

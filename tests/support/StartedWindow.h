@@ -56,6 +56,9 @@ struct StartedWindow {
     }
 
     MainWindowControls& c() { return form->Controls(); }
+    // The window as the game and the options dialog reach it.
+    GameView& view() { return *form; }
+    OptionsHost& host() { return *form; }
     PictureBox* Cell(int x, int y) { return form->Cell(x, y); }
     void ClickCell(int x, int y) { QTest::mouseClick(Cell(x, y), Qt::LeftButton); }
 };

@@ -223,12 +223,12 @@ TEST(PanelLook, TextsContrastWithTheWindowsColour) {
     Shown w(1);
     QLabel* result = w.c().lblResult;
     auto text = [&] { return result->palette().color(QPalette::Active, QPalette::WindowText); };
-    EXPECT_EQ(text(), QColor(Qt::black)); // the standard button face
-    w.form->SetBackgroundColor(0x800000); // dark blue, as &H00BBGGRR
+    EXPECT_EQ(text(), QColor(Qt::black));             // the standard button face
+    w.host().ShowLook({.BackgroundColor = 0x800000}); // dark blue, as &H00BBGGRR
     EXPECT_EQ(text(), QColor(Qt::white));
     EXPECT_EQ(w.c().lblTotal[1]->palette().color(QPalette::WindowText), QColor(Qt::white));
     EXPECT_EQ(w.c().lblTitle->palette().color(QPalette::WindowText), QColor(Qt::white));
-    w.form->SetBackgroundColor(0xC0FFFF); // light yellow
+    w.host().ShowLook({.BackgroundColor = 0xC0FFFF}); // light yellow
     EXPECT_EQ(text(), QColor(Qt::black));
     EXPECT_EQ(TextColourOn(QColor(0, 0, 128)), QColor(Qt::white));
     EXPECT_EQ(TextColourOn(QColor(255, 255, 0)), QColor(Qt::black));
@@ -263,7 +263,7 @@ TEST(PanelLook, TheFocusedButtonIsMarkedAndTheBoardIsNot) {
 TEST(PanelLook, ANewTitleReachesTheCaptionAtOnce) {
     Shown w(1);
     w.session.settings.GameTitle = "いろいろ";
-    w.form->ShowGameTitle();
+    w.host().ApplySettings({.GameOptions = true});
     EXPECT_EQ(w.form->windowTitle(), "いろいろ");
     EXPECT_EQ(w.c().lblTitle->text(), "いろいろ");
 }
@@ -300,13 +300,13 @@ TEST(HowToPlay, F1OpensItBesideTheGameAndEscapeClosesIt) {
     EXPECT_EQ(w.form->HowToPlay(), help);
     EXPECT_TRUE(help->isVisible());
     w.session.settings.GameTitle = "いろいろ";
-    w.form->ShowGameTitle();
+    w.host().ApplySettings({.GameOptions = true});
     EXPECT_EQ(help->windowTitle(), "いろいろ　あそびかた");
 }
 
 TEST(HowToPlay, OverTheDialogsItTakesTheInputUntilItCloses) {
     Shown w(1);
-    w.form->ShowHowToPlay(true); // from the version window, over the options dialog
+    w.host().ShowHowToPlay(); // from the version window, over the options dialog
     frmHelp* help = w.form->HowToPlay();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
@@ -314,7 +314,7 @@ TEST(HowToPlay, OverTheDialogsItTakesTheInputUntilItCloses) {
     QTest::keyClick(help, Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
     EXPECT_FALSE(help->isModal());
-    w.form->ShowHowToPlay();
+    QTest::keyClick(w.cursor(), Qt::Key_F1);
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->isModal());
 }

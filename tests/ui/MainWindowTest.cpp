@@ -69,7 +69,7 @@ TEST(MainWindowLayout, EightByEight) {
     // The last horizontal line closes the bottom-right corner.
     EXPECT_EQ(InWindow(b.lineYoko.back()), QRect(8, 392, 385, 1));
     EXPECT_EQ(InWindow(b.lineTate[3]), QRect(8 + 3 * 48, 8, 1, 384));
-    EXPECT_EQ(w.form->PanelWidth(), 2655);
+    EXPECT_EQ(w.host().Facts().Screen.PanelWidth, 2655);
 }
 
 TEST(MainWindowLayout, SmallAndTallBoards) {
@@ -94,7 +94,7 @@ TEST(MainWindowLayout, FrameLinesAndInnerLines) {
     EXPECT_TRUE(c.lineTate[2]->isVisibleTo(w.form));
     EXPECT_FALSE(c.lblBoard->autoFillBackground());
     w.settings.ShowCross = false;
-    w.form->ApplyBoardLook();
+    w.host().ApplySettings({});
     EXPECT_FALSE(c.lineTate[2]->isVisibleTo(w.form));
 }
 
@@ -146,7 +146,6 @@ TEST(MainWindowPanel, BlackAndWhiteSwitch) {
 
 TEST(MainWindowPanel, HintCursorsByMode) {
     Window w(8, 8, "/nonexistent/", [](Settings& s) { s.HintCursor = true; });
-    frmTolvek& f = *w.form;
     MainWindowControls& c = w.c();
     EXPECT_TRUE(w.Cell(5, 3)->testAttribute(Qt::WA_SetCursor));
     const QImage smiling = Expected(w.Cell(5, 3)->cursor().pixmap());
@@ -154,7 +153,7 @@ TEST(MainWindowPanel, HintCursorsByMode) {
     EXPECT_EQ(smiling, Expected(c.imgCursor[0]));
     EXPECT_EQ(plain, Expected(c.imgCursor[1]));
     w.settings.GameMode = 3;
-    f.SetCursor();
+    w.view().SetCursor();
     EXPECT_FALSE(w.Cell(5, 3)->testAttribute(Qt::WA_SetCursor));
 }
 
@@ -174,8 +173,9 @@ TEST(MainWindowDrawing, RaisedFramePixels) {
     EXPECT_EQ(shot.pixel(box.x() - 1, box.y() + box.height()), (light).rgb());
     EXPECT_EQ(shot.pixel(box.x() + box.width(), box.y() + box.height()), dark.rgb());
     EXPECT_EQ(shot.pixel(box.x() + 10, box.y() + box.height()), (dark).rgb());
-    // Erasing leaves the background as it was.
-    f.EraseFrame3D(c.picChar[1]);
+    // Passing the turn erases the frame and leaves the background as it was.
+    w.view().ShowTurn(Side1, Side2);
+    ASSERT_FALSE(f.HasFrame3D(c.picChar[1]));
     const QImage after = f.grab().toImage();
     EXPECT_EQ(after.pixel(box.x() - 1, box.y() + 5), (f.palette().color(QPalette::Button)).rgb());
     EXPECT_EQ(after.pixel(box.x() + box.width(), box.y() + box.height()),
@@ -195,11 +195,10 @@ TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
     DialogAnswerer answers;
     Window w(8, 8, "/nonexistent/", [](Settings& s) { s.FlashMove = true; });
     frmTolvek& f = *w.form;
-    MainWindowControls& c = w.c();
     f.show();
     w.ClickCell(5, 3); // the computer answers (4, 3) here
     ASSERT_TRUE(w.game.MoveInProgress());
-    PictureBox* cell = w.Cell(c.FlashCell % 8 + 1, c.FlashCell / 8 + 1);
+    PictureBox* cell = w.Cell(4, 3);
     std::vector<bool> seen;
     QObject::connect(&f.Clock().timFlash, &QTimer::timeout,
                      [&] { seen.push_back(cell->isVisible()); });
@@ -208,7 +207,6 @@ TEST(MainWindowDrawing, FlashTogglesFourTimesAndEndsVisible) {
     EXPECT_TRUE(answers.messages.isEmpty());
     ASSERT_TRUE(WaitForBlink(w));
     EXPECT_EQ(seen, (std::vector<bool>{false, true, false, true}));
-    EXPECT_EQ(c.FlashCount, 4);
     EXPECT_TRUE(cell->isVisible());
     EXPECT_EQ(w.game.State.MoveCount, 2);
     EXPECT_EQ(w.game.State.Board(6, 4), 0);

@@ -137,7 +137,8 @@ TEST(MasterScores, AWinEntersTheMastersOwnTableWhichIsShownAndReplayed) {
         ASSERT_TRUE(f.cmdNum[0]->isVisible());
         f.cmdNum[0]->click();
     });
-    g.form->cmdScore_Click();
+    ASSERT_TRUE(g.c().cmdScore->isEnabled());
+    g.c().cmdScore->click();
     ASSERT_EQ(g.game.Phase(), GamePhase::Replay);
     for (int tick = 0; tick < 3 && g.game.Phase() == GamePhase::Replay; ++tick) {
         g.form->Clock().timReplay_Timer();

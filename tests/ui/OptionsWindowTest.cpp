@@ -113,8 +113,8 @@ TEST(OptionsOnMainWindow, ConfirmedSettingsShowAtOnceAndAfterARestart) {
         EXPECT_EQ(f.Controls().lblModeGuide->text(), "ふたり");
         EXPECT_EQ(f.Controls().lblComment[1]->text(), "山のぽるぽら");
         EXPECT_EQ(f.Controls().lblName[2]->text(), "たいよう");
-        EXPECT_EQ(f.BoardColor(), 0x0000FF);
-        EXPECT_EQ(f.BackgroundColor(), SystemButtonFace);
+        EXPECT_EQ(w.host().Facts().BoardColor, 0x0000FF);
+        EXPECT_EQ(w.host().Facts().BackgroundColor, SystemButtonFace);
         EXPECT_FALSE(f.Board()->Controls().lineTate[2]->isVisibleTo(&f));
         EXPECT_FALSE(f.Controls().cmdColor[0]->isEnabled());
         // Black-and-white bears for side 1, white suns for side 2, on the board already.
@@ -153,7 +153,6 @@ TEST(OptionsOnMainWindow, ColoursTriedInTheDialogShowAndGoBackWithCancel) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     OptionsWindow w(dir.path() + "/", Settings{});
-    frmTolvek& f = *w.form;
     auto pick = [](int cell) {
         WhenModalShown<frmColor>([cell](frmColor& picker) {
             picker.cmdColor[static_cast<size_t>(cell)]->click();
@@ -167,14 +166,14 @@ TEST(OptionsOnMainWindow, ColoursTriedInTheDialogShowAndGoBackWithCancel) {
         dialog.cmdColor[0]->click();
         pick(0); // white
         dialog.cmdColor[1]->click();
-        EXPECT_EQ(f.BoardColor(), 0x0000FF);
-        EXPECT_EQ(f.BackgroundColor(), 0xFFFFFF);
+        EXPECT_EQ(w.host().Facts().BoardColor, 0x0000FF);
+        EXPECT_EQ(w.host().Facts().BackgroundColor, 0xFFFFFF);
         dialog.cmdCancel->click();
     });
     w.ClickBackground();
     EXPECT_TRUE(opened);
-    EXPECT_EQ(f.BoardColor(), 0xFFFFFF);
-    EXPECT_EQ(f.BackgroundColor(), SystemButtonFace);
+    EXPECT_EQ(w.host().Facts().BoardColor, 0xFFFFFF);
+    EXPECT_EQ(w.host().Facts().BackgroundColor, SystemButtonFace);
     EXPECT_FALSE(QFile::exists(dir.filePath("TlvPar.txt")));
 }
 

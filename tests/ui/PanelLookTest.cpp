@@ -1,6 +1,7 @@
 // The side panel as it looks: whole character names, the colour buttons in their own colours, and
 // no raised frame left around the loser's hidden turn box.
 
+#include "tests/support/DialogAnswerer.h"
 #include "tests/support/StartedWindow.h"
 
 #include <QFontMetrics>
@@ -11,6 +12,7 @@
 #include <functional>
 
 using namespace tolvekin;
+using tolvekin::testing::DialogAnswerer;
 using tolvekin::testing::StartedWindow;
 
 namespace {
@@ -29,14 +31,16 @@ bool Fits(const QLabel* label) {
 
 TEST(PanelLook, LongNamesShowWhole) {
     // The same set on both sides in black and white puts 黒 and 白 before the names.
+    DialogAnswerer answers;
     Panel p([](Settings& s) {
         s.CharSet = {"", "SUN", "SUN"};
-        s.MonoPieces = true;
         s.CharName[1] = "おひさまだ"; // five characters, the most the options dialog keeps
     });
     frmTolvek& f = *p.form;
     MainWindowControls& c = f.Controls();
-    f.ApplyMonoMode(true);
+    answers.answers = {true}; // 黒と白のコマだけにしますか？
+    QTest::mouseClick(c.lblTitle, Qt::LeftButton);
+    ASSERT_TRUE(p.settings.MonoPieces);
     EXPECT_EQ(c.lblName[1]->text(), "黒おひさまだ");
     EXPECT_EQ(c.lblName[2]->text(), "白おひさまだ");
     EXPECT_TRUE(Fits(c.lblName[1]));
@@ -50,7 +54,7 @@ TEST(PanelLook, LongNamesShowWhole) {
     // A short name keeps the panel's font.
     p.game.SetMonoPieces(false);
     p.settings.CharSet[2] = "FISH";
-    f.ChangeChar(2);
+    p.host().ApplySettings({.GameOptions = true});
     EXPECT_EQ(c.lblName[2]->text(), "おさかな");
     EXPECT_DOUBLE_EQ(c.lblName[2]->font().pointSizeF(), 9.75);
 }
@@ -73,12 +77,13 @@ TEST(PanelLook, LosersFrameGoesWithItsBox) {
     Panel p([](Settings&) {});
     frmTolvek& f = *p.form;
     MainWindowControls& c = f.Controls();
-    f.DrawFrame3D(c.picChar[2]);
-    static_cast<GameView&>(f).ShowGameOver(Side1, "おひさまの勝ち。");
+    p.view().ShowTurn(Side1, Side2); // the frame goes round side 2's box
+    ASSERT_TRUE(f.HasFrame3D(c.picChar[2]));
+    p.view().ShowGameOver(Side1, "おひさまの勝ち。");
     EXPECT_TRUE(f.HasFrame3D(c.picChar[1]));
     EXPECT_FALSE(f.HasFrame3D(c.picChar[2]));
     EXPECT_FALSE(c.picChar[2]->isVisibleTo(&f));
-    static_cast<GameView&>(f).ShowGameOver(NoSide, "引き分けです。");
+    p.view().ShowGameOver(NoSide, "引き分けです。");
     EXPECT_TRUE(f.HasFrame3D(c.picChar[2]));
 }
 

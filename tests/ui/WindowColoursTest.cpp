@@ -25,12 +25,11 @@ TEST(MainWindowColours, SystemColoursSurviveTheWindowAndTheSettingsFile) {
     StartedWindow w(dataDir, 3);
     StartOptions start;
     start.FitToScreen = false; // and the settings read from the file
+    start.ShowWindow = true;
     w.Start(start);
     Settings& settings = w.settings;
     ASSERT_EQ(settings.BackgroundColor, static_cast<int32_t>(0x8000000F));
     frmTolvek& form = *w.form;
-    form.SetBoardColor(settings.BoardColor);
-    form.SetBackgroundColor(settings.BackgroundColor);
 
     // Painted in the platform's colours: button face around the board, window colour on it.
     const QImage shot = form.grab().toImage();
@@ -39,16 +38,16 @@ TEST(MainWindowColours, SystemColoursSurviveTheWindowAndTheSettingsFile) {
               form.palette().color(QPalette::Window));
 
     // Confirming the options takes the colours back from the window and saves them.
-    settings.BoardColor = form.BoardColor();
-    settings.BackgroundColor = form.BackgroundColor();
+    settings.BoardColor = w.host().Facts().BoardColor;
+    settings.BackgroundColor = w.host().Facts().BackgroundColor;
     ASSERT_TRUE(WriteSettings(settings, 0, 0));
     const QByteArray bytes = ReadBytes(dataDir + "TlvPar.txt");
     EXPECT_TRUE(bytes.contains("\r\n/COLOR-2147483633\r\n/CLRBRD-2147483643\r\n")) << bytes.data();
 
     // A plain colour is painted as its red, green and blue parts.
-    form.SetBackgroundColor(0x0000FF);
+    w.host().ShowLook({.BackgroundColor = 0x0000FF});
     EXPECT_EQ(form.grab().toImage().pixelColor(2, 2), QColor(255, 0, 0));
-    EXPECT_EQ(form.BackgroundColor(), 0x0000FF);
+    EXPECT_EQ(w.host().Facts().BackgroundColor, 0x0000FF);
 }
 
 } // namespace
