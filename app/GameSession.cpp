@@ -18,8 +18,7 @@ GameSession::GameSession(const QString& dataDir, uint64_t seed)
 
 GameSession::~GameSession() {
     loaded_ = false;
-    game.Disconnect();
-    window_.reset();
+    window_.reset(); // the window lets go of the game first
 }
 
 MessageContext GameSession::DialogContext() {
@@ -71,10 +70,9 @@ void GameSession::Start(const StartOptions& options) {
     }
     window_ = std::make_unique<frmTolvek>(game, settings, dataDir_, splashStep);
     if (splash) {
-        splash->Sets = &window_->Pictures;
+        splash->Sets = &window_->Pictures();
     }
     window_->Load();
-    game.Connect(*window_, window_->Clock(), window_->Keeper());
     game.SetThinker(thinker);
     loaded_ = true;
     // The bar reaches 8 with the board drawn, 9 with the count and 10 with side 1 to move.

@@ -1,7 +1,7 @@
 #pragma once
 // The game's objects and the start-up that joins them. They are made in one order and unmade in
 // the reverse one: settings, the random source, the thinker, the game, then the main window; the
-// game lets go of the window before the window goes.
+// window lets go of the game as it goes.
 
 #include "common/dialogs/MessageDialogs.h"
 #include "engine/Game.h"

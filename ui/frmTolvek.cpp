@@ -37,6 +37,8 @@ frmTolvek::frmTolvek(Game& game, Settings& settings, const QString& dataDir,
 }
 
 frmTolvek::~frmTolvek() {
+    // The game lets go of the window, its clock and its keeper before they go.
+    game_.Disconnect();
     // Focus moves while the window's widgets go; the mark must not hear of it.
     disconnect(focusFollower_);
 }
@@ -175,6 +177,7 @@ void frmTolvek::Load() {
     if (splashStep_) {
         splashStep_(7);
     }
+    game_.Connect(*this, clock_, keeper_);
 }
 
 void frmTolvek::ShowAtStart() {

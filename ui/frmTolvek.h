@@ -25,7 +25,8 @@
 namespace tolvekin {
 
 // The window is the game's display. It holds the game's clock (four timers) and the keeper of
-// finished games, which the session hands to the game with the window. It is also the options
+// finished games, hands them to the game with itself once loaded and takes all three back when
+// it goes. It is also the options
 // dialog's host: a click on its background or mode picture opens the dialog on it. Both the
 // game and the dialog reach the window through their interfaces (GameView&, OptionsHost&),
 // whose handlers are the window's own and stay private.
@@ -38,7 +39,7 @@ public:
     ~frmTolvek() override;
 
     // Builds every control for the running board size and reads the character maker's
-    // pictures: the load handler.
+    // pictures, then hands the game this window, its clock and its keeper: the load handler.
     void Load();
     // What the window does when it is first shown: the board takes the keyboard on its first
     // cell, the panel shows both sides and the window its colours and raised frames.
@@ -46,25 +47,19 @@ public:
 
     // The controls, for the tests and for the windows that arrange this one.
     MainWindowControls& Controls() { return *this; }
-    const MainWindowControls& Controls() const { return *this; }
     // The board with its cells, its keyboard cursor and its last-move mark, or nullptr before
     // it is built.
     BoardWidget* Board() const { return board_; }
     // The picture of the cell at (x, y), or nullptr before the board is built.
     PictureBox* Cell(int x, int y) const;
-    // The keyboard's mark on the panel's buttons.
-    const FocusMark* ButtonFocusMark() const { return focusMark_; }
-    // The window "あそびかた" once F1 or the version window has opened it, else nullptr.
-    frmHelp* HowToPlay() const { return help_; }
     // Whether a raised frame is drawn around control.
     bool HasFrame3D(const QWidget* control) const { return frames_.Has(control); }
 
-    // Pictures: built-in copies, replaced one by one by the character maker's files.
-    PictureSets Pictures;
+    // The pieces' pictures: built-in copies, replaced one by one by the character maker's files.
+    const PictureSets& Pictures() const { return pictures_; }
 
-    // The game's timers and where its finished games go, both living as long as the window.
+    // The game's timers, which the tests run tick by tick.
     QtGameClock& Clock() { return clock_; }
-    ScoreKeeper& Keeper() { return keeper_; }
 
     // Outer size of the window: the client area plus its border and caption.
     QSize OuterSize() const { return tolvekin::OuterSize(*this); }
@@ -174,6 +169,7 @@ private:
     QtGameClock clock_;
     ScoreKeeper keeper_;
     Cheap3DFrames frames_;
+    PictureSets pictures_;
     int32_t boardColor_ = 0xFFFFFF;
     int32_t backgroundColor_ = SystemButtonFace;
     // Twips from the side panel's left edge to the window's right edge, measured on loading.

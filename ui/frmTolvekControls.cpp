@@ -31,7 +31,7 @@ void frmTolvek::ChangeChar(int side) {
     }
     const std::string& set = game_.Options.CharSet[s];
     if (const CharacterSetInfo* info = FindCharacterSet(set)) {
-        const PictureSet& pictures = Pictures.At(info->Index);
+        const PictureSet& pictures = pictures_.At(info->Index);
         picCharImg[s]->SetPicture(pictures[static_cast<size_t>(index)]);
         imgChar[s]->SetPicture(pictures[8]);
         lblComment[s]->setText(Q(info->Variant));
@@ -123,7 +123,7 @@ void frmTolvek::ApplyMonoMode(bool mono) {
     for (QPushButton* b : cmdColor) {
         b->setEnabled(colors);
     }
-    if (const PictureSet* pictures = Pictures.ForName(game_.Options.CharSet[1])) {
+    if (const PictureSet* pictures = pictures_.ForName(game_.Options.CharSet[1])) {
         picCharImg[1]->SetPicture((*pictures)[mono ? 7 : 0]);
     }
     for (int s = 1; s <= 2; ++s) {

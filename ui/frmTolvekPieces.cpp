@@ -32,7 +32,7 @@ void frmTolvek::LoadBuiltinPictures() {
         ++step;
         const int index = FindCharacterSet(name)->Index;
         for (int i = 0; i <= 8; ++i) {
-            Pictures.At(index)[static_cast<size_t>(i)] = QPixmap::fromImage(
+            pictures_.At(index)[static_cast<size_t>(i)] = QPixmap::fromImage(
                 artwork::PiecePicture(ArtworkSet(index), i, devicePixelRatioF()));
         }
     }
@@ -47,7 +47,7 @@ void frmTolvek::LoadCharPictures() {
         }
     };
     for (const CharacterSetInfo& set : CharacterSets) {
-        PictureSet& pictures = Pictures.At(set.Index);
+        PictureSet& pictures = pictures_.At(set.Index);
         const QString stem = dataDir_ + Q(set.Stem);
         load(pictures[8], OutlinePictureFile(stem));
         // Picture 8 may come from a file of its own as well; it then wins over the outline.
@@ -58,7 +58,7 @@ void frmTolvek::LoadCharPictures() {
 }
 
 void frmTolvek::SetPiecePicture(PictureBox* target, int side, int value) {
-    const PictureSet* set = Pictures.ForName(game_.Options.CharSet[static_cast<size_t>(side)]);
+    const PictureSet* set = pictures_.ForName(game_.Options.CharSet[static_cast<size_t>(side)]);
     if (set == nullptr || value < 0 || value > 8) {
         return;
     }

@@ -1,9 +1,9 @@
 // What the maker writes, the game reads: a character converted into a folder replaces the
 // game's built-in pictures of that set and its name when the game starts there.
 
+#include "app/GameSession.h"
 #include "maker/Conversion.h"
 #include "settings/mdlOption.h"
-#include "app/GameSession.h"
 #include "ui/frmTolvek.h"
 
 #include <QApplication>
@@ -44,19 +44,19 @@ TEST(GameReadsMaker, ConvertedFishReplacesTheBuiltInFish) {
     builtIn.Start(start);
     EXPECT_EQ(session.settings.CharName[2], "まるいさか");
     const frmTolvek& form = *session.Window();
-    const QImage builtinSun = builtIn.Window()->Pictures.imgSun[3].toImage();
+    const QImage builtinSun = builtIn.Window()->Pictures().imgSun[3].toImage();
     const QRgb interior[8] = {zenbro::White, zenbro::Blue,    zenbro::Yellow, zenbro::Green,
                               zenbro::Red,   zenbro::Magenta, zenbro::Orange, zenbro::Black};
     for (int i = 0; i < 8; ++i) {
-        const QImage piece = form.Pictures.imgFish[static_cast<size_t>(i)].toImage();
+        const QImage piece = form.Pictures().imgFish[static_cast<size_t>(i)].toImage();
         ASSERT_EQ(piece.size(), QSize(48, 48)) << i;
         EXPECT_EQ(piece.pixel(20, 20) | 0xff000000, interior[i]) << i;
         EXPECT_EQ(piece.pixel(8, 20) | 0xff000000, i == 7 ? zenbro::White : zenbro::Black) << i;
         EXPECT_EQ(piece.pixel(2, 2) | 0xff000000, zenbro::Cyan) << i;
     }
-    const QImage outline = form.Pictures.imgFish[8].toImage();
+    const QImage outline = form.Pictures().imgFish[8].toImage();
     EXPECT_EQ(outline.pixel(8, 8) | 0xff000000, zenbro::Black);
     EXPECT_EQ(outline.pixel(20, 20) | 0xff000000, zenbro::White);
     // The other sets keep their built-in pictures.
-    EXPECT_EQ(form.Pictures.imgSun[3].toImage(), builtinSun);
+    EXPECT_EQ(form.Pictures().imgSun[3].toImage(), builtinSun);
 }

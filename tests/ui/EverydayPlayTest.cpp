@@ -238,7 +238,9 @@ TEST(PanelLook, TextsContrastWithTheWindowsColour) {
 
 TEST(PanelLook, TheFocusedButtonIsMarkedAndTheBoardIsNot) {
     Shown w(1);
-    const FocusMark& mark = *w.form->ButtonFocusMark();
+    const FocusMark* found = w.form->findChild<FocusMark*>();
+    ASSERT_NE(found, nullptr);
+    const FocusMark& mark = *found;
     EXPECT_FALSE(mark.isVisible());
     QTest::keyClick(w.cursor(), Qt::Key_Tab);
     auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
@@ -270,9 +272,9 @@ TEST(PanelLook, ANewTitleReachesTheCaptionAtOnce) {
 
 TEST(HowToPlay, F1OpensItBesideTheGameAndEscapeClosesIt) {
     Shown w(1);
-    EXPECT_EQ(w.form->HowToPlay(), nullptr);
+    EXPECT_EQ(w.form->findChild<frmHelp*>(), nullptr);
     QTest::keyClick(w.cursor(), Qt::Key_F1);
-    frmHelp* help = w.form->HowToPlay();
+    frmHelp* help = w.form->findChild<frmHelp*>();
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     EXPECT_EQ(help->windowTitle(), "ぽるぽら　あそびかた");
@@ -297,7 +299,7 @@ TEST(HowToPlay, F1OpensItBesideTheGameAndEscapeClosesIt) {
     EXPECT_FALSE(help->isVisible());
     // Opened again, it is the same window; a new title reaches its caption as well.
     QTest::keyClick(w.c().cmdEnd, Qt::Key_F1);
-    EXPECT_EQ(w.form->HowToPlay(), help);
+    EXPECT_EQ(w.form->findChild<frmHelp*>(), help);
     EXPECT_TRUE(help->isVisible());
     w.session.settings.GameTitle = "いろいろ";
     w.host().ApplySettings({.GameOptions = true});
@@ -307,7 +309,7 @@ TEST(HowToPlay, F1OpensItBesideTheGameAndEscapeClosesIt) {
 TEST(HowToPlay, OverTheDialogsItTakesTheInputUntilItCloses) {
     Shown w(1);
     w.host().ShowHowToPlay(); // from the version window, over the options dialog
-    frmHelp* help = w.form->HowToPlay();
+    frmHelp* help = w.form->findChild<frmHelp*>();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->isModal());

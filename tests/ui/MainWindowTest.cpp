@@ -112,11 +112,11 @@ TEST(MainWindowPanel, CharacterCycleAndNames) {
     }
     // Side 2 is not to move: its box is hidden and its emblem shows the outline.
     EXPECT_FALSE(c.picChar[2]->isVisibleTo(&f));
-    EXPECT_EQ(Expected(c.imgChar[2]->Picture()), Expected(f.Pictures.imgFish[8]));
+    EXPECT_EQ(Expected(c.imgChar[2]->Picture()), Expected(f.Pictures().imgFish[8]));
     // A new set redraws every piece already on the board.
     w.Click(c.picChar[1]);
     EXPECT_EQ(w.settings.CharSet[1], "BEAR");
-    EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures.imgBear[0]));
+    EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures().imgBear[0]));
     EXPECT_EQ(c.lblName[1]->text(), "くまさん");
 }
 
@@ -133,10 +133,10 @@ TEST(MainWindowPanel, BlackAndWhiteSwitch) {
     EXPECT_FALSE(c.lblCountColor[1]->isVisibleTo(&f));
     EXPECT_EQ(c.lblTotal[0]->text(), "２個");
     EXPECT_FALSE(c.cmdColor[0]->isEnabled());
-    EXPECT_EQ(Expected(c.picCharImg[1]->Picture()), Expected(f.Pictures.imgSun[7]));
+    EXPECT_EQ(Expected(c.picCharImg[1]->Picture()), Expected(f.Pictures().imgSun[7]));
     // Every piece shows black for side 1 and white for side 2.
-    EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures.imgSun[7]));
-    EXPECT_EQ(Expected(w.Cell(5, 4)->Picture()), Expected(f.Pictures.imgFish[0]));
+    EXPECT_EQ(Expected(w.Cell(4, 4)->Picture()), Expected(f.Pictures().imgSun[7]));
+    EXPECT_EQ(Expected(w.Cell(5, 4)->Picture()), Expected(f.Pictures().imgFish[0]));
     answers.answers = {true};
     QTest::mouseClick(c.lblTitle, Qt::LeftButton);
     EXPECT_EQ(answers.questions.back(), "色つきのコマにしますか？");
@@ -448,7 +448,7 @@ TEST(MainWindowGames, GivingTheFirstMoveAwayWithAndWithoutBlinking) {
         ASSERT_TRUE(CollectCandidates(copy, 1));
         QTest::mousePress(c.cmdPass, Qt::LeftButton);
         EXPECT_EQ(Expected(w.Cell(copy.CandX[1], copy.CandY[1])->Picture()),
-                  Expected(f.Pictures.imgSun[8]));
+                  Expected(f.Pictures().imgSun[8]));
         QTest::mouseRelease(c.cmdPass, Qt::LeftButton);
         EXPECT_FALSE(w.Cell(copy.CandX[1], copy.CandY[1])->HasPicture());
         EXPECT_EQ(w.game.State.MoveCount, 1);
@@ -521,15 +521,16 @@ TEST(CharacterFiles, OneFileReplacesOnePicture) {
     Window w(8, 8, dir.path() + "/");
     for (int i = 0; i <= 8; ++i) {
         const size_t k = static_cast<size_t>(i);
-        EXPECT_EQ(Expected(w.form->Pictures.imgSun[k]), Expected(builtIn.form->Pictures.imgSun[k]));
-        EXPECT_EQ(Expected(w.form->Pictures.imgBear[k]),
-                  Expected(builtIn.form->Pictures.imgBear[k]));
+        EXPECT_EQ(Expected(w.form->Pictures().imgSun[k]),
+                  Expected(builtIn.form->Pictures().imgSun[k]));
+        EXPECT_EQ(Expected(w.form->Pictures().imgBear[k]),
+                  Expected(builtIn.form->Pictures().imgBear[k]));
         if (i != 3) {
-            EXPECT_EQ(Expected(w.form->Pictures.imgFish[k]),
-                      Expected(builtIn.form->Pictures.imgFish[k]));
+            EXPECT_EQ(Expected(w.form->Pictures().imgFish[k]),
+                      Expected(builtIn.form->Pictures().imgFish[k]));
         }
     }
-    EXPECT_EQ(w.form->Pictures.imgFish[3].toImage().pixelColor(20, 20), QColor(255, 0, 0));
+    EXPECT_EQ(w.form->Pictures().imgFish[3].toImage().pixelColor(20, 20), QColor(255, 0, 0));
 }
 
 TEST(CharacterFiles, TheGameAndTheMakerNameTheSameFiles) {
@@ -554,7 +555,7 @@ TEST(GameSession, MessagesFindTheWindowOnlyWhileItIsLoaded) {
     ASSERT_NE(session->Window(), nullptr);
     EXPECT_EQ(context.mainWindow(), session->Window());
     // The mark is the piece at the initial block: side 1's colourless sun.
-    EXPECT_EQ(Expected(context.mark()), Expected(session->Window()->Pictures.imgSun[0]));
+    EXPECT_EQ(Expected(context.mark()), Expected(session->Window()->Pictures().imgSun[0]));
     // Unmade in order: the window goes first and the game lets go of it.
     session.reset();
 }
@@ -594,11 +595,12 @@ TEST(CharacterFiles, PipesDevicesAndOversizedPicturesKeepTheBuiltInOnes) {
     EXPECT_EQ(w.form->size(), builtIn.form->size());
     for (int i = 0; i <= 8; ++i) {
         const size_t k = static_cast<size_t>(i);
-        EXPECT_EQ(Expected(w.form->Pictures.imgSun[k]), Expected(builtIn.form->Pictures.imgSun[k]));
-        EXPECT_EQ(Expected(w.form->Pictures.imgFish[k]),
-                  Expected(builtIn.form->Pictures.imgFish[k]));
-        EXPECT_EQ(Expected(w.form->Pictures.imgBear[k]),
-                  Expected(builtIn.form->Pictures.imgBear[k]));
+        EXPECT_EQ(Expected(w.form->Pictures().imgSun[k]),
+                  Expected(builtIn.form->Pictures().imgSun[k]));
+        EXPECT_EQ(Expected(w.form->Pictures().imgFish[k]),
+                  Expected(builtIn.form->Pictures().imgFish[k]));
+        EXPECT_EQ(Expected(w.form->Pictures().imgBear[k]),
+                  Expected(builtIn.form->Pictures().imgBear[k]));
     }
 }
 

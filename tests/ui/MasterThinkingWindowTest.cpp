@@ -2,10 +2,10 @@
 // and meanwhile the window repaints and answers, clearing drops the search, the options dialog
 // holds its move, quitting ends cleanly, and the blink comes only once the move is known.
 
+#include "app/GameSession.h"
 #include "settings/frmOptBrd.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/ModalDriver.h"
-#include "app/GameSession.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -118,8 +118,8 @@ TEST(OptionsOnMainWindow, ConfirmedSettingsShowAtOnceAndAfterARestart) {
         EXPECT_FALSE(f.Board()->Controls().lineTate[2]->isVisibleTo(&f));
         EXPECT_FALSE(f.Controls().cmdColor[0]->isEnabled());
         // Black-and-white bears for side 1, white suns for side 2, on the board already.
-        EXPECT_EQ(w.Cell(4, 4), Image(f.Pictures.imgBear[7]));
-        EXPECT_EQ(w.Cell(5, 4), Image(f.Pictures.imgSun[0]));
+        EXPECT_EQ(w.Cell(4, 4), Image(f.Pictures().imgBear[7]));
+        EXPECT_EQ(w.Cell(5, 4), Image(f.Pictures().imgSun[0]));
     };
     {
         OptionsWindow w(dataDir, Settings{});
