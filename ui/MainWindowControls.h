@@ -1,8 +1,8 @@
 #pragma once
-// The main window's panel controls and pictures, by the names the game's procedures use,
-// and the table the panel is made from. The window holds them and hands them out in one place,
-// frmTolvek::Controls(), for the tests and the windows that arrange the main window; the board's
-// own controls are the board widget's (BoardControls).
+// The main window's panel controls and pictures, by the names the game's procedures use, and the
+// table the panel is made from. The window holds them and hands them out in one place,
+// frmTolvek::Controls(), for the tests; the board's own controls are the board widget's
+// (BoardControls).
 
 #include "common/layout/ControlTable.h"
 #include "ui/Artwork.h"

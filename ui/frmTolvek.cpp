@@ -137,8 +137,8 @@ void frmTolvek::Load() {
 
     // Centre at the standard size; the arrangement later changes the size, not the place.
     resize(StandardClient);
-    move(CentreOnScreen(ScreenOf(this), OuterSize()));
-    panelWidth_ = RoundEvenInt((OuterSize().width() - cmdScore->x()) * TwipsPerPixelX(*this));
+    move(CentreOnScreen(ScreenOf(this), OuterSize(*this)));
+    panelWidth_ = RoundEvenInt((OuterSize(*this).width() - cmdScore->x()) * TwipsPerPixelX(*this));
 
     const QString title = Q(game_.Options.GameTitle);
     lblTitle->setText(title);
@@ -295,7 +295,7 @@ void frmTolvek::ArrangePanel() {
     QSize picture;
     if (settings_.BackPicture && FileExists(BackPicturePath())) {
         picture = LoadPictureChecked(BackPicturePath(), MaxScreenPictureSize).size();
-        const int needed = picture.width() - (OuterSize().width() - 6 - currentLeft);
+        const int needed = picture.width() - (OuterSize(*this).width() - 6 - currentLeft);
         if (newLeft < needed) {
             newLeft = needed;
         }
@@ -309,7 +309,7 @@ void frmTolvek::ArrangePanel() {
     }
     const QRect screen = ScreenArea(ScreenOf(this));
     resize(cmdEnd->width() + cmdEnd->x() + 14 - WindowFrameExtra.width(), height());
-    if (x() + OuterSize().width() > screen.right() + 1) {
+    if (x() + OuterSize(*this).width() > screen.right() + 1) {
         move(screen.x(), y());
     }
     const int lowerEnd = cells.bottom() + 1;
@@ -319,7 +319,7 @@ void frmTolvek::ArrangePanel() {
             outerHeight = picture.height();
         }
         resize(width(), outerHeight - WindowFrameExtra.height());
-        if (y() + OuterSize().height() > screen.bottom() + 1) {
+        if (y() + OuterSize(*this).height() > screen.bottom() + 1) {
             move(x(), screen.y());
         }
     }

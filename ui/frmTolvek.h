@@ -26,10 +26,9 @@ namespace tolvekin {
 
 // The window is the game's display. It holds the game's clock (four timers) and the keeper of
 // finished games, hands them to the game with itself once loaded and takes all three back when
-// it goes. It is also the options
-// dialog's host: a click on its background or mode picture opens the dialog on it. Both the
-// game and the dialog reach the window through their interfaces (GameView&, OptionsHost&),
-// whose handlers are the window's own and stay private.
+// it goes. It is also the options dialog's host: a click on its background or mode picture
+// opens the dialog on it. The game and the dialog reach the window through their interfaces
+// (GameView&, OptionsHost&), whose handlers are the window's own and stay private.
 class frmTolvek : public QWidget, public GameView, public OptionsHost, private MainWindowControls {
     Q_OBJECT
 public:
@@ -45,14 +44,14 @@ public:
     // cell, the panel shows both sides and the window its colours and raised frames.
     void ShowAtStart();
 
-    // The controls, for the tests and for the windows that arrange this one.
+    // The panel's controls, for the tests, which click and read them as a player would.
     MainWindowControls& Controls() { return *this; }
     // The board with its cells, its keyboard cursor and its last-move mark, or nullptr before
     // it is built.
     BoardWidget* Board() const { return board_; }
     // The picture of the cell at (x, y), or nullptr before the board is built.
     PictureBox* Cell(int x, int y) const;
-    // Whether a raised frame is drawn around control.
+    // Whether a raised frame is drawn around control (frames are painted, not widgets).
     bool HasFrame3D(const QWidget* control) const { return frames_.Has(control); }
 
     // The pieces' pictures: built-in copies, replaced one by one by the character maker's files.
@@ -60,9 +59,6 @@ public:
 
     // The game's timers, which the tests run tick by tick.
     QtGameClock& Clock() { return clock_; }
-
-    // Outer size of the window: the client area plus its border and caption.
-    QSize OuterSize() const { return tolvekin::OuterSize(*this); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "app/GameSession.h"
 #include "common/files/CharacterFiles.h"
+#include "common/layout/WindowGeometry.h"
 #include "engine/CharacterSets.h"
 #include "engine/ComputerPlayer.h"
 #include "tests/common/GuardedFifo.h"
@@ -64,7 +65,7 @@ TEST(MainWindowLayout, EightByEight) {
     EXPECT_EQ(InWindow(b.lineTate.back()).x(), 392);
     EXPECT_EQ(c.cmdScore->x(), 410);
     EXPECT_EQ(c.cmdEnd->geometry().right() + 1, 410 + 161);
-    EXPECT_EQ(f.OuterSize().width(), 410 + 161 + 14);
+    EXPECT_EQ(OuterSize(f).width(), 410 + 161 + 14);
     EXPECT_EQ(InWindow(b.lblBoard), QRect(8, 8, 384, 384));
     // The last horizontal line closes the bottom-right corner.
     EXPECT_EQ(InWindow(b.lineYoko.back()), QRect(8, 392, 385, 1));
@@ -75,9 +76,9 @@ TEST(MainWindowLayout, EightByEight) {
 TEST(MainWindowLayout, SmallAndTallBoards) {
     Window small(3, 3);
     EXPECT_EQ(small.c().cmdScore->x(), 170);
-    EXPECT_EQ(small.form->OuterSize().height(), 428); // the standard height stays
+    EXPECT_EQ(OuterSize(*small.form).height(), 428); // the standard height stays
     Window tall(5, 20);
-    EXPECT_EQ(tall.form->OuterSize().height(), 8 + 20 * 48 + 35);
+    EXPECT_EQ(OuterSize(*tall.form).height(), 8 + 20 * 48 + 35);
     Window wide(38, 26);
     EXPECT_EQ(wide.form->Board()->Controls().picKoma.size(), 988u);
     EXPECT_EQ(wide.c().cmdScore->x(), 8 + 38 * 48 + 18);

@@ -1,6 +1,7 @@
 // The main window on a screen scaled to 200%: the built-in pictures it shows are drawn at twice
 // the pixels, a piece picture from a file stays as it is, and the layout stays in logical pixels.
 
+#include "common/layout/WindowGeometry.h"
 #include "tests/support/StartedWindow.h"
 #include "ui/Artwork.h"
 
@@ -39,7 +40,7 @@ TEST(ScaledScreen, BuiltInPicturesAreSharpFilePicturesStayAndTheLayoutKeepsItsSi
     EXPECT_EQ(QRect(form->Cell(1, 1)->mapTo(form, QPoint(0, 0)), form->Cell(1, 1)->size()),
               QRect(8, 8, 48, 48));
     EXPECT_EQ(c.cmdScore->x(), 410);
-    EXPECT_EQ(form->OuterSize().width(), 585);
+    EXPECT_EQ(OuterSize(*form).width(), 585);
 
     // The four starting pieces: white, side 1 the sun (built in), side 2 the fish (the file).
     int sunCells = 0;
