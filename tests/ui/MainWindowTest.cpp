@@ -6,6 +6,7 @@
 #include "common/layout/WindowGeometry.h"
 #include "engine/CharacterSets.h"
 #include "engine/ComputerPlayer.h"
+#include "engine/Random.h"
 #include "tests/common/GuardedFifo.h"
 #include "tests/support/DialogAnswerer.h"
 #include "tests/support/FileBytes.h"
@@ -559,6 +560,25 @@ TEST(GameSession, MessagesFindTheWindowOnlyWhileItIsLoaded) {
     EXPECT_EQ(Expected(context.mark()), Expected(session->Window()->Pictures().imgSun[0]));
     // Unmade in order: the window goes first and the game lets go of it.
     session.reset();
+}
+
+TEST(GameSession, TheWindowLoadsWithTheStartBarAndTheGameLetsGoOfIt) {
+    Settings settings;
+    MtRandom random(1);
+    Game game(settings, random);
+    game.AllocateBoard();
+    std::vector<int> steps;
+    {
+        frmTolvek form(game, settings, "/nonexistent/", [&steps](int n) { steps.push_back(n); });
+        form.Load();
+        // Before each built-in set, before the character maker's pictures and after them.
+        EXPECT_EQ(steps, (std::vector<int>{3, 4, 5, 6, 7}));
+        game.RestartGame();
+        EXPECT_TRUE(form.Cell(settings.MidX, settings.MidY)->HasPicture());
+    }
+    // The window has gone: a new game draws nowhere.
+    game.RestartGame();
+    EXPECT_EQ(game.State.MoveCount, 0);
 }
 
 // 72 bytes that declare a 24-bit BMP picture of width x height and hold no pixels.
